@@ -21,9 +21,8 @@ for b in "${builds[@]}"; do
     i686)   args=(-DCMAKE_TOOLCHAIN_FILE=$root/cmake/toolchain-i686-w64-mingw32.cmake) ;;
     *) echo "unknown build: $b" >&2; exit 2 ;;
   esac
-  if [[ ! -f $dir/CMakeCache.txt ]]; then
-    cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${args[@]}" >/dev/null
-  fi
+  # Configure every time: components appear as folders, which only a configure run sees.
+  cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${args[@]}" >/dev/null
   echo "== building $b"
   cmake --build "$dir" -j "$jobs" ${ORBALIN_TARGETS:+--target $ORBALIN_TARGETS}
 done

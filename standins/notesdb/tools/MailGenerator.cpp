@@ -1,0 +1,291 @@
+#include "MailGenerator.h"
+
+#include <vector>
+
+#include "notesdb/DatabaseWriter.h"
+#include "notesdb/Utf8.h"
+
+namespace notesdb {
+
+namespace {
+
+const char* const people[] = {
+    "CN=Anna Müller/O=Acme",        "CN=Bob Smith/OU=Sales/O=Acme", "CN=Çağla Yılmaz/O=Acme",
+    "CN=José Álvarez/O=Acme",       "CN=Søren Østergaard/O=Acme",  "Ivan Petrov <ivan.petrov@example.ru>",
+    "田中 太郎 <tanaka@example.jp>", "Claire Dubois <claire@example.fr>", "CN=Łukasz Żółw/O=Acme",
+};
+const char* const subjects[] = {
+    "Weekly team meeting",     "Réunion d'équipe",         "Budgetplanung Q3 – Überblick",
+    "Projekt Orbalin: Review", "会議: 予算の確認",           "Встреча с клиентом",
+    "Lunch with the auditors", "Kick-off 🎉 new release",  "1:1 \"career\" talk",
+    "Zahnarzt",                "Quarterly board review",  "Café with the design team",
+};
+const char* const locations[] = {
+    "Room 101", "Salle Émile Zola", "Besprechungsraum Süd", "東京オフィス 3F", "Online (video call)", "Café Central, Wien",
+};
+const char* const words[] = {
+    "agenda", "budget", "review", "the", "project", "numbers", "we", "will", "discuss", "next", "steps",
+    "für", "Übersicht", "données", "résumé", "予算", "計画", "план", "отчёт", "and", "please", "bring", "notes",
+};
+const char* const attachmentNames[] = {
+    "Agenda.txt", "Präsentation.pdf", "報告書.docx", "minutes 2026.txt", "Zeitplan.xlsx", "photo.png",
+};
+
+// The RTF form of a plain text, non-ASCII as \u escapes (UTF-16 units, signed).
+std::string ToRtf(const std::string& text) {
+    std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs20 ";
+    for (char16_t unit : Utf8::ToUtf16(text)) {
+        if (unit == '\n') {
+            rtf += "\\par\n";
+        } else if (unit == '\\' || unit == '{' || unit == '}') {
+            rtf += '\\';
+            rtf += static_cast<char>(unit);
+        } else if (unit >= 0x80) {
+            rtf += "\\u" + std::to_string(static_cast<int16_t>(unit)) + "?";
+        } else if (unit != '\r') {
+            rtf += static_cast<char>(unit);
+        }
+    }
+    return rtf + "}";
+}
+
+DateTime At(int year, int month, int day, int hour, int minute, int zone) {
+    DateTime dt;
+    dt.year = static_cast<int16_t>(year);
+    dt.month = static_cast<uint8_t>(month);
+    dt.day = static_cast<uint8_t>(day);
+    dt.hour = static_cast<uint8_t>(hour);
+    dt.minute = static_cast<uint8_t>(minute);
+    dt.hasDate = dt.hasTime = dt.hasZone = true;
+    dt.zoneMinutes = static_cast<int16_t>(zone);
+    return dt;
+}
+
+DateTime DateOnly(int year, int month, int day) {
+    DateTime dt;
+    dt.year = static_cast<int16_t>(year);
+    dt.month = static_cast<uint8_t>(month);
+    dt.day = static_cast<uint8_t>(day);
+    dt.hasDate = true;
+    return dt;
+}
+
+// Day n (from 0) of a 364-day year of 28-day months: keeps dates valid without a calendar.
+void DayOf(uint32_t n, int& year, int& month, int& day) {
+    year = 2026 + static_cast<int>(n / 336);
+    month = static_cast<int>(n % 336 / 28) + 1;
+    day = static_cast<int>(n % 28) + 1;
+}
+
+template <size_t N>
+const char* Pick(const char* const (&list)[N], uint32_t i) { return list[i % N]; }
+
+}  // namespace
+
+MailGenerator::MailGenerator(const Options& options) : options_(options), state_(options.seed) {}
+
+uint64_t MailGenerator::Next() {
+    // splitmix64: the same sequence on every platform and library.
+    uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+uint32_t MailGenerator::Day(uint32_t entry) const {
+    // Calendar entries spread over one year of 336 days.
+    return static_cast<uint32_t>(uint64_t{entry} * 336 / options_.entries);
+}
+
+std::string MailGenerator::Unid() {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string unid;
+    for (int i = 0; i < 32; ++i) unid += hex[Below(16)];
+    return unid;
+}
+
+std::string MailGenerator::Body(uint32_t size) {
+    std::string body = "Hello all,\n\n";
+    uint32_t sentence = 0;
+    while (body.size() < size) {
+        body += Pick(words, Below(1000));
+        if (++sentence % 12 == 0) {
+            body += sentence % 48 == 0 ? ".\n\n" : ". ";
+        } else {
+            body += ' ';
+        }
+    }
+    return body + "\n\nRegards,\nAnna";
+}
+
+std::string MailGenerator::Bytes(uint32_t size, bool text) {
+    std::string bytes;
+    bytes.reserve(size);
+    if (text) {
+        while (bytes.size() < size) (bytes += Pick(words, Below(1000))) += (Below(10) ? " " : "\r\n");
+        bytes.resize(size);
+        while (!Utf8::IsValid(bytes)) bytes.pop_back();  // a character cut in two
+        bytes.resize(size, ' ');
+        return bytes;
+    }
+    while (bytes.size() < size) bytes += static_cast<char>(Next() & 0xFF);
+    return bytes;
+}
+
+void MailGenerator::Write(std::ostream& out) {
+    DatabaseWriter w(out);
+    w.Comment("Generated by notesdb_generate: a mail database with a calendar.");
+    w.Title(options_.title);
+
+    uint32_t nextId = 0x100;
+    const auto newId = [&] { return nextId += 4; };
+    std::vector<uint32_t> calendar, meetings, inbox, todo, journal, contacts, all, projects, orbalin, travel;
+
+    struct Doc {
+        uint32_t id;
+        uint32_t index;
+        int kind;  // 0 calendar entry, 1 to-do, 2 journal, 3 memo, 4 contact
+    };
+    std::vector<Doc> docs;
+    for (uint32_t i = 0; i < options_.entries; ++i) docs.push_back({newId(), i, 0});
+    for (uint32_t i = 0; i < 12; ++i) docs.push_back({newId(), i, 1});
+    for (uint32_t i = 0; i < 8; ++i) docs.push_back({newId(), i, 2});
+    for (uint32_t i = 0; i < 10; ++i) docs.push_back({newId(), i, 3});
+    for (uint32_t i = 0; i < 5; ++i) docs.push_back({newId(), i, 4});
+
+    for (const Doc& d : docs) {
+        all.push_back(d.id);
+        switch (d.kind) {
+        case 0: {
+            calendar.push_back(d.id);
+            const bool meeting = d.index % 3 != 1;
+            if (meeting) meetings.push_back(d.id);
+            if (d.index % 25 == 0) inbox.push_back(d.id);  // invitations arrive in the inbox
+            if (d.index % 7 == 0) projects.push_back(d.id);
+            if (d.index % 21 == 0) orbalin.push_back(d.id);
+            if (d.index % 30 == 4) travel.push_back(d.id);
+            break;
+        }
+        case 1: todo.push_back(d.id); break;
+        case 2: journal.push_back(d.id); break;
+        case 3: inbox.push_back(d.id); break;
+        case 4: contacts.push_back(d.id); break;
+        }
+    }
+    todo.push_back(calendar.front());  // a calendar entry filed with the to-dos too
+
+    w.Folder("($Calendar)", true);
+    w.Entries(calendar);
+    w.Folder("($Meetings)", false);
+    w.Entries(meetings);
+    w.Folder("($Inbox)", false);
+    w.Entries(inbox);
+    w.Folder("($ToDo)", false);
+    w.Entries(todo);
+    w.Folder("($Journal)", false);
+    w.Entries(journal);
+    w.Folder("($All)", false);
+    w.Entries(all);
+    w.Folder("My Contacts", false);
+    w.Entries(contacts);
+    w.Folder("($Trash)", false);
+    w.Folder("Projects\\2026", true);
+    w.Entries(projects);
+    w.Folder("Projects\\2026\\Orbalin", true);
+    w.Entries(orbalin);
+    w.Folder("Projects\\Empty", true);
+    w.Folder("Reisen\\Zürich", true);
+    w.Entries(travel);
+
+    for (const Doc& d : docs) {
+        w.Note(d.id, Unid());
+        const uint32_t i = d.index;
+        const char* from = Pick(people, 0);
+        int year, month, day;
+        DayOf(d.kind ? i * 3 : Day(i), year, month, day);
+        switch (d.kind) {
+        case 0: {
+            const bool meeting = i % 3 != 1;
+            const bool allDay = i % 10 == 3;
+            const bool repeating = i % 17 == 5;
+            w.Text("Form", "Appointment");
+            w.Text("AppointmentType", allDay ? "2" : meeting ? "3" : "0");
+            w.Text("Subject", Pick(subjects, i));
+            w.Text("From", meeting ? Pick(people, i % 4) : from);
+            if (meeting) {
+                std::vector<std::string> to;
+                for (uint32_t k = 0, n = 1 + i % 3; k < n; ++k) to.push_back(Pick(people, i + k + 1));
+                w.TextList("SendTo", to);
+            }
+            w.Text("Location", Pick(locations, i));
+            const int zone = month >= 4 && month <= 10 ? 120 : 60;
+            const int hour = 8 + static_cast<int>(Below(9));
+            const int minute = static_cast<int>(Below(4)) * 15;
+            if (allDay) {
+                int endYear, endMonth, endDay;
+                DayOf(Day(i) + 1 + i % 2, endYear, endMonth, endDay);
+                w.Datetime("STARTDATETIME", DateOnly(year, month, day));
+                w.Datetime("EndDateTime", DateOnly(endYear, endMonth, endDay));
+            } else if (repeating) {
+                std::vector<DateTime> starts, ends;
+                for (int k = 0; k < 3; ++k) {
+                    int y, m, dd;
+                    DayOf(Day(i) + static_cast<uint32_t>(k) * 7, y, m, dd);
+                    starts.push_back(At(y, m, dd, hour, minute, zone));
+                    ends.push_back(At(y, m, dd, hour + 1, minute, zone));
+                }
+                w.DatetimeList("STARTDATETIME", starts);
+                w.DatetimeList("EndDateTime", ends);
+            } else {
+                w.Datetime("STARTDATETIME", At(year, month, day, hour, minute, zone));
+                w.Datetime("EndDateTime", At(year, month, day, hour + 1 + static_cast<int>(i % 2), minute, zone));
+            }
+            w.Number("SequenceNum", i % 4);
+            const std::string body = Body(options_.bodySize / 2 + Below(options_.bodySize + 1));
+            if (i % 40 == 11) {
+                w.TextList("Body", std::vector<std::string>{"Short note", "second line of it"});
+            } else if (i % 40 == 19) {
+                w.Text("Body", body);
+            } else {
+                w.RichText("Body", body, i % 9 == 4 ? std::nullopt : std::optional<std::string_view>(ToRtf(body)));
+            }
+            if (Next() % 10000 < static_cast<uint64_t>(options_.attachmentRatio * 10000)) {
+                for (uint32_t k = 0, n = 1 + Below(2); k < n; ++k) {
+                    const char* name = Pick(attachmentNames, i + k);
+                    const uint32_t size = options_.attachmentSize / 2 + Below(options_.attachmentSize + 1);
+                    w.Attachment(name, Bytes(size, std::string_view(name).ends_with(".txt")));
+                }
+            }
+            break;
+        }
+        case 1:
+            w.Text("Form", "Task");
+            w.Text("Subject", std::string("To do: ") + Pick(subjects, i + 5));
+            w.Datetime("DueDate", DateOnly(year, month, day));
+            w.RichText("Body", Body(120), std::nullopt);
+            break;
+        case 2:
+            w.Text("Form", "Journal");
+            w.Text("Subject", std::string("Journal – ") + Pick(words, i));
+            w.Datetime("DiaryDate", DateOnly(year, month, day));
+            w.RichText("Body", Body(200), std::nullopt);
+            break;
+        case 3:
+            w.Text("Form", "Memo");
+            w.Text("Subject", std::string("Re: ") + Pick(subjects, i));
+            w.Text("From", Pick(people, i + 1));
+            w.TextList("SendTo", std::vector<std::string>{from});
+            w.Datetime("PostedDate", At(year, month, day, 9, 12, 60));
+            w.RichText("Body", Body(300), std::nullopt);
+            break;
+        case 4:
+            w.Text("Form", "Person");
+            w.Text("FirstName", Pick(people, i + 1));
+            w.Text("MiddleInitial", "K.");
+            w.Text("Location", "Head office");  // a contact with a location is still a contact
+            break;
+        }
+    }
+}
+
+}  // namespace notesdb

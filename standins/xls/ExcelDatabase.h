@@ -1,0 +1,59 @@
+#pragma once
+// One connection to a workbook file, as the ODBC layer holds it: the workbook
+// is loaded whole when the connection opens, statements work on it in memory,
+// and Persist writes it back (the ODBC layer calls it at commit and when the
+// connection closes). Appending n rows therefore costs O(n) plus one write of
+// the file, whatever the number of statements.
+//
+// Failures are XlsError exceptions carrying an SQLSTATE and a clear text. A
+// file that cannot be read is reported and never written.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ResultSet.h"
+#include "SqlStatement.h"
+#include "Workbook.h"
+
+namespace xls {
+
+struct OpenOptions {
+  bool readOnly = false;
+  bool createIfMissing = true;  // a missing file is a new, empty workbook
+};
+
+struct ExecuteResult {
+  std::optional<ResultSet> rows;  // SELECT only
+  uint64_t affectedRows = 0;      // INSERT: 1
+};
+
+class ExcelDatabase {
+ public:
+  ExcelDatabase(std::filesystem::path path, OpenOptions options);
+
+  const std::filesystem::path& Path() const { return path_; }
+  std::vector<std::u16string> SheetNames() const;
+  // The whole sheet as a table: the first row names the columns.
+  ResultSet ReadSheet(std::u16string_view sheet) const;
+  ExecuteResult Execute(std::u16string_view sql);
+  bool HasChanges() const { return changed_; }
+  // Writes the workbook when a statement changed it since the last write.
+  void Persist();
+
+ private:
+  void CheckWritable() const;
+  ResultSet Select(const SelectStatement& s) const;
+  void Create(const CreateTableStatement& s);
+  void Drop(const DropTableStatement& s);
+  void Insert(const InsertStatement& s);
+
+  std::filesystem::path path_;
+  OpenOptions options_;
+  Workbook book_;
+  bool changed_ = false;
+};
+
+}  // namespace xls
