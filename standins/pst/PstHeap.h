@@ -1,0 +1,52 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace pst {
+
+// A heap on a node (read side): numbered allocations spread over the node's data blocks,
+// and the B-trees that live in such allocations.
+class PstHeap {
+public:
+    explicit PstHeap(std::vector<std::vector<uint8_t>> blocks);
+
+    uint8_t clientSignature() const { return clientSig_; }
+    uint32_t userRoot() const { return userRoot_; }
+    std::vector<uint8_t> get(uint32_t hid) const;
+    // The leaf records (key then data) of the B-tree whose header is at hid.
+    std::vector<std::vector<uint8_t>> btreeRecords(uint32_t hid, int keySize, int dataSize) const;
+
+private:
+    void collect(uint32_t hid, int keySize, int recordSize, int levels,
+                 std::vector<std::vector<uint8_t>>& out) const;
+
+    std::vector<std::vector<uint8_t>> blocks_;
+    uint8_t clientSig_ = 0;
+    uint32_t userRoot_ = 0;
+    mutable size_t visits_ = 0;   // allocations read for the B-tree being gathered
+};
+
+// A heap on a node (write side): collects allocations and lays them out in blocks.
+class PstHeapWriter {
+public:
+    static constexpr size_t kMaxAllocation = 3580;
+
+    PstHeapWriter(uint8_t clientSignature, size_t maxBlockData);
+    uint32_t add(const std::vector<uint8_t>& bytes);
+    void setUserRoot(uint32_t hid) { userRoot_ = hid; }
+    // Writes a B-tree of sorted fixed-size records; returns the hid of its header.
+    uint32_t addBtree(int keySize, int dataSize, const std::vector<std::vector<uint8_t>>& records);
+    std::vector<std::vector<uint8_t>> blocks() const;
+
+private:
+    size_t headerSize(size_t block) const;
+
+    uint8_t clientSig_;
+    size_t maxBlock_;
+    uint32_t userRoot_ = 0;
+    std::vector<std::vector<std::vector<uint8_t>>> allocations_;   // per block
+    std::vector<size_t> used_;
+};
+
+}

@@ -1,0 +1,787 @@
+#include "PstNodeDatabase.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "PstBytes.h"
+#include "PstCipher.h"
+#include "PstCrc.h"
+#include "PstError.h"
+
+namespace pst {
+
+namespace {
+
+constexpr uint64_t kFirstMap = 0x4400;
+constexpr uint64_t kRegionSize = 496ull * 8 * 64;
+constexpr uint64_t kUnit = 64;
+constexpr size_t kPage = 512;
+constexpr uint8_t kPageBbt = 0x80, kPageNbt = 0x81, kPageFMap = 0x82, kPagePMap = 0x83, kPageAMap = 0x84,
+                  kPageFPMap = 0x85;
+
+const char* const kDamaged = "The PST file is damaged: ";
+
+[[noreturn]] void damaged(const std::string& what)
+{
+    throw PstError(kDamaged + what);
+}
+
+uint64_t regionStart(uint64_t r) { return kFirstMap + r * kRegionSize; }
+
+}
+
+PstNodeDatabase::~PstNodeDatabase() = default;
+
+std::unique_ptr<PstNodeDatabase> PstNodeDatabase::open(const std::string& path)
+{
+    std::unique_ptr<PstNodeDatabase> db(new PstNodeDatabase());
+    db->path_ = path;
+    db->file_.open(path, std::ios::in | std::ios::binary);
+    if (!db->file_)
+        throw PstError("The PST file \"" + path + "\" cannot be opened.");
+    db->file_.seekg(0, std::ios::end);
+    db->fileSize_ = static_cast<uint64_t>(db->file_.tellg());
+    db->loadHeader();
+    db->loadAllocation();
+    return db;
+}
+
+std::unique_ptr<PstNodeDatabase> PstNodeDatabase::create(const std::string& path, bool unicode, uint32_t seed)
+{
+    std::unique_ptr<PstNodeDatabase> db(new PstNodeDatabase());
+    db->path_ = path;
+    db->unicode_ = unicode;
+    db->seed_ = seed;
+    db->file_.open(path, std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
+    if (!db->file_)
+        throw PstError("The PST file \"" + path + "\" cannot be created.");
+    db->writable_ = true;
+    db->header_.assign(unicode ? 564 : 512, 0);
+    for (uint32_t& mark : db->nidMarks_)
+        mark = 0x400;
+    db->nidMarks_[kNidSearchFolder] = 0x4000;
+    db->nidMarks_[kNidNormalMessage] = 0x10000;
+    db->nidMarks_[kNidAssocMessage] = 0x8000;
+    db->addRegion();
+    return db;
+}
+
+void PstNodeDatabase::loadHeader()
+{
+    if (fileSize_ < kFirstMap + kPage)
+        throw PstError("The file is not a PST file: it is too short.");
+    header_ = readRaw(0, 564);
+    if (std::memcmp(header_.data(), "!BDN", 4) != 0 || header_[8] != 'S' || header_[9] != 'M')
+        throw PstError("The file is not a PST file.");
+    const uint16_t version = static_cast<uint16_t>(PstBytes::get(header_.data() + 10, 2));
+    if (version == 14 || version == 15)
+        unicode_ = false;
+    else if (version == 23)
+        unicode_ = true;
+    else
+        throw PstError("The PST file has a format version (" + std::to_string(version) + ") that is not supported.");
+    if (PstCrc::compute(header_.data() + 8, 471) != PstBytes::get(header_.data() + 4, 4))
+        damaged("its header checksum is wrong.");
+    if (unicode_ && PstCrc::compute(header_.data() + 8, 516) != PstBytes::get(header_.data() + 524, 4))
+        damaged("its header checksum is wrong.");
+    header_.resize(unicode_ ? 564 : 512);
+    const uint8_t* h = header_.data();
+    crypt_ = h[unicode_ ? 513 : 461];
+    if (crypt_ > 1)
+        throw PstError("The PST file uses high encryption, which is not supported.");
+    for (int i = 0; i < 32; ++i)
+        nidMarks_[i] = static_cast<uint32_t>(PstBytes::get(h + (unicode_ ? 44 : 36) + 4 * i, 4));
+    uint64_t eof, nbtBid, nbtIb, bbtBid, bbtIb;
+    if (unicode_) {
+        nextPageBid_ = PstBytes::get(h + 32, 8);
+        seed_ = static_cast<uint32_t>(PstBytes::get(h + 40, 4));
+        eof = PstBytes::get(h + 184, 8);
+        nbtBid = PstBytes::get(h + 216, 8);
+        nbtIb = PstBytes::get(h + 224, 8);
+        bbtBid = PstBytes::get(h + 232, 8);
+        bbtIb = PstBytes::get(h + 240, 8);
+        nextBid_ = PstBytes::get(h + 516, 8);
+    } else {
+        nextBid_ = PstBytes::get(h + 24, 4);
+        nextPageBid_ = PstBytes::get(h + 28, 4);
+        seed_ = static_cast<uint32_t>(PstBytes::get(h + 32, 4));
+        eof = PstBytes::get(h + 168, 4);
+        nbtBid = PstBytes::get(h + 184, 4);
+        nbtIb = PstBytes::get(h + 188, 4);
+        bbtBid = PstBytes::get(h + 192, 4);
+        bbtIb = PstBytes::get(h + 196, 4);
+    }
+    // Bytes past the end the header gives are work of an unfinished save: they are not part of the file.
+    if (eof > fileSize_)
+        damaged("it is shorter than its header says (truncated?).");
+    fileSize_ = eof;
+    uint64_t pages = 0;
+    loadBtree(nbtIb, nbtBid, true, 0, pages);
+    loadBtree(bbtIb, bbtBid, false, 0, pages);
+}
+
+void PstNodeDatabase::loadBtree(uint64_t offset, uint64_t bid, bool nodes, int depth, uint64_t& pages)
+{
+    if (depth > 8 || ++pages > fileSize_ / kPage)
+        damaged("a B-tree is malformed.");
+    if (offset < kFirstMap || offset % kPage != 0 || offset + kPage > fileSize_)
+        damaged("a B-tree page lies outside the file.");
+    const std::vector<uint8_t> page = readRaw(offset, kPage);
+    const size_t trailer = unicode_ ? 496 : 500;
+    const uint8_t type = page[trailer];
+    const uint64_t pageBid = unicode_ ? PstBytes::get(page.data() + 504, 8) : PstBytes::get(page.data() + 504, 4);
+    const uint32_t crc = static_cast<uint32_t>(PstBytes::get(page.data() + (unicode_ ? 500 : 508), 4));
+    if (type != (nodes ? kPageNbt : kPageBbt) || page[trailer + 1] != type || pageBid != bid
+        || PstCrc::compute(page.data(), trailer) != crc)
+        damaged("a B-tree page is corrupt.");
+    const size_t meta = unicode_ ? 488 : 496;
+    const unsigned count = page[meta], entrySize = page[meta + 2], level = page[meta + 3];
+    const unsigned idSize = unicode_ ? 8 : 4;
+    const unsigned wanted = level > 0 ? 3 * idSize : (nodes ? (unicode_ ? 32 : 16) : (unicode_ ? 24 : 12));
+    if (entrySize != wanted || count * entrySize > meta)
+        damaged("a B-tree page is corrupt.");
+    treePages_.push_back(offset);
+    for (unsigned i = 0; i < count; ++i) {
+        const uint8_t* e = page.data() + i * entrySize;
+        if (level > 0) {
+            loadBtree(PstBytes::get(e + 2 * idSize, idSize), PstBytes::get(e + idSize, idSize), nodes, depth + 1, pages);
+        } else if (nodes) {
+            NodeEntry n;
+            n.bidData = PstBytes::get(e + idSize, idSize);
+            n.bidSub = PstBytes::get(e + 2 * idSize, idSize);
+            n.parent = static_cast<uint32_t>(PstBytes::get(e + 3 * idSize, 4));
+            nbt_[static_cast<uint32_t>(PstBytes::get(e, 4))] = n;
+        } else {
+            BlockEntry b;
+            b.offset = PstBytes::get(e + idSize, idSize);
+            b.size = static_cast<uint16_t>(PstBytes::get(e + 2 * idSize, 2));
+            b.refs = static_cast<uint16_t>(PstBytes::get(e + 2 * idSize + 2, 2));
+            if (b.offset < kFirstMap || b.offset + b.size > fileSize_)
+                damaged("a block lies outside the file.");
+            bbt_[PstBytes::get(e, idSize) & ~uint64_t(1)] = b;
+        }
+    }
+}
+
+// The allocation state is rebuilt from what the trees reference, so stale maps do no harm.
+void PstNodeDatabase::loadAllocation()
+{
+    used_.clear();
+    free_.clear();
+    const uint64_t eof = fileSize_;
+    while (fileSize_ = 0, regionStart(used_.size() * kUnit / kRegionSize) < eof)
+        addRegion();
+    fileSize_ = regionStart(used_.size() * kUnit / kRegionSize);
+    if (fileSize_ != eof)
+        damaged("its size does not match its allocation maps.");
+    for (uint64_t page : treePages_)
+        markUsed(page, kPage, true);
+    const size_t trailer = unicode_ ? 16 : 12;
+    for (const auto& [bid, b] : bbt_)
+        markUsed(b.offset, (b.size + trailer + kUnit - 1) / kUnit * kUnit, true);
+}
+
+void PstNodeDatabase::addRegion()
+{
+    const uint64_t r = used_.size() * kUnit / kRegionSize;
+    used_.resize(used_.size() + kRegionSize / kUnit, 0);
+    const uint64_t start = regionStart(r);
+    fileSize_ = start + kRegionSize;
+    const uint64_t firstUnit = r * (kRegionSize / kUnit);
+    if (!free_.empty() && std::prev(free_.end())->first + std::prev(free_.end())->second == firstUnit)
+        std::prev(free_.end())->second += kRegionSize / kUnit;
+    else
+        free_[firstUnit] = kRegionSize / kUnit;
+    markUsed(start, kPage, true);
+    if (r % 8 == 0)
+        markUsed(start + kPage, kPage, true);
+    if (r >= 128 && (r - 128) % 496 == 0)
+        markUsed(start + 2 * kPage, kPage, true);
+    if (r >= 1024 && (r - 1024) % (496 * 8) == 0)
+        markUsed(start + 3 * kPage, kPage, true);
+}
+
+void PstNodeDatabase::markUsed(uint64_t offset, size_t bytes, bool used)
+{
+    const uint64_t first = (offset - kFirstMap) / kUnit;
+    const uint64_t count = (bytes + kUnit - 1) / kUnit;
+    if (offset < kFirstMap || first + count > used_.size())
+        damaged("an allocation lies outside the file.");
+    for (uint64_t u = first; u < first + count; ++u) {
+        if (used_[u] == (used ? 1 : 0))
+            continue;
+        used_[u] = used ? 1 : 0;
+        if (used)
+            takeUnit(u);
+        else
+            giveUnit(u);
+    }
+}
+
+// Free space is also kept as runs (first unit -> length) so allocation need not scan the map.
+void PstNodeDatabase::takeUnit(uint64_t unit)
+{
+    auto it = free_.upper_bound(unit);
+    --it;
+    const uint64_t start = it->first, length = it->second;
+    free_.erase(it);
+    if (unit > start)
+        free_[start] = unit - start;
+    if (unit + 1 < start + length)
+        free_[unit + 1] = start + length - unit - 1;
+}
+
+void PstNodeDatabase::giveUnit(uint64_t unit)
+{
+    auto next = free_.find(unit + 1);
+    uint64_t length = 1;
+    if (next != free_.end()) {
+        length += next->second;
+        free_.erase(next);
+    }
+    auto it = free_.lower_bound(unit);
+    if (it != free_.begin()) {
+        --it;
+        if (it->first + it->second == unit) {
+            it->second += length;
+            return;
+        }
+    }
+    free_[unit] = length;
+}
+
+uint64_t PstNodeDatabase::allocate(size_t bytes, size_t alignment)
+{
+    const uint64_t count = (bytes + kUnit - 1) / kUnit;
+    const uint64_t step = alignment / kUnit;
+    for (;;) {
+        for (const auto& [start, length] : free_) {
+            const uint64_t aligned = (start + step - 1) / step * step;
+            if (aligned + count <= start + length) {
+                const uint64_t offset = kFirstMap + aligned * kUnit;
+                markUsed(offset, bytes, true);
+                return offset;
+            }
+        }
+        addRegion();
+    }
+}
+
+std::vector<uint8_t> PstNodeDatabase::readRaw(uint64_t offset, size_t size) const
+{
+    if (offset > fileSize_ || fileSize_ - offset < size)
+        damaged("data lies outside the file.");
+    std::vector<uint8_t> data(size);
+    file_.clear();
+    file_.seekg(static_cast<std::streamoff>(offset));
+    file_.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(size));
+    if (!file_)
+        throw PstError("The PST file \"" + path_ + "\" cannot be read.");
+    return data;
+}
+
+void PstNodeDatabase::ensureWritable()
+{
+    if (writable_)
+        return;
+    file_.close();
+    file_.open(path_, std::ios::in | std::ios::out | std::ios::binary);
+    if (!file_)
+        throw PstError("The PST file \"" + path_ + "\" cannot be opened for writing.");
+    writable_ = true;
+}
+
+void PstNodeDatabase::writeRaw(uint64_t offset, const std::vector<uint8_t>& data)
+{
+    ensureWritable();
+    file_.clear();
+    file_.seekp(static_cast<std::streamoff>(offset));
+    file_.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    if (!file_)
+        throw PstError("The PST file \"" + path_ + "\" cannot be written (disk full?).");
+}
+
+const NodeEntry* PstNodeDatabase::node(uint32_t nid) const
+{
+    const auto it = nbt_.find(nid);
+    return it == nbt_.end() ? nullptr : &it->second;
+}
+
+std::vector<uint8_t> PstNodeDatabase::readBlock(uint64_t bid) const
+{
+    const auto it = bbt_.find(bid & ~uint64_t(1));
+    if (it == bbt_.end())
+        damaged("a block it refers to is missing.");
+    const size_t trailer = unicode_ ? 16 : 12;
+    const size_t total = (it->second.size + trailer + kUnit - 1) / kUnit * kUnit;
+    std::vector<uint8_t> data = readRaw(it->second.offset, total);
+    const uint8_t* t = data.data() + total - trailer;
+    const uint64_t storedBid = unicode_ ? PstBytes::get(t + 8, 8) : PstBytes::get(t + 4, 4);
+    const uint32_t crc = static_cast<uint32_t>(PstBytes::get(t + (unicode_ ? 4 : 8), 4));
+    data.resize(it->second.size);
+    if (PstBytes::get(t, 2) != it->second.size || (storedBid & ~uint64_t(1)) != (bid & ~uint64_t(1))
+        || PstCrc::compute(data.data(), data.size()) != crc)
+        damaged("a block is corrupt.");
+    if (crypt_ == 1 && !(bid & 2))
+        PstCipher::decode(data);
+    return data;
+}
+
+void PstNodeDatabase::collectTree(uint64_t bid, int depth, std::vector<std::vector<uint8_t>>& out) const
+{
+    std::vector<uint8_t> data = readBlock(bid);
+    if (!(bid & 2)) {
+        // A tree never holds more than the file; more means blocks are listed over and over.
+        treeBytes_ += data.size();
+        if (treeBytes_ > fileSize_)
+            damaged("a data tree is malformed.");
+        out.push_back(std::move(data));
+        return;
+    }
+    if (depth > 1 || data.size() < 8 || data[0] != 0x01)
+        damaged("a data tree is malformed.");
+    const size_t idSize = unicode_ ? 8 : 4;
+    const size_t count = PstBytes::get(data, 2, 2);
+    for (size_t i = 0; i < count; ++i)
+        collectTree(PstBytes::get(data, 8 + i * idSize, static_cast<int>(idSize)), depth + 1, out);
+}
+
+std::vector<std::vector<uint8_t>> PstNodeDatabase::readTreeBlocks(uint64_t bid) const
+{
+    std::vector<std::vector<uint8_t>> out;
+    treeBytes_ = 0;
+    if (bid != 0)
+        collectTree(bid, 0, out);
+    return out;
+}
+
+std::vector<uint8_t> PstNodeDatabase::readTree(uint64_t bid) const
+{
+    std::vector<uint8_t> out;
+    for (const auto& block : readTreeBlocks(bid))
+        out.insert(out.end(), block.begin(), block.end());
+    return out;
+}
+
+void PstNodeDatabase::collectSubnodes(uint64_t bid, int depth, SubnodeMap& out) const
+{
+    const std::vector<uint8_t> data = readBlock(bid);
+    if (depth > 1 || data.size() < 4 || data[0] != 0x02)
+        damaged("a subnode block is malformed.");
+    const size_t idSize = unicode_ ? 8 : 4;
+    const size_t level = data[1], count = PstBytes::get(data, 2, 2);
+    const size_t first = unicode_ ? 8 : 4;
+    const int id = static_cast<int>(idSize);
+    for (size_t i = 0; i < count; ++i) {
+        if (level > 0) {
+            collectSubnodes(PstBytes::get(data, first + i * 2 * idSize + idSize, id), depth + 1, out);
+        } else {
+            const size_t e = first + i * 3 * idSize;
+            SubnodeEntry s;
+            s.bidData = PstBytes::get(data, e + idSize, id);
+            s.bidSub = PstBytes::get(data, e + 2 * idSize, id);
+            out[static_cast<uint32_t>(PstBytes::get(data, e, 4))] = s;
+        }
+    }
+}
+
+SubnodeMap PstNodeDatabase::readSubnodes(uint64_t bid) const
+{
+    SubnodeMap out;
+    if (bid != 0)
+        collectSubnodes(bid, 0, out);
+    return out;
+}
+
+uint64_t PstNodeDatabase::writeBlock(std::vector<uint8_t> data, bool internal)
+{
+    const size_t trailer = unicode_ ? 16 : 12;
+    const uint64_t bid = nextBid_ | (internal ? 2 : 0);
+    nextBid_ += 4;
+    const size_t size = data.size();
+    const size_t total = (size + trailer + kUnit - 1) / kUnit * kUnit;
+    const uint64_t offset = allocate(total, kUnit);
+    if (crypt_ == 1 && !internal)
+        PstCipher::encode(data);
+    const uint32_t crc = PstCrc::compute(data.data(), size);
+    data.resize(total, 0);
+    uint8_t* t = data.data() + total - trailer;
+    PstBytes::put(t, size, 2);
+    PstBytes::put(t + 2, PstCrc::signature(offset, bid), 2);
+    if (unicode_) {
+        PstBytes::put(t + 4, crc, 4);
+        PstBytes::put(t + 8, bid, 8);
+    } else {
+        PstBytes::put(t + 4, bid, 4);
+        PstBytes::put(t + 8, crc, 4);
+    }
+    writeRaw(offset, data);
+    bbt_[bid] = BlockEntry{offset, static_cast<uint16_t>(size), 2};
+    return bid;
+}
+
+uint64_t PstNodeDatabase::writeTree(const std::vector<std::vector<uint8_t>>& blocks)
+{
+    if (blocks.empty())
+        return 0;
+    if (blocks.size() == 1)
+        return writeBlock(blocks[0], false);
+    const size_t idSize = unicode_ ? 8 : 4;
+    const size_t perArray = (maxBlockData() - 8) / idSize;
+    struct Ref { uint64_t bid; uint64_t bytes; };
+    std::vector<Ref> level;
+    for (const auto& b : blocks)
+        level.push_back({writeBlock(b, false), b.size()});
+    for (int depth = 1; level.size() > 1; ++depth) {
+        if (depth > 2)
+            throw PstError("The value is too large for a PST file.");
+        std::vector<Ref> upper;
+        for (size_t i = 0; i < level.size(); i += perArray) {
+            const size_t n = std::min(perArray, level.size() - i);
+            uint64_t total = 0;
+            std::vector<uint8_t> x(8);
+            for (size_t k = 0; k < n; ++k) {
+                total += level[i + k].bytes;
+                PstBytes::append(x, level[i + k].bid, static_cast<int>(idSize));
+            }
+            x[0] = 0x01;
+            x[1] = static_cast<uint8_t>(depth);
+            PstBytes::put(x, 2, n, 2);
+            PstBytes::put(x, 4, total, 4);
+            upper.push_back({writeBlock(x, true), total});
+        }
+        level.swap(upper);
+    }
+    return level[0].bid;
+}
+
+uint64_t PstNodeDatabase::writeTree(const std::vector<uint8_t>& data)
+{
+    std::vector<std::vector<uint8_t>> blocks;
+    const size_t max = maxBlockData();
+    for (size_t i = 0; i < data.size(); i += max)
+        blocks.emplace_back(data.begin() + i, data.begin() + std::min(data.size(), i + max));
+    return writeTree(blocks);
+}
+
+uint64_t PstNodeDatabase::writeSubnodes(const SubnodeMap& subnodes)
+{
+    if (subnodes.empty())
+        return 0;
+    const int id = unicode_ ? 8 : 4;
+    const size_t first = unicode_ ? 8 : 4;
+    const size_t perLeaf = (maxBlockData() - first) / (3 * id);
+    std::vector<std::pair<uint32_t, uint64_t>> leaves;
+    auto it = subnodes.begin();
+    while (it != subnodes.end()) {
+        std::vector<uint8_t> b(first, 0);
+        b[0] = 0x02;
+        const uint32_t key = it->first;
+        size_t n = 0;
+        for (; it != subnodes.end() && n < perLeaf; ++it, ++n) {
+            PstBytes::append(b, it->first, id);
+            PstBytes::append(b, it->second.bidData, id);
+            PstBytes::append(b, it->second.bidSub, id);
+        }
+        PstBytes::put(b, 2, n, 2);
+        leaves.emplace_back(key, writeBlock(b, true));
+    }
+    if (leaves.size() == 1)
+        return leaves[0].second;
+    if (leaves.size() > (maxBlockData() - first) / (2 * id))
+        throw PstError("The item has too many parts for a PST file.");
+    std::vector<uint8_t> b(first, 0);
+    b[0] = 0x02;
+    b[1] = 1;
+    PstBytes::put(b, 2, leaves.size(), 2);
+    for (const auto& [key, bid] : leaves) {
+        PstBytes::append(b, key, id);
+        PstBytes::append(b, bid, id);
+    }
+    return writeBlock(b, true);
+}
+
+void PstNodeDatabase::releaseTree(uint64_t bid)
+{
+    if (bid == 0)
+        return;
+    const auto it = bbt_.find(bid & ~uint64_t(1));
+    if (it == bbt_.end())
+        return;
+    if (it->second.refs > 2) {
+        --it->second.refs;
+        return;
+    }
+    std::vector<std::vector<uint8_t>> children;
+    if (bid & 2) {
+        const std::vector<uint8_t> data = readBlock(bid);
+        const size_t idSize = unicode_ ? 8 : 4;
+        if (data.size() >= 8 && data[0] == 0x01) {
+            const size_t count = PstBytes::get(data, 2, 2);
+            for (size_t i = 0; i < count; ++i)
+                releaseTree(PstBytes::get(data, 8 + i * idSize, static_cast<int>(idSize)));
+        }
+    }
+    const BlockEntry b = bbt_[bid & ~uint64_t(1)];
+    pendingFree_.emplace_back(b.offset, (b.size + (unicode_ ? 16 : 12) + kUnit - 1) / kUnit * kUnit);
+    bbt_.erase(bid & ~uint64_t(1));
+}
+
+void PstNodeDatabase::releaseSubnodes(uint64_t bid)
+{
+    if (bid == 0)
+        return;
+    const auto it = bbt_.find(bid & ~uint64_t(1));
+    if (it == bbt_.end())
+        return;
+    if (it->second.refs <= 2) {
+        const std::vector<uint8_t> data = readBlock(bid);
+        if (data.size() >= 4 && data[0] == 0x02) {
+            const int id = unicode_ ? 8 : 4;
+            const size_t first = unicode_ ? 8 : 4;
+            const size_t count = PstBytes::get(data, 2, 2);
+            for (size_t i = 0; i < count; ++i) {
+                if (data[1] > 0) {
+                    releaseSubnodes(PstBytes::get(data, first + i * 2 * id + id, id));
+                } else {
+                    releaseTree(PstBytes::get(data, first + i * 3 * id + id, id));
+                    releaseSubnodes(PstBytes::get(data, first + i * 3 * id + 2 * id, id));
+                }
+            }
+        }
+        const BlockEntry b = it->second;
+        pendingFree_.emplace_back(b.offset, (b.size + (unicode_ ? 16 : 12) + kUnit - 1) / kUnit * kUnit);
+        bbt_.erase(it);
+        return;
+    }
+    --it->second.refs;
+}
+
+void PstNodeDatabase::setNode(uint32_t nid, const NodeEntry& entry)
+{
+    const auto it = nbt_.find(nid);
+    if (it != nbt_.end()) {
+        const NodeEntry old = it->second;
+        it->second = entry;
+        if (old.bidData != entry.bidData)
+            releaseTree(old.bidData);
+        if (old.bidSub != entry.bidSub)
+            releaseSubnodes(old.bidSub);
+        return;
+    }
+    nbt_[nid] = entry;
+}
+
+uint32_t PstNodeDatabase::allocateNid(NidType type)
+{
+    for (;;) {
+        const uint32_t nid = (++nidMarks_[type] << 5) | type;
+        if (!nbt_.count(nid))
+            return nid;
+    }
+}
+
+std::vector<uint8_t> PstNodeDatabase::pageTrailer(std::vector<uint8_t> page, uint8_t type, uint64_t offset,
+                                                  uint64_t bid, bool signed_) const
+{
+    page.resize(kPage, 0);
+    const uint16_t sig = signed_ ? PstCrc::signature(offset, bid) : 0;
+    if (unicode_) {
+        page[496] = page[497] = type;
+        PstBytes::put(page.data() + 498, sig, 2);
+        PstBytes::put(page.data() + 500, PstCrc::compute(page.data(), 496), 4);
+        PstBytes::put(page.data() + 504, bid, 8);
+    } else {
+        page[500] = page[501] = type;
+        PstBytes::put(page.data() + 502, sig, 2);
+        PstBytes::put(page.data() + 504, bid, 4);
+        const bool map = type == kPageAMap || type == kPagePMap || type == kPageFMap || type == kPageFPMap;
+        PstBytes::put(page.data() + 508, map ? PstCrc::compute(page.data() + 4, 496) : PstCrc::compute(page.data(), 500), 4);
+    }
+    return page;
+}
+
+uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
+{
+    const int id = unicode_ ? 8 : 4;
+    const size_t meta = unicode_ ? 488 : 496;
+    const size_t leafSize = nodes ? (unicode_ ? 32 : 16) : (unicode_ ? 24 : 12);
+    const size_t branchSize = 3 * id;
+    struct Ref { uint64_t key, bid, offset; };
+    std::vector<std::vector<uint8_t>> entries;
+    std::vector<uint64_t> keys;
+    if (nodes) {
+        for (const auto& [nid, n] : nbt_) {
+            std::vector<uint8_t> e;
+            PstBytes::append(e, nid, id);
+            PstBytes::append(e, n.bidData, id);
+            PstBytes::append(e, n.bidSub, id);
+            PstBytes::append(e, n.parent, 4);
+            e.resize(leafSize, 0);
+            entries.push_back(std::move(e));
+            keys.push_back(nid);
+        }
+    } else {
+        for (const auto& [bid, b] : bbt_) {
+            std::vector<uint8_t> e;
+            PstBytes::append(e, bid, id);
+            PstBytes::append(e, b.offset, id);
+            PstBytes::append(e, b.size, 2);
+            PstBytes::append(e, b.refs, 2);
+            e.resize(leafSize, 0);
+            entries.push_back(std::move(e));
+            keys.push_back(bid);
+        }
+    }
+    std::vector<Ref> level;
+    size_t entrySize = leafSize;
+    for (uint8_t depth = 0;; ++depth) {
+        const size_t per = meta / entrySize;
+        std::vector<Ref> pages;
+        size_t i = 0;
+        do {
+            const size_t n = std::min(per, entries.size() - i);
+            std::vector<uint8_t> page(kPage, 0);
+            for (size_t k = 0; k < n; ++k)
+                std::memcpy(page.data() + k * entrySize, entries[i + k].data(), entrySize);
+            page[meta] = static_cast<uint8_t>(n);
+            page[meta + 1] = static_cast<uint8_t>(per);
+            page[meta + 2] = static_cast<uint8_t>(entrySize);
+            page[meta + 3] = depth;
+            const uint64_t offset = allocate(kPage, kPage);
+            const uint64_t bid = nextPageBid_++;
+            writeRaw(offset, pageTrailer(page, nodes ? kPageNbt : kPageBbt, offset, bid, true));
+            treePages_.push_back(offset);
+            pages.push_back({n ? keys[i] : 0, bid, offset});
+            i += n;
+        } while (i < entries.size());
+        if (pages.size() == 1) {
+            rootBid = pages[0].bid;
+            return pages[0].offset;
+        }
+        entries.clear();
+        keys.clear();
+        for (const Ref& r : pages) {
+            std::vector<uint8_t> e;
+            PstBytes::append(e, r.key, id);
+            PstBytes::append(e, r.bid, id);
+            PstBytes::append(e, r.offset, id);
+            entries.push_back(std::move(e));
+            keys.push_back(r.key);
+        }
+        entrySize = branchSize;
+    }
+}
+
+void PstNodeDatabase::writeMaps()
+{
+    const uint64_t regions = used_.size() * kUnit / kRegionSize;
+    const uint64_t unitsPerRegion = kRegionSize / kUnit;
+    uint64_t amapFree = 0;
+    for (uint64_t r = 0; r < regions; ++r) {
+        const uint64_t start = regionStart(r);
+        std::vector<uint8_t> page(kPage, 0);
+        uint8_t* bits = page.data() + (unicode_ ? 0 : 4);
+        for (uint64_t u = 0; u < unitsPerRegion; ++u) {
+            if (used_[r * unitsPerRegion + u])
+                bits[u / 8] |= static_cast<uint8_t>(0x80 >> (u % 8));
+            else
+                amapFree += kUnit;
+        }
+        writeRaw(start, pageTrailer(page, kPageAMap, start, start, false));
+        if (r % 8 == 0) {
+            std::vector<uint8_t> pmap(kPage, 0);
+            std::fill(pmap.begin() + (unicode_ ? 0 : 4), pmap.begin() + (unicode_ ? 496 : 500), 0xFF);
+            writeRaw(start + kPage, pageTrailer(pmap, kPagePMap, start + kPage, start + kPage, false));
+        }
+        if (r >= 128 && (r - 128) % 496 == 0)
+            writeRaw(start + 2 * kPage, pageTrailer({}, kPageFMap, start + 2 * kPage, start + 2 * kPage, false));
+        if (r >= 1024 && (r - 1024) % (496 * 8) == 0)
+            writeRaw(start + 3 * kPage, pageTrailer({}, kPageFPMap, start + 3 * kPage, start + 3 * kPage, false));
+    }
+    header_.resize(unicode_ ? 564 : 512);
+    uint8_t* h = header_.data();
+    const uint64_t lastMap = regionStart(regions - 1);
+    if (unicode_) {
+        PstBytes::put(h + 184, fileSize_, 8);
+        PstBytes::put(h + 192, lastMap, 8);
+        PstBytes::put(h + 200, amapFree, 8);
+        PstBytes::put(h + 208, 0, 8);
+        h[248] = 2;
+    } else {
+        PstBytes::put(h + 168, fileSize_, 4);
+        PstBytes::put(h + 172, lastMap, 4);
+        PstBytes::put(h + 176, amapFree, 4);
+        PstBytes::put(h + 180, 0, 4);
+        h[200] = 2;
+    }
+}
+
+void PstNodeDatabase::writeHeader()
+{
+    uint8_t* h = header_.data();
+    std::memcpy(h, "!BDN", 4);
+    h[8] = 'S';
+    h[9] = 'M';
+    if (PstBytes::get(h + 10, 2) == 0) {
+        PstBytes::put(h + 10, unicode_ ? 23 : 14, 2);
+        PstBytes::put(h + 12, 19, 2);
+        h[14] = h[15] = 1;
+        std::fill(h + (unicode_ ? 256 : 204), h + (unicode_ ? 512 : 460), 0xFF);
+    }
+    for (int i = 0; i < 32; ++i)
+        PstBytes::put(h + (unicode_ ? 44 : 36) + 4 * i, nidMarks_[i], 4);
+    if (unicode_) {
+        PstBytes::put(h + 24, 0, 8);
+        PstBytes::put(h + 32, nextPageBid_, 8);
+        PstBytes::put(h + 40, seed_, 4);
+        h[512] = 0x80;
+        h[513] = crypt_;
+        PstBytes::put(h + 516, nextBid_, 8);
+        PstBytes::put(h + 524, PstCrc::compute(h + 8, 516), 4);
+    } else {
+        PstBytes::put(h + 24, nextBid_, 4);
+        PstBytes::put(h + 28, nextPageBid_, 4);
+        PstBytes::put(h + 32, seed_, 4);
+        h[460] = 0x80;
+        h[461] = crypt_;
+    }
+    PstBytes::put(h + 4, PstCrc::compute(h + 8, 471), 4);
+    writeRaw(0, header_);
+}
+
+void PstNodeDatabase::commit()
+{
+    ensureWritable();
+    for (uint64_t page : treePages_)
+        pendingFree_.emplace_back(page, kPage);
+    treePages_.clear();
+    uint64_t nbtBid = 0, bbtBid = 0;
+    const uint64_t nbtIb = writeBtree(true, nbtBid);
+    // The block tree's own pages are not blocks, so writing it changes nothing it lists.
+    const uint64_t bbtIb = writeBtree(false, bbtBid);
+    writeMaps();
+    uint8_t* h = header_.data();
+    const int id = unicode_ ? 8 : 4;
+    const size_t root = unicode_ ? 216 : 184;
+    PstBytes::put(h + root, nbtBid, id);
+    PstBytes::put(h + root + id, nbtIb, id);
+    PstBytes::put(h + root + 2 * id, bbtBid, id);
+    PstBytes::put(h + root + 3 * id, bbtIb, id);
+    // The last region may hold nothing yet: the file still spans it whole.
+    if (!used_.back())
+        writeRaw(fileSize_ - 1, std::vector<uint8_t>(1, 0));
+    file_.flush();
+    writeHeader();
+    file_.flush();
+    // Space the previous state used is reused only now that the header points at the new one,
+    // so a commit cut short leaves the last committed state readable.
+    for (const auto& [offset, size] : pendingFree_)
+        markUsed(offset, size, false);
+    pendingFree_.clear();
+    writeMaps();
+    writeHeader();
+    file_.flush();
+}
+
+}

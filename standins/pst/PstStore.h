@@ -1,0 +1,81 @@
+#pragma once
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "PstMessage.h"
+#include "PstNameMap.h"
+#include "PstNodeDatabase.h"
+#include "PstTableContext.h"
+
+namespace pst {
+
+struct PstFolderInfo {
+    uint32_t nid = 0;
+    uint32_t parent = 0;
+    std::string name;
+    std::string containerClass;
+    uint32_t contentCount = 0;
+};
+
+// A PST file as a message store: its folders and the messages in them. Opening reads and
+// checks the file without changing it. Saving a message or creating a folder writes its blocks
+// into free space at once; commit() then writes the changed folder tables, the B-trees, the
+// allocation maps and the header, which makes the work part of the file. Until then the file on
+// disk stays as the last commit left it. Nothing is committed on destruction.
+class PstStore {
+public:
+    enum class Format { Unicode, Ansi };
+
+    static std::unique_ptr<PstStore> create(const std::string& path, Format format, uint32_t seed = 0x4F52424Cu);
+    static std::unique_ptr<PstStore> open(const std::string& path);
+
+    bool unicode() const { return db_->unicode(); }
+    std::string displayName() const;
+    void setDisplayName(const std::string& name);
+
+    uint32_t rootFolder() const { return kRootFolder; }
+    uint32_t ipmSubtree() const;
+    std::vector<uint32_t> subfolders(uint32_t folder) const;
+    PstFolderInfo folder(uint32_t nid) const;
+    std::optional<uint32_t> findSubfolder(uint32_t parent, const std::string& name) const;
+    uint32_t createFolder(uint32_t parent, const std::string& name, const std::string& containerClass);
+
+    std::vector<uint32_t> messages(uint32_t folder) const;
+    PstMessage newMessage(const std::string& messageClass) const;
+    uint32_t saveMessage(uint32_t folder, const PstMessage& message);
+    PstMessage readMessage(uint32_t nid) const;
+    // The entry identifier of a folder or message in this store.
+    std::vector<uint8_t> entryId(uint32_t nid) const;
+
+    void commit();
+
+private:
+    static constexpr uint32_t kStore = 0x21, kRootFolder = 0x122;
+    struct Folder {
+        PropertyMap properties;
+        PstTableContext::Table hierarchy, contents, associated;
+        bool dirty = false;
+    };
+
+    PstStore() = default;
+    uint16_t textType() const { return unicode() ? kPtUnicode : kPtString8; }
+    PropertyValue text(const std::string& utf8) const;
+    std::vector<uint32_t> columns(std::initializer_list<uint32_t> tags) const;
+    PropertyMap readProperties(uint32_t nid) const;
+    void writeProperties(uint32_t nid, uint32_t parent, const PropertyMap& properties);
+    void writeTable(uint32_t nid, const PstTableContext::Table& table);
+    Folder& loadFolder(uint32_t nid);
+    void writeFolder(uint32_t nid, const Folder& folder);
+    uint32_t addFolder(uint32_t nid, uint32_t parent, const std::string& name, const std::string& containerClass);
+    void buildBlank();
+
+    std::unique_ptr<PstNodeDatabase> db_;
+    PstNameMap names_;
+    PropertyMap store_;
+    bool storeDirty_ = false;
+    std::map<uint32_t, Folder> folders_;   // folders read or changed; written again when dirty
+};
+
+}

@@ -1,0 +1,537 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+
+#include "PstError.h"
+#include "PstReaderCheck.h"
+#include "PstStore.h"
+#include "PstTableContext.h"
+#include "PstText.h"
+
+namespace fs = std::filesystem;
+using pst::PstMessage;
+using pst::PstStore;
+
+namespace {
+
+constexpr uint64_t kStart = 133000000000000000ull;   // Jun 18, 2022 04:26:40 UTC
+constexpr uint64_t kHour = 36000000000ull;
+constexpr uint64_t kDay = 24 * kHour;
+const std::string kRtf = "{\\rtf1\\ansi Staff {\\b meeting}\\par}";
+
+std::string outputDir(const std::string& name)
+{
+    const fs::path dir = fs::path(ORBALIN_TEST_OUTPUT_DIR) / "pst" / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir.string();
+}
+
+std::string formatTime(uint64_t filetime, const char* format)
+{
+    const std::time_t t = static_cast<std::time_t>(filetime / 10000000ull - 11644473600ull);
+    std::tm tm{};
+    gmtime_r(&t, &tm);
+    char buffer[64];
+    std::strftime(buffer, sizeof buffer, format, &tm);
+    return buffer;
+}
+
+void writeFile(const std::string& path, const std::vector<uint8_t>& data)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+}
+
+// The bytes of one property in pffexport's ItemValues.txt dump.
+std::vector<uint8_t> dumpedValue(const std::string& dump, uint32_t id)
+{
+    char header[64];
+    std::snprintf(header, sizeof header, "Entry type:\t\t\t0x%08x", id);
+    const size_t at = dump.find(header);
+    std::vector<uint8_t> out;
+    if (at == std::string::npos)
+        return out;
+    size_t line = dump.find("Value:\n", at);
+    if (line == std::string::npos)
+        return out;
+    line += 7;
+    static const std::regex hexLine("0x[0-9a-f]{8}: ((?:[0-9a-f]{2} {1,2})+).*");
+    while (line < dump.size() && dump[line] != '\n') {
+        const size_t end = dump.find('\n', line);
+        const std::string text = dump.substr(line, end - line);
+        std::smatch m;
+        if (!std::regex_match(text, m, hexLine))
+            break;
+        std::istringstream bytes(m[1]);
+        std::string b;
+        while (bytes >> b)
+            out.push_back(static_cast<uint8_t>(std::stoi(b, nullptr, 16)));
+        line = end + 1;
+    }
+    return out;
+}
+
+struct Appointment {
+    std::string subject, body, location;
+    uint64_t start, end;
+    std::vector<PstMessage::Attachment> attachments;
+};
+
+std::vector<Appointment> sampleAppointments()
+{
+    std::vector<uint8_t> big(20000);
+    for (size_t i = 0; i < big.size(); ++i)
+        big[i] = static_cast<uint8_t>(i * 7 + 3);
+    return {
+        {"Staff meeting", "Agenda: budget", "Room 1", kStart, kStart + kHour, {}},
+        {"Réunion d'équipe €", std::string(9000, 'b') + " end", "Salle B", kStart + kDay, kStart + kDay + 2 * kHour,
+         {{"minutes.txt", std::vector<uint8_t>{'h', 'i'}}, {"scan.bin", big}}},
+        {"All day", "", "", kStart + 2 * kDay, kStart + 3 * kDay, {}},
+    };
+}
+
+PstMessage makeAppointment(const PstStore& store, const Appointment& a)
+{
+    PstMessage m = store.newMessage("IPM.Appointment");
+    m.setString(0x0037, a.subject);
+    m.setString(0x1000, a.body);
+    m.setNamed(pst::kPsetidAppointment, 0x820D, pst::PropertyValue::integer(pst::kPtSysTime, a.start, 8));
+    m.setNamed(pst::kPsetidAppointment, 0x820E, pst::PropertyValue::integer(pst::kPtSysTime, a.end, 8));
+    m.setNamed(pst::kPsetidAppointment, 0x8208, m.textValue(a.location));
+    m.setString(0x0C1A, "Sam Sender");
+    m.recipients.push_back({"Ann Example", "ann@example.com"});
+    m.attachments = a.attachments;
+    return m;
+}
+
+std::string named(const PstMessage& m, uint32_t lid)
+{
+    const pst::PropertyValue* v = m.getNamed(pst::kPsetidAppointment, lid);
+    return v ? pst::PstText::decode(v->data, v->type == pst::kPtUnicode) : std::string();
+}
+
+// Checks what the three readers list against the appointments written in `folderPath`.
+void expectReadersSee(const std::string& file, const std::string& work, const std::string& folderPath,
+                      const std::vector<Appointment>& expected)
+{
+    if (!PstReaderCheck::available("pffinfo") || !PstReaderCheck::available("readpst"))
+        GTEST_SKIP() << "pff-tools or pst-utils are not installed";
+    int status = 0;
+    const std::string info = PstReaderCheck::run("pffinfo '" + file + "'", status);
+    EXPECT_EQ(status, 0) << info;
+    EXPECT_NE(info.find("Subtree, Wastbox, Finder"), std::string::npos) << info;
+
+    const PstReaderCheck::Export ex = PstReaderCheck::pffexport(file, work);
+    ASSERT_EQ(ex.status, 0) << ex.log;
+    EXPECT_EQ(ex.itemsPerFolder()[folderPath], static_cast<int>(expected.size()));
+    std::set<std::string> seen;
+    for (size_t i = 1; i <= expected.size(); ++i) {
+        char item[32];
+        std::snprintf(item, sizeof item, "/Appointment%05zu/", i);
+        const std::string text = ex.text(folderPath + item + "Appointment.txt");
+        ASSERT_FALSE(text.empty()) << folderPath << item;
+        const auto match = std::find_if(expected.begin(), expected.end(), [&](const Appointment& a) {
+            return text.find("Subject:\t\t\t\t" + a.subject + "\n") != std::string::npos;
+        });
+        ASSERT_NE(match, expected.end()) << text;
+        seen.insert(match->subject);
+        EXPECT_NE(text.find("Start time:\t\t\t\t" + formatTime(match->start, "%b %d, %Y %H:%M:%S")), std::string::npos) << text;
+        EXPECT_NE(text.find("End time:\t\t\t\t" + formatTime(match->end, "%b %d, %Y %H:%M:%S")), std::string::npos) << text;
+        if (!match->location.empty())
+            EXPECT_NE(text.find("Location:\t\t\t\t" + match->location + "\n"), std::string::npos) << text;
+        for (size_t k = 0; k < match->attachments.size(); ++k) {
+            const std::string path = folderPath + item + "Attachments/" + std::to_string(k + 1) + "_" + match->attachments[k].name;
+            ASSERT_TRUE(ex.files.count(path)) << path;
+            EXPECT_EQ(ex.files.at(path), match->attachments[k].data) << path;
+        }
+    }
+    EXPECT_EQ(seen.size(), expected.size());
+
+    const PstReaderCheck::ReadPst rp = PstReaderCheck::readpst(file, work);
+    ASSERT_EQ(rp.status, 0) << rp.log;
+    const std::string folderName = folderPath.substr(folderPath.rfind('/') + 1);
+    EXPECT_EQ(rp.done.count(folderName) ? rp.done.at(folderName) : -1, static_cast<int>(expected.size())) << rp.log;
+    for (const Appointment& a : expected) {
+        EXPECT_NE(rp.output.find("SUMMARY:" + a.subject), std::string::npos) << a.subject;
+        EXPECT_NE(rp.output.find("DTSTART;VALUE=DATE-TIME:" + formatTime(a.start, "%Y%m%dT%H%M%SZ")), std::string::npos);
+        EXPECT_NE(rp.output.find("DTEND;VALUE=DATE-TIME:" + formatTime(a.end, "%Y%m%dT%H%M%SZ")), std::string::npos);
+        if (!a.location.empty())
+            EXPECT_NE(rp.output.find("LOCATION:" + a.location), std::string::npos);
+        if (!a.body.empty() && a.body.size() < 60)
+            EXPECT_NE(rp.output.find("DESCRIPTION:" + a.body), std::string::npos);
+    }
+}
+
+class PstFormatTest : public ::testing::TestWithParam<PstStore::Format> {
+protected:
+    bool unicode() const { return GetParam() == PstStore::Format::Unicode; }
+    std::string name() const { return unicode() ? "unicode" : "ansi"; }
+};
+
+}
+
+TEST(PstTemplates, GeneratorRewritesTheShippedBlankFilesByteForByte)
+{
+    const std::string dir = outputDir("templates");
+    const std::string unicode = dir + "/blank-unicode.pst", ansi = dir + "/blank-ansi.pst";
+    int status = 0;
+    const std::string log = PstReaderCheck::run(std::string("'") + PST_TEMPLATE_GENERATOR + "' '" + unicode + "' '" + ansi + "'", status);
+    ASSERT_EQ(status, 0) << log;
+    const std::string shipped = std::string(ORBALIN_TEST_SOURCE_DIR) + "/resources/pst/";
+    for (const auto& [made, kept] : {std::pair{unicode, shipped + "blank-unicode.pst"}, std::pair{ansi, shipped + "blank-ansi.pst"}}) {
+        const std::vector<uint8_t> bytes = PstReaderCheck::readFile(made);
+        EXPECT_EQ(bytes.size(), 271360u);
+        EXPECT_TRUE(bytes == PstReaderCheck::readFile(kept)) << kept << " differs from a fresh generation";
+
+        const auto store = PstStore::open(made);
+        std::vector<std::string> names;
+        for (uint32_t f : store->subfolders(store->ipmSubtree()))
+            names.push_back(store->folder(f).name);
+        EXPECT_EQ(names, std::vector<std::string>{"Deleted Items"});
+        EXPECT_EQ(store->folder(store->ipmSubtree()).name, "Top of Personal Folders");
+        if (PstReaderCheck::available("pffinfo") && PstReaderCheck::available("readpst")) {
+            const std::string info = PstReaderCheck::run("pffinfo '" + made + "'", status);
+            EXPECT_EQ(status, 0) << info;
+            const PstReaderCheck::ReadPst rp = PstReaderCheck::readpst(made, dir);
+            EXPECT_EQ(rp.status, 0) << rp.log;
+            EXPECT_NE(rp.log.find("Processing Folder \"Deleted Items\""), std::string::npos) << rp.log;
+        }
+    }
+}
+
+TEST_P(PstFormatTest, AppointmentsAreListedByOurReaderAndTheIndependentOnes)
+{
+    const std::string dir = outputDir("write-" + name());
+    const std::string file = dir + "/calendar.pst";
+    const std::vector<Appointment> appointments = sampleAppointments();
+    {
+        auto store = PstStore::create(file, GetParam());
+        store->setDisplayName("Notes calendar");
+        const uint32_t calendar = store->createFolder(store->ipmSubtree(), "Calendar", "IPF.Appointment");
+        store->createFolder(store->ipmSubtree(), "Empty", "IPF.Note");
+        for (const Appointment& a : appointments) {
+            PstMessage m = makeAppointment(*store, a);
+            if (&a == &appointments.front())
+                m.setRtfBody(kRtf);
+            store->saveMessage(calendar, m);
+        }
+        store->commit();
+    }
+    const auto store = PstStore::open(file);
+    EXPECT_EQ(store->displayName(), "Notes calendar");
+    std::map<std::string, pst::PstFolderInfo> folders;
+    for (uint32_t f : store->subfolders(store->ipmSubtree()))
+        folders[store->folder(f).name] = store->folder(f);
+    ASSERT_EQ(folders.size(), 3u);
+    EXPECT_EQ(folders["Calendar"].containerClass, "IPF.Appointment");
+    EXPECT_EQ(folders["Calendar"].contentCount, 3u);
+    EXPECT_EQ(folders["Empty"].containerClass, "IPF.Note");
+    EXPECT_EQ(folders["Empty"].contentCount, 0u);
+    const std::vector<uint32_t> items = store->messages(folders["Calendar"].nid);
+    ASSERT_EQ(items.size(), 3u);
+    for (size_t i = 0; i < items.size(); ++i) {
+        const PstMessage m = store->readMessage(items[i]);
+        EXPECT_EQ(m.getString(0x001A), "IPM.Appointment");
+        EXPECT_EQ(m.getString(0x0037), appointments[i].subject);
+        EXPECT_EQ(m.getString(0x1000), appointments[i].body);
+        EXPECT_EQ(m.rtfBody(), i == 0 ? kRtf : "");
+        EXPECT_EQ(named(m, 0x8208), appointments[i].location);
+        ASSERT_NE(m.getNamed(pst::kPsetidAppointment, 0x820D), nullptr);
+        EXPECT_EQ(m.getNamed(pst::kPsetidAppointment, 0x820D)->asInteger(), appointments[i].start);
+        EXPECT_EQ(m.getNamed(pst::kPsetidAppointment, 0x820E)->asInteger(), appointments[i].end);
+        ASSERT_EQ(m.recipients.size(), 1u);
+        EXPECT_EQ(m.recipients[0].address, "ann@example.com");
+        ASSERT_EQ(m.attachments.size(), appointments[i].attachments.size());
+        for (size_t k = 0; k < m.attachments.size(); ++k) {
+            EXPECT_EQ(m.attachments[k].name, appointments[i].attachments[k].name);
+            EXPECT_EQ(m.attachments[k].data, appointments[i].attachments[k].data);
+        }
+    }
+    expectReadersSee(file, dir, "Top of Personal Folders/Calendar", appointments);
+
+    // The long body is checked through pffexport's value dump.
+    if (PstReaderCheck::available("pffexport")) {
+        int status = 0;
+        PstReaderCheck::run("rm -rf '" + dir + "/dump.export' && pffexport -q -d -t '" + dir + "/dump' '" + file + "'", status);
+        ASSERT_EQ(status, 0);
+        bool found = false, rtfFound = false;
+        for (int i = 1; i <= 3; ++i) {
+            char path[128];
+            std::snprintf(path, sizeof path, "/dump.export/Top of Personal Folders/Calendar/Appointment%05d/ItemValues.txt", i);
+            const std::vector<uint8_t> dump = PstReaderCheck::readFile(dir + path);
+            const std::vector<uint8_t> body = dumpedValue(std::string(dump.begin(), dump.end()), 0x1000);
+            found = found || body == pst::PstText::encode(appointments[1].body, unicode());
+            const std::vector<uint8_t> rtf = dumpedValue(std::string(dump.begin(), dump.end()), 0x1009);
+            rtfFound = rtfFound || (rtf.size() > 16 && std::string(rtf.begin() + 16, rtf.end()) == kRtf);
+        }
+        EXPECT_TRUE(found) << "pffexport does not show the 9 KB body";
+        EXPECT_TRUE(rtfFound) << "pffexport does not show the RTF body";
+    }
+}
+
+TEST_P(PstFormatTest, ReopenedFileTakesMoreItemsAndKeepsTheOldOnes)
+{
+    const std::string dir = outputDir("reopen-" + name());
+    const std::string file = dir + "/calendar.pst";
+    std::vector<Appointment> appointments = sampleAppointments();
+    uint32_t calendar = 0;
+    {
+        auto store = PstStore::create(file, GetParam());
+        calendar = store->createFolder(store->ipmSubtree(), "Calendar", "IPF.Appointment");
+        store->saveMessage(calendar, makeAppointment(*store, appointments[0]));
+        store->commit();
+    }
+    {
+        auto store = PstStore::open(file);
+        store->saveMessage(calendar, makeAppointment(*store, appointments[1]));
+        store->saveMessage(calendar, makeAppointment(*store, appointments[2]));
+        store->commit();
+    }
+    const auto store = PstStore::open(file);
+    EXPECT_EQ(store->folder(calendar).contentCount, 3u);
+    EXPECT_EQ(store->messages(calendar).size(), 3u);
+    EXPECT_EQ(store->findSubfolder(store->ipmSubtree(), "Calendar"), std::optional<uint32_t>(calendar));
+    EXPECT_FALSE(store->findSubfolder(store->ipmSubtree(), "Nothing"));
+    const std::vector<uint8_t> id = store->entryId(calendar);
+    ASSERT_EQ(id.size(), 24u);
+    EXPECT_EQ(id[20] | id[21] << 8 | id[22] << 16 | id[23] << 24, static_cast<int>(calendar));
+    {
+        // The parent's hierarchy table carries the same count as the folder.
+        const auto db = pst::PstNodeDatabase::open(file);
+        const pst::NodeEntry* table = db->node((store->ipmSubtree() & ~0x1Fu) | pst::kNidHierarchyTable);
+        ASSERT_NE(table, nullptr);
+        const auto rows = pst::PstTableContext::read(*db, table->bidData, db->readSubnodes(table->bidSub)).rows;
+        const auto row = std::find_if(rows.begin(), rows.end(), [&](const pst::TableRow& r) { return r.id == calendar; });
+        ASSERT_NE(row, rows.end());
+        EXPECT_EQ(row->values.at(0x3602).asInteger(), 3u);
+    }
+    expectReadersSee(file, dir, "Top of Personal Folders/Calendar", appointments);
+}
+
+TEST_P(PstFormatTest, ManyItemsAndLargeTablesStayReadable)
+{
+    // Enough rows that the contents table and its index leave the heap for their own blocks.
+    const std::string dir = outputDir("many-" + name());
+    const std::string file = dir + "/many.pst";
+    constexpr int kCount = 700;
+    {
+        auto store = PstStore::create(file, GetParam());
+        const uint32_t calendar = store->createFolder(store->ipmSubtree(), "Calendar", "IPF.Appointment");
+        for (int i = 0; i < kCount; ++i) {
+            Appointment a{"Item " + std::to_string(i), "Body " + std::to_string(i), "L" + std::to_string(i),
+                          kStart + i * kHour, kStart + i * kHour + kHour / 2, {}};
+            store->saveMessage(calendar, makeAppointment(*store, a));
+        }
+        store->commit();
+    }
+    const auto store = PstStore::open(file);
+    const uint32_t calendar = store->subfolders(store->ipmSubtree()).back();
+    EXPECT_EQ(store->folder(calendar).contentCount, static_cast<uint32_t>(kCount));
+    const std::vector<uint32_t> items = store->messages(calendar);
+    ASSERT_EQ(items.size(), static_cast<size_t>(kCount));
+    EXPECT_EQ(store->readMessage(items[kCount - 1]).getString(0x0037), "Item " + std::to_string(kCount - 1));
+    if (!PstReaderCheck::available("pffexport") || !PstReaderCheck::available("readpst"))
+        GTEST_SKIP() << "pff-tools or pst-utils are not installed";
+    const PstReaderCheck::Export ex = PstReaderCheck::pffexport(file, dir);
+    EXPECT_EQ(ex.status, 0) << ex.log;
+    EXPECT_EQ(ex.itemsPerFolder()["Top of Personal Folders/Calendar"], kCount);
+    PstReaderCheck::ReadPst rp = PstReaderCheck::readpst(file, dir);
+    EXPECT_EQ(rp.status, 0);
+    EXPECT_EQ(rp.done["Calendar"], kCount) << rp.log;
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, PstFormatTest, ::testing::Values(PstStore::Format::Unicode, PstStore::Format::Ansi),
+                         [](const auto& info) { return info.param == PstStore::Format::Unicode ? "Unicode" : "Ansi"; });
+
+// The files Outlook wrote: listed as pffexport lists them, and a folder with an appointment
+// added to a copy leaves every original item as it was.
+class PstOutlookFileTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(PstOutlookFileTest, ListsAndExtendsOutlookFiles)
+{
+    const std::string source = std::string(ORBALIN_TEST_SOURCE_DIR) + "/../shared/data/pst/" + GetParam() + ".pst";
+    if (!fs::exists(source))
+        GTEST_SKIP() << source << " is not there";
+    const std::string dir = outputDir(std::string("outlook-") + GetParam());
+    const std::string copy = dir + "/copy.pst";
+    fs::copy_file(source, copy);
+    fs::permissions(copy, fs::perms::owner_write, fs::perm_options::add);
+
+    std::map<std::string, std::vector<std::string>> ours;   // folder path -> subjects
+    std::string storeName;
+    {
+        const auto store = PstStore::open(copy);
+        storeName = store->displayName();
+        std::vector<std::pair<uint32_t, std::string>> pending{{store->ipmSubtree(), store->folder(store->ipmSubtree()).name}};
+        for (size_t i = 0; i < pending.size(); ++i) {
+            auto& subjects = ours[pending[i].second];
+            for (uint32_t m : store->messages(pending[i].first)) {
+                // Outlook may start a subject with 0x01 and the length of its prefix ("RE: ").
+                std::string subject = store->readMessage(m).getString(0x0037);
+                if (subject.size() >= 2 && subject[0] == '\x01')
+                    subject.erase(0, 2);
+                subjects.push_back(subject);
+            }
+            for (uint32_t f : store->subfolders(pending[i].first))
+                pending.push_back({f, pending[i].second + "/" + store->folder(f).name});
+        }
+    }
+    if (!PstReaderCheck::available("pffexport") || !PstReaderCheck::available("readpst"))
+        GTEST_SKIP() << "pff-tools or pst-utils are not installed";
+    const PstReaderCheck::Export before = PstReaderCheck::pffexport(copy, dir);
+    ASSERT_EQ(before.status, 0) << before.log;
+    for (const auto& folder : before.folders)
+        if (folder.rfind(ours.begin()->first, 0) == 0)
+            EXPECT_TRUE(ours.count(folder)) << "we do not list " << folder;
+    for (const auto& [folder, subjects] : ours)
+        EXPECT_TRUE(before.folders.count(folder)) << "pffexport does not list " << folder;
+    for (const auto& [folder, count] : before.itemsPerFolder())
+        EXPECT_EQ(ours[folder].size(), static_cast<size_t>(count)) << folder;
+    for (const auto& [path, data] : before.files) {
+        if (path.size() > 18 && path.substr(path.size() - 19) == "/OutlookHeaders.txt") {
+            const std::string text(data.begin(), data.end());
+            const std::string folder = path.substr(0, path.find("/Message0"));
+            const auto& subjects = ours[folder];
+            EXPECT_TRUE(std::any_of(subjects.begin(), subjects.end(), [&](const std::string& s) {
+                return text.find("Subject:\t\t\t\t" + s + "\n") != std::string::npos;
+            })) << text;
+        }
+    }
+    const PstReaderCheck::ReadPst readBefore = PstReaderCheck::readpst(copy, dir + "/before");
+
+    const Appointment added{"Added here", "Body", "Office", kStart, kStart + kHour, {{"a.txt", {'x'}}}};
+    {
+        auto store = PstStore::open(copy);
+        const uint32_t folder = store->createFolder(store->ipmSubtree(), "Notes import", "IPF.Appointment");
+        store->saveMessage(folder, makeAppointment(*store, added));
+        store->commit();
+    }
+    const PstReaderCheck::Export after = PstReaderCheck::pffexport(copy, dir);
+    ASSERT_EQ(after.status, 0) << after.log;
+    for (const auto& [path, data] : before.files) {
+        ASSERT_TRUE(after.files.count(path)) << path << " is gone";
+        EXPECT_EQ(after.files.at(path), data) << path << " changed";
+    }
+    PstReaderCheck::ReadPst readAfter = PstReaderCheck::readpst(copy, dir + "/after");
+    EXPECT_EQ(readAfter.status, 0) << readAfter.log;
+    // readpst counts subfolders with the items of the top folder, which is named after the store.
+    for (const auto& [folder, count] : readBefore.done)
+        if (folder != storeName)
+            EXPECT_EQ(readAfter.done[folder], count) << folder;
+    expectReadersSee(copy, dir, ours.begin()->first + "/Notes import", {added});
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, PstOutlookFileTest, ::testing::Values("sample1", "test_ansi", "test_unicode"));
+
+TEST(PstBadInput, DamagedFilesFailClearlyAndStayUnchanged)
+{
+    const std::string dir = outputDir("bad");
+    const std::string good = dir + "/good.pst";
+    PstStore::create(good, PstStore::Format::Unicode);
+    const std::vector<uint8_t> blank = PstReaderCheck::readFile(good);
+    const auto flip = [&](size_t at) {
+        std::vector<uint8_t> b = blank;
+        b[at] ^= 0x5A;
+        return b;
+    };
+    uint64_t nbt = 0;
+    for (int i = 7; i >= 0; --i)
+        nbt = (nbt << 8) | blank[224 + i];
+    const struct {
+        const char* name;
+        std::vector<uint8_t> bytes;
+        const char* message;
+    } cases[] = {
+        {"empty", {}, "not a PST file"},
+        {"text", std::vector<uint8_t>(300000, 'x'), "not a PST file"},
+        {"truncated", std::vector<uint8_t>(blank.begin(), blank.begin() + 200000), "damaged"},
+        {"header", flip(300), "damaged"},
+        {"btree", flip(nbt + 10), "damaged"},
+        {"version", flip(10), "version"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = dir + "/" + c.name + ".pst";
+        writeFile(path, c.bytes);
+        try {
+            PstStore::open(path);
+            ADD_FAILURE() << c.name << " opened";
+        } catch (const pst::PstError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << c.name << ": " << e.what();
+        }
+        EXPECT_EQ(PstReaderCheck::readFile(path), c.bytes) << c.name << " was changed";
+    }
+}
+
+TEST(PstBadInput, CorruptBlockIsReportedWhenRead)
+{
+    const std::string dir = outputDir("bad-block");
+    const std::string file = dir + "/one.pst";
+    uint32_t nid = 0;
+    {
+        auto store = PstStore::create(file, PstStore::Format::Unicode);
+        const uint32_t folder = store->createFolder(store->ipmSubtree(), "Calendar", "IPF.Appointment");
+        nid = store->saveMessage(folder, makeAppointment(*store, {"Marker subject", "x", "y", kStart, kStart, {}}));
+        store->commit();
+    }
+    std::vector<uint8_t> bytes = PstReaderCheck::readFile(file);
+    const std::vector<uint8_t> marker = pst::PstText::encode("Marker subject", true);
+    const auto at = std::search(bytes.begin(), bytes.end(), marker.begin(), marker.end());
+    ASSERT_NE(at, bytes.end());
+    *at ^= 1;
+    writeFile(file, bytes);
+    const auto store = PstStore::open(file);
+    EXPECT_THROW(store->readMessage(nid), pst::PstError);
+    EXPECT_THROW(store->saveMessage(0x12345, store->newMessage("IPM.Appointment")), pst::PstError);
+}
+
+TEST(PstLargeValues, AttachmentOfSeveralMegabytesUsesATwoLevelDataTree)
+{
+    const std::string dir = outputDir("huge");
+    const std::string file = dir + "/huge.pst";
+    std::vector<uint8_t> data(9 * 1024 * 1024);
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = static_cast<uint8_t>((i * 2654435761u) >> 13);
+    const Appointment a{"Big file", "See attachment", "Here", kStart, kStart + kHour, {{"big.bin", data}}};
+    {
+        auto store = PstStore::create(file, PstStore::Format::Unicode);
+        const uint32_t calendar = store->createFolder(store->ipmSubtree(), "Calendar", "IPF.Appointment");
+        store->saveMessage(calendar, makeAppointment(*store, a));
+        store->commit();
+    }
+    const auto store = PstStore::open(file);
+    const uint32_t calendar = store->subfolders(store->ipmSubtree()).back();
+    const PstMessage m = store->readMessage(store->messages(calendar).at(0));
+    ASSERT_EQ(m.attachments.size(), 1u);
+    EXPECT_TRUE(m.attachments[0].data == data);
+    expectReadersSee(file, dir, "Top of Personal Folders/Calendar", {a});
+}
+
+TEST(PstCommit, WorkNotYetCommittedLeavesTheCommittedStateReadable)
+{
+    // A copy taken between commits stands for a program that stopped before saving the store.
+    const std::string dir = outputDir("uncommitted");
+    const std::string file = dir + "/live.pst", snapshot = dir + "/snapshot.pst";
+    const std::vector<Appointment> first{sampleAppointments()[0]};
+    auto store = PstStore::create(file, PstStore::Format::Unicode);
+    const uint32_t calendar = store->createFolder(store->ipmSubtree(), "Calendar", "IPF.Appointment");
+    store->saveMessage(calendar, makeAppointment(*store, first[0]));
+    store->commit();
+    store->createFolder(calendar, "Later", "IPF.Note");
+    for (int i = 0; i < 50; ++i)
+        store->saveMessage(calendar, makeAppointment(*store, sampleAppointments()[1]));
+    fs::copy_file(file, snapshot);
+    {
+        const auto old = PstStore::open(snapshot);
+        EXPECT_EQ(old->messages(calendar).size(), 1u);
+        EXPECT_TRUE(old->subfolders(calendar).empty());
+    }
+    expectReadersSee(snapshot, dir, "Top of Personal Folders/Calendar", first);
+    store->commit();
+    EXPECT_EQ(PstStore::open(file)->messages(calendar).size(), 51u);
+}
