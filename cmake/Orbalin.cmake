@@ -35,6 +35,8 @@ function(orbalin_test)
     set(labels ${T_LABELS})
     if(T_WINDOWS_GUI)
       list(APPEND labels gui)
+      # Window tests share one X display and capture the screen: one at a time.
+      set_tests_properties(${T_NAME} PROPERTIES RESOURCE_LOCK display)
     endif()
     if(labels)
       set_tests_properties(${T_NAME} PROPERTIES LABELS "${labels}")

@@ -1,5 +1,5 @@
 #pragma once
-#include <windows.h>
+#include "Afx.h"
 
 class CPoint;
 class CRect;

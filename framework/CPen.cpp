@@ -1,0 +1,3 @@
+#include "CPen.h"
+
+IMPLEMENT_DYNAMIC(CPen, CGdiObject)

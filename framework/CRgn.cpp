@@ -1,0 +1,3 @@
+#include "CRgn.h"
+
+IMPLEMENT_DYNAMIC(CRgn, CGdiObject)

@@ -1,0 +1,29 @@
+#pragma once
+// Up-down controls ("msctls_updown32").
+
+#include "AfxCommonControls.h"
+#include "CWnd.h"
+
+class CSpinButtonCtrl : public CWnd
+{
+    DECLARE_DYNAMIC(CSpinButtonCtrl)
+public:
+    CSpinButtonCtrl() = default;
+
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    void SetRange(short nLower, short nUpper) { SendMessage(UDM_SETRANGE, 0, MAKELPARAM(nUpper, nLower)); }
+    void SetRange32(int nLower, int nUpper) { SendMessage(UDM_SETRANGE32, static_cast<WPARAM>(nLower), nUpper); }
+    void GetRange32(int& nLower, int& nUpper) const
+    {
+        SendMessage(UDM_GETRANGE32, reinterpret_cast<WPARAM>(&nLower), reinterpret_cast<LPARAM>(&nUpper));
+    }
+    int SetPos(int nPos) { return static_cast<int>(SendMessage(UDM_SETPOS32, 0, nPos)); }
+    int GetPos() const { return static_cast<int>(SendMessage(UDM_GETPOS32)); }
+    CWnd* SetBuddy(CWnd* pWndBuddy)
+    {
+        return CWnd::FromHandle(reinterpret_cast<HWND>(SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(pWndBuddy->GetSafeHwnd()))));
+    }
+    CWnd* GetBuddy() const { return CWnd::FromHandle(reinterpret_cast<HWND>(SendMessage(UDM_GETBUDDY))); }
+    int SetBase(int nBase) { return static_cast<int>(SendMessage(UDM_SETBASE, static_cast<WPARAM>(nBase))); }
+};

@@ -1,0 +1,7 @@
+#pragma once
+#include "Framework.h"
+
+class CAboutDlg : public CDialog {
+public:
+    CAboutDlg();
+};

@@ -1,0 +1,3 @@
+#include "SampleDoc.h"
+
+IMPLEMENT_DYNCREATE(CSampleDoc, CDocument)

@@ -1,0 +1,6 @@
+#pragma once
+#include "Framework.h"
+
+class CSampleDoc : public CDocument {
+    DECLARE_DYNCREATE(CSampleDoc)
+};
