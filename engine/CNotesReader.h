@@ -1,0 +1,72 @@
+#pragma once
+#include <windows.h>
+
+#include "CString.h"
+#include "CArray.h"
+#include "lnapi.h"
+
+class CProgressCtrl;
+class ICalendarGrid;
+class IFolderTree;
+class IWaitDialog;
+
+// The engine's one object for reading Notes data: the session, the current database
+// and view folder, and the windows the wizard lends it for progress. Every Notes
+// error is caught here: its text becomes the last error and the call answers its
+// failure value.
+class CNotesReader {
+public:
+    CNotesReader();
+    virtual ~CNotesReader();
+
+    int Init();
+    void Close();
+    void SetLastError(const CString& text);
+    CString GetLastError() const;
+
+    // Database scan: the calendar, task and journal folders that hold entries.
+    int ScanDatabase(const CString& path, const CString& server, CStringArray& folders, int quiet);
+    static int FolderKindFromName(const CString& name, int entryCount);
+    void ShowScanProgress(int folders, int entries, const CString& lastFolder);
+
+    // Single item readers: never fail, a missing or unreadable item gives a default.
+    CString ReadTextItem(const CString& name, LNDocument document);
+    CString ReadDatetimesText(const CString& name, LNDocument document);
+    LNDatetime ReadFirstDatetime(const CString& name, LNDocument document);
+    CString ReadAttachmentList(LNDocument document, CStringArray* names = nullptr, CStringArray* sizes = nullptr);
+    int DocumentKind(LNDocument document);
+
+    // Folder preview into the calendar grid panel.
+    void PreviewFolder(ICalendarGrid* panel, const CString& path);
+    void FillPreviewGrid(ICalendarGrid* panel);
+
+    // Domino servers and their databases.
+    int GetServerList(CStringArray& servers);
+    int GetServerDatabases(const CString& server, CStringArray& paths, CStringArray& names);
+
+protected:
+    // A non-zero status goes the way of a thrown one.
+    void Check(LNSTATUS status);
+    void SetLastErrorFromStatus(LNSTATUS status);
+    static bool IsUsableWindow(HWND window);
+    bool WaitDialogUsable() const;
+    void ShowWaitProgress(int percent);
+
+    CString m_strLastError;
+    int m_bSessionStarted;
+    int m_bDatabaseOpen;
+    LNNotesSession m_session;
+    LNDatabase m_database;
+    LNViewFolder m_viewFolder;
+    LNViewFolderArray m_viewFolders;
+    LNSTATUS m_lastStatus;
+
+public:
+    // Written by the wizard before a run; the windows are borrowed.
+    CProgressCtrl* m_pFolderProgress;
+    CProgressCtrl* m_pItemProgress;
+    IFolderTree* m_pFolderTree;
+    int m_nCancel;
+    IWaitDialog* m_pWaitDialog;
+    int m_nBodyTextType;
+};

@@ -1,0 +1,103 @@
+#include "LNInternals.h"
+
+using notesdb::Operation;
+
+namespace {
+
+// The values of a text list, read once per call ("text" marker applies).
+std::vector<std::string> Texts(const std::shared_ptr<LNItemBody>& body) {
+    const LNItemBody& b = LNDeref(body);
+    if (!b.item) return b.texts;
+    LNCheckMarker(*b.db, b.item->fails, Operation::Text);
+    return b.item->Texts();
+}
+
+std::vector<notesdb::DateTime> Datetimes(const std::shared_ptr<LNItemBody>& body) {
+    const LNItemBody& b = LNDeref(body);
+    if (!b.item) return {};
+    LNCheckMarker(*b.db, b.item->fails, Operation::Text);
+    return b.item->Datetimes();
+}
+
+}  // namespace
+
+LNItem::LNItem() : accepted_(0) {}
+LNItem::LNItem(int accepted) : accepted_(accepted) {}
+LNItem::LNItem(const LNItem&) = default;
+LNItem& LNItem::operator=(const LNItem& other) {
+    // The object keeps its own kind; only the reference is taken over.
+    body_ = other.body_;
+    return *this;
+}
+LNItem::~LNItem() = default;
+
+LNSTATUS LNItem::RawGetName(LNString* out) const {
+    return LNRunInto(out, [&] {
+        const LNItemBody& b = LNDeref(body_);
+        return b.item ? LNString(b.item->name.data(), b.item->name.size()) : LNString();
+    });
+}
+
+LNITEMTYPE LNItem::GetType() const {
+    if (!body_) return LNITEMTYPE_NONE;
+    return body_->item ? static_cast<LNITEMTYPE>(body_->item->typeCode) : static_cast<LNITEMTYPE>(LNITEMTYPE_TEXTLIST);
+}
+
+LNText::LNText() : LNItem(1) {}
+
+LNSTATUS LNText::RawGetText(LNString* text, const LNString& separator) const {
+    return LNRun([&] {
+        if (!text) LNFail(LNERR_BAD_ARGUMENT);
+        std::string joined;
+        const std::string_view sep(separator.GetBuf(), separator.GetBufLength());
+        bool first = true;
+        for (const std::string& value : Texts(LNInternals::Body(*this))) {
+            if (!first) joined += sep;
+            joined += value;
+            first = false;
+        }
+        *text = LNString(joined.data(), joined.size());
+    });
+}
+
+LNSTATUS LNText::RawGetCount(LNINT* out) const {
+    return LNRunInto(out, [&] { return static_cast<LNINT>(Texts(LNInternals::Body(*this)).size()); });
+}
+
+LNSTATUS LNText::RawAt(LNINT index, LNString* out) const {
+    return LNRunInto(out, [&] {
+        const std::vector<std::string> values = Texts(LNInternals::Body(*this));
+        const std::string& value = values[LNCheckIndex(index, values.size())];
+        return LNString(value.data(), value.size());
+    });
+}
+
+LNDatetimes::LNDatetimes() : LNItem(2) {}
+
+LNSTATUS LNDatetimes::RawGetText(LNString* text, const LNString& separator) const {
+    return LNRun([&] {
+        if (!text) LNFail(LNERR_BAD_ARGUMENT);
+        std::string joined;
+        const std::string_view sep(separator.GetBuf(), separator.GetBufLength());
+        bool first = true;
+        for (const notesdb::DateTime& value : Datetimes(LNInternals::Body(*this))) {
+            LNString one;
+            LNInternals::FromValue(value).GetText(&one);
+            if (!first) joined += sep;
+            joined.append(one.GetBuf(), one.GetBufLength());
+            first = false;
+        }
+        *text = LNString(joined.data(), joined.size());
+    });
+}
+
+LNSTATUS LNDatetimes::RawGetCount(LNINT* out) const {
+    return LNRunInto(out, [&] { return static_cast<LNINT>(Datetimes(LNInternals::Body(*this)).size()); });
+}
+
+LNSTATUS LNDatetimes::RawAt(LNINT index, LNDatetime* out) const {
+    return LNRunInto(out, [&] {
+        const std::vector<notesdb::DateTime> values = Datetimes(LNInternals::Body(*this));
+        return LNInternals::FromValue(values[LNCheckIndex(index, values.size())]);
+    });
+}
