@@ -18,11 +18,16 @@ wine_prefix_ensure() {
     if [[ ! -f $WINEPREFIX/.orbalin-ready ]]; then
       rm -rf "$WINEPREFIX"
       "$wine_loader" wineboot -i >/dev/null 2>&1
+      odbc_standin_register
       "$wine_server" -w
       touch "$WINEPREFIX/.orbalin-ready"
     fi
   ) 9>"$WINEPREFIX.lock"
 }
+
+# The ODBC stand-in's Excel driver in the prefix's ODBC installer keys
+# (odbc_standin_register, defined in standins/odbc/register.sh).
+source "$orbalin_root/standins/odbc/register.sh"
 
 # Starts Xvfb on a free display unless DISPLAY already works.
 display_ensure() {
@@ -55,4 +60,19 @@ wine_session_stop() {
     kill "$orbalin_xvfb_pid" 2>/dev/null || true
     wait "$orbalin_xvfb_pid" 2>/dev/null || true
   fi
+}
+
+# --- Redemption stand-in -------------------------------------------------------
+# Enters the stand-in COM server (the x86_64 build's Redemption.dll, given as a Unix
+# path) in the prefix as "Redemption.RDOSession". Wine resolves ProgIDs through
+# HKEY_CLASSES_ROOT only, so the keys go there.
+redemption_standin_register() {
+  local dll=$1 clsid='{5E3B8A31-6C0D-4F7A-9B2E-0A1C4D7E9F21}'
+  [[ -f $dll ]] || { echo "redemption_standin_register: no file $dll" >&2; return 1; }
+  [[ -f $WINEPREFIX/.orbalin-ready ]] || wine_prefix_ensure
+  local windll="Z:${dll//\//\\}"
+  "$wine_loader" reg add 'HKCR\Redemption.RDOSession\CLSID' /ve /d "$clsid" /f >/dev/null &&
+    "$wine_loader" reg add "HKCR\\CLSID\\$clsid" /ve /d 'Redemption.RDOSession' /f >/dev/null &&
+    "$wine_loader" reg add "HKCR\\CLSID\\$clsid\\InprocServer32" /ve /d "$windll" /f >/dev/null &&
+    "$wine_loader" reg add "HKCR\\CLSID\\$clsid\\InprocServer32" /v ThreadingModel /d Apartment /f >/dev/null
 }

@@ -1,0 +1,24 @@
+#pragma once
+// Texts across the ODBC boundary: SQLWCHAR buffers with their length rules,
+// and the UTF-8 messages of the xls library.
+#include <windows.h>
+#include <sql.h>
+
+#include <string>
+#include <string_view>
+
+namespace odbc {
+
+// A text argument: length SQL_NTS means NUL-terminated; a null pointer is empty.
+std::u16string InputText(const SQLWCHAR* text, SQLINTEGER length);
+
+// Copies text into a caller's buffer of capacity characters (terminating NUL
+// included), cut at the capacity; stores the full length in characters when
+// asked. Answers false when the text was cut.
+bool OutputChars(std::u16string_view text, SQLWCHAR* buffer, SQLINTEGER capacity, SQLINTEGER* fullLength);
+// The same with the capacity and the reported length in bytes.
+bool OutputBytes(std::u16string_view text, SQLPOINTER buffer, SQLLEN capacityBytes, SQLLEN* fullBytes);
+
+std::u16string FromUtf8(std::string_view text);
+
+}  // namespace odbc
