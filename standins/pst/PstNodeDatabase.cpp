@@ -254,14 +254,26 @@ uint64_t PstNodeDatabase::allocate(size_t bytes, size_t alignment)
 {
     const uint64_t count = (bytes + kUnit - 1) / kUnit;
     const uint64_t step = alignment / kUnit;
+    // Next fit: the search goes on from the last allocation and only then looks at the runs
+    // before it, so a file with many small leftover runs is not scanned from its start for
+    // every block (that made writing large files quadratic).
+    auto fits = [&](const std::pair<const uint64_t, uint64_t>& run, uint64_t& aligned) {
+        aligned = (run.first + step - 1) / step * step;
+        return aligned + count <= run.first + run.second;
+    };
     for (;;) {
-        for (const auto& [start, length] : free_) {
-            const uint64_t aligned = (start + step - 1) / step * step;
-            if (aligned + count <= start + length) {
-                const uint64_t offset = kFirstMap + aligned * kUnit;
-                markUsed(offset, bytes, true);
-                return offset;
-            }
+        const auto from = free_.lower_bound(allocationCursor_);
+        uint64_t aligned = 0;
+        bool found = false;
+        for (auto it = from; it != free_.end() && !found; ++it)
+            found = fits(*it, aligned);
+        for (auto it = free_.begin(); it != from && !found; ++it)
+            found = fits(*it, aligned);
+        if (found) {
+            allocationCursor_ = aligned;
+            const uint64_t offset = kFirstMap + aligned * kUnit;
+            markUsed(offset, bytes, true);
+            return offset;
         }
         addRegion();
     }

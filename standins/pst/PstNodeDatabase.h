@@ -105,6 +105,7 @@ private:
     mutable uint64_t treeBytes_ = 0;      // bytes gathered by the tree being read
     std::vector<std::pair<uint64_t, size_t>> pendingFree_;   // freed once the next commit is written
     std::map<uint64_t, uint64_t> free_;   // free runs: first unit -> length
+    uint64_t allocationCursor_ = 0;       // unit of the last allocation: the next search starts there
 };
 
 }

@@ -1,0 +1,34 @@
+#include "CRdoSession.h"
+
+BOOL CRdoSession::GetLoggedOn()
+{
+    BOOL result = FALSE;
+    InvokeHelper(0x2, DISPATCH_PROPERTYGET, VT_BOOL, &result, nullptr);
+    return result;
+}
+
+void CRdoSession::Logon(const VARIANT& profileName, const VARIANT& showDialog, const VARIANT& newSession, const VARIANT& parentWindow, const VARIANT& noMailbox, const VARIANT& reserved)
+{
+    static const BYTE params[] = VTS_VARIANT VTS_VARIANT VTS_VARIANT VTS_VARIANT VTS_VARIANT VTS_VARIANT;
+    InvokeHelper(0x4, DISPATCH_METHOD, VT_EMPTY, nullptr, params, &profileName, &showDialog, &newSession, &parentWindow,
+                 &noMailbox, &reserved);
+}
+
+LPDISPATCH CRdoSession::GetStores()
+{
+    LPDISPATCH result = nullptr;
+    InvokeHelper(0x6, DISPATCH_PROPERTYGET, VT_DISPATCH, &result, nullptr);
+    return result;
+}
+
+void CRdoSession::Logoff()
+{
+    InvokeHelper(0x12, DISPATCH_METHOD, VT_EMPTY, nullptr, nullptr);
+}
+
+CString CRdoSession::GetVersion()
+{
+    CString result;
+    InvokeHelper(0x6002001D, DISPATCH_PROPERTYGET, VT_BSTR, &result, nullptr);
+    return result;
+}
