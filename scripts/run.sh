@@ -5,10 +5,14 @@
 # program.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-program=$root/build/x86_64/framework/sample/FrameworkSample.exe
+program=$root/build/x86_64/app/Orbalin.exe
 
 "$root/scripts/install-deps.sh"
-ORBALIN_BUILD_ROOT=$root/build ORBALIN_TARGETS=FrameworkSample "$root/scripts/build.sh" x86_64
+ORBALIN_BUILD_ROOT=$root/build ORBALIN_TARGETS=Orbalin "$root/scripts/build.sh" x86_64
+
+# Orbalin finds the Notes API through PATH, as the launcher arranges it: here
+# the stand-in Notes client built beside the program.
+export WINEPATH="Z:${root//\//\\}\\build\\x86_64\\notes"
 
 source "$root/scripts/wine-env.sh"
 wine_session_start

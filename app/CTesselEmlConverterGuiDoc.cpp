@@ -1,0 +1,3 @@
+#include "CTesselEmlConverterGuiDoc.h"
+
+IMPLEMENT_DYNCREATE(CTesselEmlConverterGuiDoc, CDocument)

@@ -1,0 +1,119 @@
+#!/usr/bin/env python3
+"""Draws Orbalin's bitmaps and icons into resources/images (BMP and ICO files)."""
+import os
+import struct
+
+OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "images")
+
+
+def bmp(name, w, h, pixel):
+    """24-bit bottom-up BMP; pixel(x, y) -> (r, g, b)."""
+    row = (w * 3 + 3) & ~3
+    data = bytearray()
+    for y in range(h - 1, -1, -1):
+        line = bytearray()
+        for x in range(w):
+            r, g, b = pixel(x, y)
+            line += bytes((b, g, r))
+        data += line + b"\0" * (row - len(line))
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    with open(os.path.join(OUT, name), "wb") as f:
+        f.write(header + info + data)
+
+
+def ico(name, pixel, size=16):
+    """32-bit icon with alpha; pixel(x, y) -> (r, g, b, a)."""
+    xor = bytearray()
+    for y in range(size - 1, -1, -1):
+        for x in range(size):
+            r, g, b, a = pixel(x, y)
+            xor += bytes((b, g, r, a))
+    mask = b"\0" * (((size + 31) // 32) * 4 * size)
+    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
+    image = info + xor + mask
+    header = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), 22)
+    with open(os.path.join(OUT, name), "wb") as f:
+        f.write(header + image)
+
+
+def mix(a, b, t):
+    return tuple(int(a[i] + (b[i] - a[i]) * t) for i in range(3))
+
+
+def disc(colour):
+    def p(x, y):
+        d = (x - 7.5) ** 2 + (y - 7.5) ** 2
+        if d > 49:
+            return (0, 0, 0, 0)
+        shade = mix((255, 255, 255), colour, min(1.0, d / 30 + 0.4))
+        return shade + (255,)
+    return p
+
+
+def folder(colour):
+    def p(x, y):
+        if 2 <= y <= 13 and 1 <= x <= 14 and not (y < 4 and x > 7):
+            edge = x in (1, 14) or y in (2, 13) or (y == 4 and x > 7)
+            return ((90, 70, 20) if edge else colour) + (255,)
+        return (0, 0, 0, 0)
+    return p
+
+
+def arrow(colour, left=False):
+    def p(x, y):
+        xx = 15 - x if left else x
+        if (3 <= y <= 12 and 2 <= xx <= 8 and 6 <= y <= 9) or (xx >= 8 and abs(y - 7.5) <= 14 - xx):
+            return colour + (255,)
+        return (0, 0, 0, 0)
+    return p
+
+
+def main():
+    os.makedirs(OUT, exist_ok=True)
+    navy, sky, gold = (20, 50, 120), (120, 180, 240), (251, 211, 10)
+    # Banner: a dark-to-light strip with a gold rule, then its stretchable fill.
+    bmp("banner-left.bmp", 400, 70, lambda x, y: (255, 210, 0) if y >= 66 else mix(navy, sky, x / 400))
+    bmp("banner-fill.bmp", 8, 70, lambda x, y: (255, 210, 0) if y >= 66 else sky)
+    # Step marks: 60 images of 16 x 16; 46 current (red arrow), 53 done (green tick).
+    def steps(x, y):
+        i, px = divmod(x, 16)
+        if i == 46 and abs(y - 8) <= 7 - px // 2 and px < 14:
+            return (220, 30, 30)
+        if i == 53 and ((px + y == 16 and 6 <= px <= 14) or (y - px == 6 and 2 <= px <= 6)
+                        or (px + y == 17 and 6 <= px <= 14) or (y - px == 7 and 2 <= px <= 6)):
+            return (0, 150, 0)
+        return (255, 0, 255)
+    bmp("step-marks.bmp", 16 * 60, 16, steps)
+    bmp("folder-extra.bmp", 16, 16, lambda x, y: (255, 0, 255) if (x - 7.5) ** 2 + (y - 7.5) ** 2 > 40 else (200, 160, 60))
+    bmp("step-footer.bmp", 120, 24, lambda x, y: mix((255, 255, 255), gold, y / 24) if 2 < x < 118 else navy)
+    bmp("banner-link.bmp", 180, 51, lambda x, y: mix(sky, (255, 255, 255), y / 51) if 1 <= x < 179 and 1 <= y < 50 else navy)
+    bmp("saving-complete.bmp", 48, 48, lambda x, y: (0, 160, 0) if abs(x - y) < 4 or abs(x + y - 48) < 4 else (255, 255, 255))
+    # Side buttons: hover, normal and disabled pictures (white is transparent).
+    for base, colour in ((155, (0, 120, 215)), (154, (0, 150, 80)), (156, (150, 80, 0)), (165, (200, 40, 40))):
+        bmp(f"side-{base}.bmp", 48, 48, lambda x, y, c=colour: c if (x - 23.5) ** 2 + (y - 23.5) ** 2 < 400 else (255, 255, 255))
+    for base, colour in ((157, (0, 80, 160)), (161, (0, 110, 60)), (162, (110, 60, 0)), (164, (150, 20, 20))):
+        bmp(f"side-{base}.bmp", 48, 48, lambda x, y, c=colour: c if (x - 23.5) ** 2 + (y - 23.5) ** 2 < 360 else (255, 255, 255))
+    for base in (158, 177):
+        bmp(f"side-{base}.bmp", 48, 48, lambda x, y: (170, 170, 170) if (x - 23.5) ** 2 + (y - 23.5) ** 2 < 360 else (255, 255, 255))
+    # Toolbar strip: five 16 x 15 buttons on light grey (the mask colour).
+    colours = [(0, 120, 215), (0, 150, 80), (200, 120, 0), (120, 0, 160), (40, 40, 40)]
+    bmp("toolbar.bmp", 80, 15, lambda x, y: colours[x // 16] if 3 <= x % 16 <= 12 and 2 <= y <= 12 else (192, 192, 192))
+    # Icons: the program, the folder kinds, the buttons and the toolbar commands.
+    ico("orbalin.ico", disc(navy), 32)
+    folder_colours = {138: (240, 200, 80), 139: (250, 220, 120), 140: (120, 170, 240), 141: (240, 120, 120),
+                      142: (140, 200, 140), 143: (200, 140, 220), 144: (250, 180, 80), 145: (180, 180, 180),
+                      147: (220, 220, 120), 148: (120, 200, 220), 149: (240, 160, 200)}
+    for number, colour in folder_colours.items():
+        ico(f"folder-{number}.ico", folder(colour))
+    ico("next.ico", arrow((0, 140, 0)))
+    ico("back.ico", arrow((0, 90, 200), left=True))
+    ico("exit.ico", disc((200, 30, 30)))
+    ico("stop.ico", lambda x, y: ((200, 0, 0, 255) if 2 <= x <= 13 and 2 <= y <= 13 else (0, 0, 0, 0)))
+    ico("preview.ico", disc((0, 150, 200)))
+    for number, colour in zip((216, 217, 218, 219, 220), ((40, 40, 40), (0, 120, 215), (200, 120, 0), (120, 0, 160), (0, 150, 80))):
+        ico(f"command-{number}.ico", disc(colour))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,126 @@
+#include "OrbalinProcess.h"
+
+#include "MessagePump.h"
+
+namespace {
+
+std::wstring EnvironmentWithPath(const std::wstring& first)
+{
+    std::wstring block;
+    wchar_t* env = ::GetEnvironmentStringsW();
+    bool pathSeen = false;
+    for (const wchar_t* p = env; *p != 0; p += wcslen(p) + 1) {
+        std::wstring entry = p;
+        if (_wcsnicmp(entry.c_str(), L"PATH=", 5) == 0) {
+            entry = L"PATH=" + first + L";" + entry.substr(5);
+            pathSeen = true;
+        }
+        block += entry;
+        block.push_back(L'\0');
+    }
+    ::FreeEnvironmentStringsW(env);
+    if (!pathSeen) {
+        block += L"PATH=" + first;
+        block.push_back(L'\0');
+    }
+    block.push_back(L'\0');
+    return block;
+}
+
+}  // namespace
+
+bool OrbalinProcess::Start(const std::wstring& notesDir, const std::wstring& workDir)
+{
+    std::wstring commandLine = L"\"" + std::wstring(ORBALIN_EXE) + L"\"";
+    std::wstring env = EnvironmentWithPath(notesDir);
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    return ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                            env.data(), workDir.empty() ? nullptr : workDir.c_str(), &si, &m_pi)
+           != FALSE;
+}
+
+OrbalinProcess::~OrbalinProcess()
+{
+    if (m_pi.hProcess == nullptr)
+        return;
+    if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT) {
+        // A test that failed half-way leaves the program running: end it so the
+        // next test starts alone.
+        ::TerminateProcess(m_pi.hProcess, 1);
+        ::WaitForSingleObject(m_pi.hProcess, 5000);
+    }
+    ::CloseHandle(m_pi.hThread);
+    ::CloseHandle(m_pi.hProcess);
+}
+
+bool OrbalinProcess::WaitForExit(DWORD milliseconds)
+{
+    return ::WaitForSingleObject(m_pi.hProcess, milliseconds) == WAIT_OBJECT_0;
+}
+
+namespace {
+
+struct ProcessWindows {
+    DWORD pid;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectProcessWindow(HWND hWnd, LPARAM lParam)
+{
+    auto* s = reinterpret_cast<ProcessWindows*>(lParam);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    if (pid == s->pid)
+        s->found.push_back(hWnd);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> OrbalinProcess::Windows() const
+{
+    ProcessWindows search{m_pi.dwProcessId, {}};
+    ::EnumWindows(CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND OrbalinProcess::WaitForMainWindow(DWORD milliseconds) const
+{
+    for (DWORD waited = 0; waited < milliseconds; waited += 100) {
+        for (HWND hWnd : Windows()) {
+            wchar_t title[128] = {};
+            ::GetWindowTextW(hWnd, title, 128);
+            if (std::wstring(title) == L" Orbalin - ver 8.06.01" && ::IsWindowVisible(hWnd))
+                return hWnd;
+        }
+        ::Sleep(100);
+    }
+    return nullptr;
+}
+
+std::wstring OrbalinProcess::MessageBoxText(HWND box)
+{
+    wchar_t text[512] = {};
+    ::GetDlgItemTextW(box, 0xFFFF, text, 512);
+    return text;
+}
+
+HWND OrbalinProcess::WaitForMessageBox(const std::wstring& text, DWORD milliseconds) const
+{
+    for (DWORD waited = 0; waited < milliseconds; waited += 100) {
+        for (HWND hWnd : Windows()) {
+            wchar_t cls[32] = {};
+            ::GetClassNameW(hWnd, cls, 32);
+            if (std::wstring(cls) == L"#32770" && ::IsWindowVisible(hWnd) && MessageBoxText(hWnd) == text)
+                return hWnd;
+        }
+        ::Sleep(100);
+    }
+    return nullptr;
+}
+
+void PressButton(HWND box, int id)
+{
+    ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, id)));
+}

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include "OrbalinProcess.h"
+#include "TestPaths.h"
+#include "WindowCapture.h"
+
+#include <commctrl.h>
+#include <string>
+
+namespace {
+
+constexpr UINT kSelectStep = WM_USER + 101;
+constexpr int kViewId = 0xE900;   // the frame's view pane
+constexpr int kFirstStepId = 59648;
+
+std::wstring EmptyFolder(const std::wstring& name)
+{
+    std::wstring dir = testsupport::TestOutputPath(name);
+    ::CreateDirectoryW(dir.c_str(), nullptr);
+    return dir;
+}
+
+struct ClassSearch {
+    std::wstring cls;
+    HWND found;
+};
+
+BOOL CALLBACK MatchClass(HWND hWnd, LPARAM lParam)
+{
+    auto* s = reinterpret_cast<ClassSearch*>(lParam);
+    wchar_t name[64] = {};
+    ::GetClassNameW(hWnd, name, 64);
+    if (_wcsicmp(name, s->cls.c_str()) == 0) {
+        s->found = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindChildOfClass(HWND parent, const std::wstring& cls)
+{
+    ClassSearch search{cls, nullptr};
+    ::EnumChildWindows(parent, MatchClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND StepView(HWND frame, int index)
+{
+    return ::GetDlgItem(::GetDlgItem(frame, kViewId), kFirstStepId + index);
+}
+
+// Closes the program through its question, answering Yes.
+void CloseWithYes(OrbalinProcess& program, HWND frame)
+{
+    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    HWND box = program.WaitForMessageBox(L"Are you sure , You want to close the software?");
+    ASSERT_NE(nullptr, box);
+    PressButton(box, IDYES);
+    EXPECT_TRUE(program.WaitForExit(20000));
+}
+
+}  // namespace
+
+TEST(OrbalinProgramTest, StartsMaximisedWithBarsBannerAndStepOne)
+{
+    OrbalinProcess program;
+    ASSERT_TRUE(program.Start(NOTES_CLIENT_DIR));
+    HWND frame = program.WaitForMainWindow();
+    ASSERT_NE(nullptr, frame);
+    EXPECT_TRUE(::IsZoomed(frame));
+    HMENU menu = ::GetMenu(frame);
+    ASSERT_NE(nullptr, menu);
+    HWND toolbar = FindChildOfClass(frame, TOOLBARCLASSNAMEW);
+    ASSERT_NE(nullptr, toolbar);
+    EXPECT_EQ(5, static_cast<int>(::SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0)) - 1);
+    HWND status = FindChildOfClass(frame, STATUSCLASSNAMEW);
+    ASSERT_NE(nullptr, status);
+    EXPECT_EQ(4, static_cast<int>(::SendMessageW(status, SB_GETPARTS, 0, 0)));
+    RECT statusRect{};
+    ::GetWindowRect(status, &statusRect);
+    EXPECT_GT(statusRect.bottom - statusRect.top, 10);
+
+    HWND step1 = StepView(frame, 0);
+    ASSERT_NE(nullptr, step1);
+    EXPECT_TRUE(::IsWindowVisible(step1));
+    EXPECT_FALSE(::IsWindowVisible(StepView(frame, 1)));
+    EXPECT_FALSE(::IsWindowVisible(StepView(frame, 2)));
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(step1, 1)));    // Next
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(step1, 3)));    // Exit
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(step1, 2)));   // Back
+
+    ::SetWindowPos(frame, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ::Sleep(800);
+    testsupport::WindowCapture shot = testsupport::WindowCapture::FromWindow(frame, true);
+    shot.SavePng(testsupport::TestOutputPath(L"orbalin-start.png"));
+    EXPECT_LT(shot.CountColor(shot.Bounds(), RGB(0, 0, 0), 4), shot.Width() * shot.Height() / 50);
+    // The banner's dark left end under the toolbar.
+    RECT toolbarRect{};
+    ::GetWindowRect(toolbar, &toolbarRect);
+    const int bannerY = toolbarRect.bottom - toolbarRect.top + 20;
+    EXPECT_TRUE(shot.IsMostlyColor(RECT{4, bannerY, 20, bannerY + 10}, RGB(20, 50, 120), 0.8, 24));
+    testsupport::WindowCapture view = testsupport::WindowCapture::FromWindow(step1, true);
+    // The step list: "Step 1" in red, the later steps' texts in grey.
+    EXPECT_GT(view.CountColor(RECT{50, 20, 180, 40}, RGB(255, 0, 0), 60), 10);
+    EXPECT_GT(view.CountColor(RECT{50, 160, 180, 240}, RGB(0x88, 0x88, 0x88), 60), 10);
+    // Nothing of the step area is left unpainted (black).
+    EXPECT_LT(view.CountColor(view.Bounds(), RGB(0, 0, 0), 4), view.Width() * view.Height() / 50);
+    // The yellow strip along the bottom of the step.
+    EXPECT_TRUE(view.IsMostlyColor(RECT{220, view.Height() - 8, view.Width() - 20, view.Height() - 2},
+                                   RGB(0xFB, 0xD3, 0x0A), 0.8, 12));
+    CloseWithYes(program, frame);
+}
+
+TEST(OrbalinProgramTest, SecondInstanceSaysSoAndEnds)
+{
+    OrbalinProcess first;
+    ASSERT_TRUE(first.Start(NOTES_CLIENT_DIR));
+    HWND frame = first.WaitForMainWindow();
+    ASSERT_NE(nullptr, frame);
+
+    OrbalinProcess second;
+    ASSERT_TRUE(second.Start(NOTES_CLIENT_DIR));
+    HWND box = second.WaitForMessageBox(L"Another instance of Orbalin is running");
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ(nullptr, second.WaitForMainWindow(500));
+    PressButton(box, IDOK);
+    EXPECT_TRUE(second.WaitForExit(20000));
+    EXPECT_TRUE(::IsWindow(frame));
+    CloseWithYes(first, frame);
+}
+
+TEST(OrbalinProgramTest, MissingNotesClientEndsWithMessage)
+{
+    // A client folder with the library but without its data directory.
+    std::wstring dir = EmptyFolder(L"app-notes-without-data");
+    ASSERT_TRUE(::CopyFileW((std::wstring(NOTES_CLIENT_DIR) + L"\\lnapi.dll").c_str(), (dir + L"\\lnapi.dll").c_str(),
+                            FALSE));
+    OrbalinProcess program;
+    ASSERT_TRUE(program.Start(dir));
+    HWND box = program.WaitForMessageBox(L"Unable to locate Lotus notes, please install lotusnotes on this computer");
+    ASSERT_NE(nullptr, box);
+    PressButton(box, IDOK);
+    EXPECT_TRUE(program.WaitForExit(20000));
+    EXPECT_EQ(nullptr, program.WaitForMessageBox(L"Are you sure , You want to close the software?", 0));
+}
+
+TEST(OrbalinProgramTest, CloseQuestionNoKeepsRunningAndHelpFileMissingIsReported)
+{
+    OrbalinProcess program;
+    ASSERT_TRUE(program.Start(NOTES_CLIENT_DIR, EmptyFolder(L"app-without-help")));
+    HWND frame = program.WaitForMainWindow();
+    ASSERT_NE(nullptr, frame);
+
+    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    HWND box = program.WaitForMessageBox(L"Are you sure , You want to close the software?");
+    ASSERT_NE(nullptr, box);
+    PressButton(box, IDNO);
+    ::Sleep(500);
+    EXPECT_FALSE(program.WaitForExit(0));
+    EXPECT_TRUE(::IsWindowVisible(frame));
+
+    ::PostMessageW(frame, WM_COMMAND, 32772, 0);
+    box = program.WaitForMessageBox(L"Orbalin.chm file not exist, please reinstall software ");
+    ASSERT_NE(nullptr, box);
+    PressButton(box, IDOK);
+    ::Sleep(300);
+    EXPECT_TRUE(::IsWindowVisible(frame));
+    CloseWithYes(program, frame);
+}
+
+TEST(OrbalinProgramTest, StepsChangeByMessagesAndNavigationButtons)
+{
+    OrbalinProcess program;
+    ASSERT_TRUE(program.Start(NOTES_CLIENT_DIR));
+    HWND frame = program.WaitForMainWindow();
+    ASSERT_NE(nullptr, frame);
+    HWND view = ::GetDlgItem(frame, kViewId);
+    ASSERT_NE(nullptr, view);
+
+    // WM_SELECT_STEP shows exactly the step asked for.
+    for (int step : {2, 1, 0}) {
+        ::SendMessageW(view, kSelectStep, static_cast<WPARAM>(step), 0);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(i == step, ::IsWindowVisible(StepView(frame, i)) != FALSE) << "step " << step << " view " << i;
+    }
+    // An unknown step changes nothing.
+    ::SendMessageW(view, kSelectStep, 7, 0);
+    EXPECT_TRUE(::IsWindowVisible(StepView(frame, 0)));
+
+    // Next on step 1 goes through the frame to step 2; Back there returns.
+    HWND step1 = StepView(frame, 0);
+    ::SendMessageW(step1, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(step1, 1)));
+    EXPECT_TRUE(::IsWindowVisible(StepView(frame, 1)));
+    EXPECT_FALSE(::IsWindowVisible(step1));
+    HWND step2 = StepView(frame, 1);
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(step2, 2)));   // Back shows on step 2
+    ::SendMessageW(step2, WM_COMMAND, MAKEWPARAM(2, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(step2, 2)));
+    EXPECT_TRUE(::IsWindowVisible(step1));
+
+    // With Back hidden (step 1), Exit takes Back's place; on step 2 it moves left.
+    RECT client{}, exitRect{};
+    ::GetClientRect(step1, &client);
+    ::GetWindowRect(::GetDlgItem(step1, 3), &exitRect);
+    ::MapWindowPoints(nullptr, step1, reinterpret_cast<POINT*>(&exitRect), 2);
+    EXPECT_EQ(client.right - 240, exitRect.left);
+    ::SendMessageW(view, kSelectStep, 1, 0);
+    ::GetClientRect(step2, &client);
+    ::GetWindowRect(::GetDlgItem(step2, 3), &exitRect);
+    ::MapWindowPoints(nullptr, step2, reinterpret_cast<POINT*>(&exitRect), 2);
+    EXPECT_EQ(client.right - 360, exitRect.left);
+    CloseWithYes(program, frame);
+}
