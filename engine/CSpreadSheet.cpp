@@ -208,10 +208,7 @@ bool CSpreadSheet::AddRow(const CStringArray& values)
     m_rowText = DelimitedText::Join(values, m_separator);
     m_rows.Add(m_rowText);
     ++m_rowCount;
-    if (m_excelMode)
-        StageExcel();
-    else
-        CommitText();
+    Commit();
     return true;
 }
 

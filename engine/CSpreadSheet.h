@@ -3,10 +3,9 @@
 // workbook through the ODBC Excel driver, or a delimited text file (UTF-8 with
 // a byte-order mark). The writer loads what the target already holds, so
 // several writers in turn accumulate their rows in one sheet or file; each
-// commit adds only the rows not yet in the target. A text file gets each row
-// as it is added. A workbook gets its rows at Commit: AddRow hands the row to
-// the driver at once, but the workbook file is written only when committed
-// (the driver rewrites the whole file per write); the destructor does not commit.
+// commit adds only the rows not yet in the target. Each added row is
+// committed at once, to a text file and to a workbook alike (the driver writes
+// just the appended rows into the workbook file).
 #include <memory>
 
 #include "Framework.h"

@@ -173,9 +173,48 @@ void PutGlobalsHead(RecordOut& r) {
   PutSimple(r, biff::kStyle, {0x8000, 0xFF00});
 }
 
-void PutWorksheet(RecordOut& r, const Sheet& sheet, bool selected, SharedStrings& strings) {
+// A cell's record; texts go to the shared-string table when one is given, inline otherwise.
+void PutCell(RecordOut& r, uint32_t row, const Cell& cell, SharedStrings* strings) {
+  auto& o = r.Data();
+  switch (cell.type) {
+    case Cell::Type::Text:
+      r.Begin(strings ? biff::kLabelSst : biff::kLabel);
+      PutU16(o, row);
+      PutU16(o, cell.column);
+      PutU16(o, kCellXf);
+      if (strings) {
+        PutU32(o, strings->NextCellIndex());
+      } else {
+        const bool wide = NeedsWideChars(cell.text);
+        PutU16(o, static_cast<unsigned>(cell.text.size()));
+        PutU8(o, wide ? 1 : 0);
+        PutChars(o, cell.text, wide);
+      }
+      break;
+    case Cell::Type::Number:
+      r.Begin(biff::kNumber);
+      PutU16(o, row);
+      PutU16(o, cell.column);
+      PutU16(o, kCellXf);
+      PutF64(o, cell.number);
+      break;
+    case Cell::Type::Boolean:
+    case Cell::Type::Error:
+      r.Begin(biff::kBoolErr);
+      PutU16(o, row);
+      PutU16(o, cell.column);
+      PutU16(o, kCellXf);
+      PutU8(o, static_cast<unsigned>(cell.number));
+      PutU8(o, cell.type == Cell::Type::Error ? 1 : 0);
+      break;
+  }
+  r.End();
+}
+
+void PutWorksheet(RecordOut& r, const Sheet& sheet, bool selected, SharedStrings& strings, SheetLayout* layout) {
   auto& o = r.Data();
   PutBof(r, biff::kWorksheetSubstream);
+  if (layout) layout->dimensions = o.size();
   r.Begin(biff::kDimensions);
   PutU32(o, 0);
   PutU32(o, sheet.RowCount());
@@ -183,43 +222,17 @@ void PutWorksheet(RecordOut& r, const Sheet& sheet, bool selected, SharedStrings
   PutU16(o, sheet.ColumnCount());
   PutU16(o, 0);
   r.End();
-  for (uint32_t row = 0; row < sheet.RowCount(); ++row) {
-    for (const Cell& cell : sheet.RowAt(row)) {
-      switch (cell.type) {
-        case Cell::Type::Text:
-          r.Begin(biff::kLabelSst);
-          PutU16(o, row);
-          PutU16(o, cell.column);
-          PutU16(o, kCellXf);
-          PutU32(o, strings.NextCellIndex());
-          break;
-        case Cell::Type::Number:
-          r.Begin(biff::kNumber);
-          PutU16(o, row);
-          PutU16(o, cell.column);
-          PutU16(o, kCellXf);
-          PutF64(o, cell.number);
-          break;
-        case Cell::Type::Boolean:
-        case Cell::Type::Error:
-          r.Begin(biff::kBoolErr);
-          PutU16(o, row);
-          PutU16(o, cell.column);
-          PutU16(o, kCellXf);
-          PutU8(o, static_cast<unsigned>(cell.number));
-          PutU8(o, cell.type == Cell::Type::Error ? 1 : 0);
-          break;
-      }
-      r.End();
-    }
-  }
+  for (uint32_t row = 0; row < sheet.RowCount(); ++row)
+    for (const Cell& cell : sheet.RowAt(row)) PutCell(r, row, cell, &strings);
+  if (layout) layout->cellsEnd = o.size();
   PutSimple(r, biff::kWindow2, {static_cast<uint16_t>(selected ? 0x06B6 : 0x00B6), 0, 0, 0x40, 0, 0, 0, 0, 0});
   PutSimple(r, biff::kEof, {});
+  if (layout) layout->end = o.size();
 }
 
 }  // namespace
 
-std::vector<uint8_t> BiffWriter::Write(const Workbook& book) {
+std::vector<uint8_t> BiffWriter::Write(const Workbook& book, SheetLayout* lastSheet) {
   SharedStrings strings(book);
   size_t estimate = 4096;
   for (const Sheet& sheet : book.sheets)
@@ -244,12 +257,35 @@ std::vector<uint8_t> BiffWriter::Write(const Workbook& book) {
 
   for (size_t i = 0; i < book.sheets.size(); ++i) {
     SetU32(out.data() + positions[i], static_cast<uint32_t>(out.size()));
-    PutWorksheet(r, book.sheets[i], i == 0, strings);
+    PutWorksheet(r, book.sheets[i], i == 0, strings, i + 1 == book.sheets.size() ? lastSheet : nullptr);
   }
   // Excel wants the workbook stream in whole sectors, which takes 4096 bytes;
   // readers ignore the zeros after the last EOF.
   if (out.size() < kMinimumStream) out.resize(kMinimumStream, 0);
   return out;
+}
+
+}  // namespace xls
+
+namespace xls {
+
+bool BiffWriter::WriteCells(std::vector<uint8_t>& out, const Sheet& sheet, uint32_t firstRow) {
+  const size_t start = out.size();
+  RecordOut r(out);
+  for (uint32_t row = firstRow; row < sheet.RowCount(); ++row)
+    for (const Cell& cell : sheet.RowAt(row)) {
+      if (cell.type == Cell::Type::Text && 9 + cell.text.size() * 2 > biff::kMaxRecordData) {
+        out.resize(start);
+        return false;
+      }
+      PutCell(r, row, cell, nullptr);
+    }
+  return true;
+}
+
+void BiffWriter::SetDimensions(uint8_t* record, uint32_t rows, uint16_t columns) {
+  SetU32(record + 8, rows);
+  SetU16(record + 14, columns);
 }
 
 }  // namespace xls

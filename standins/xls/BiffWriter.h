@@ -9,9 +9,22 @@
 
 namespace xls {
 
+// Where the last worksheet's substream holds what appending rows changes.
+struct SheetLayout {
+  size_t dimensions = 0;  // offset of its DIMENSIONS record
+  size_t cellsEnd = 0;    // offset after its last cell record
+  size_t end = 0;         // offset after its EOF record
+};
+
 class BiffWriter {
  public:
-  static std::vector<uint8_t> Write(const Workbook& book);
+  static std::vector<uint8_t> Write(const Workbook& book, SheetLayout* lastSheet = nullptr);
+  // Appends the cell records of the sheet's rows from firstRow on, their texts
+  // inline so that the shared-string table stays as it is. False (and nothing
+  // appended) when a text needs more than one record.
+  static bool WriteCells(std::vector<uint8_t>& out, const Sheet& sheet, uint32_t firstRow);
+  // Sets the row and column counts of a DIMENSIONS record.
+  static void SetDimensions(uint8_t* record, uint32_t rows, uint16_t columns);
 };
 
 }  // namespace xls

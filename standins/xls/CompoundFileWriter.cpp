@@ -43,7 +43,7 @@ void Pad(std::ostream& out, uint64_t written) {
 
 }  // namespace
 
-void CompoundFileWriter::Write(std::ostream& out, std::u16string_view streamName, const std::vector<uint8_t>& stream) {
+CompoundLayout CompoundFileWriter::Write(std::ostream& out, std::u16string_view streamName, const std::vector<uint8_t>& stream) {
   const bool small = stream.size() < kMiniCutoff;
   const uint32_t miniSectors = small ? CeilDiv(stream.size(), kMiniSectorSize) : 0;
   const uint32_t dataSectors = small ? CeilDiv(uint64_t{miniSectors} * kMiniSectorSize, kSectorSize)
@@ -117,6 +117,16 @@ void CompoundFileWriter::Write(std::ostream& out, std::u16string_view streamName
     PutU32(tail, i + 1 < indexSectors ? indexStart + i + 1 : kEndOfChain);
   }
   out.write(reinterpret_cast<const char*>(tail.data()), static_cast<std::streamsize>(tail.size()));
+
+  CompoundLayout layout;
+  layout.fat = std::move(fat);
+  for (uint32_t i = 0; i < fatSectors; ++i) layout.fatSectors.push_back(fatStart + i);
+  if (!small)
+    for (uint32_t i = 0; i < dataSectors; ++i) layout.streamSectors.push_back(i);
+  layout.directorySector = dirStart;
+  for (uint32_t i = 0; i < indexSectors; ++i) layout.indexSectors.push_back(indexStart + i);
+  layout.fileSectors = indexStart + indexSectors;
+  return layout;
 }
 
 }  // namespace xls

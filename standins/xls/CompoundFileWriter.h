@@ -9,9 +9,19 @@
 
 namespace xls {
 
+// Where the written file keeps its parts, for later writes in place.
+struct CompoundLayout {
+  std::vector<uint32_t> fat;            // one entry per sector the FAT sectors can cover
+  std::vector<uint32_t> fatSectors;     // the FAT's own sectors, in order
+  std::vector<uint32_t> streamSectors;  // the stream's chain (empty for a small stream)
+  uint32_t directorySector = 0;
+  std::vector<uint32_t> indexSectors;  // FAT index sectors beyond the header's 109 slots
+  uint32_t fileSectors = 0;   // sectors after the header
+};
+
 class CompoundFileWriter {
  public:
-  static void Write(std::ostream& out, std::u16string_view streamName, const std::vector<uint8_t>& stream);
+  static CompoundLayout Write(std::ostream& out, std::u16string_view streamName, const std::vector<uint8_t>& stream);
 };
 
 }  // namespace xls

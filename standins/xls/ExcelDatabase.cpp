@@ -163,6 +163,7 @@ void ExcelDatabase::Create(const CreateTableStatement& s) {
   if (!sheet) sheet = &book_.sheets.emplace_back(name);
   sheet->SetRowTexts(area.firstRow, area.firstColumn, s.columns);
   changed_ = true;
+  appender_.reset();
 }
 
 void ExcelDatabase::Drop(const DropTableStatement& s) {
@@ -182,6 +183,7 @@ void ExcelDatabase::Drop(const DropTableStatement& s) {
       }
   }
   changed_ = true;
+  appender_.reset();
 }
 
 void ExcelDatabase::Insert(const InsertStatement& s) {
@@ -208,13 +210,25 @@ void ExcelDatabase::Insert(const InsertStatement& s) {
   if (row >= Sheet::kMaxRows)
     throw XlsError(kStateGeneral, "The sheet " + Shown(sheet.Name()) +
                                       " is full: an Excel 97-2003 sheet holds at most 65536 rows.");
+  if (&sheet != &book_.sheets.back()) appender_.reset();
   sheet.SetRowTexts(row, area.firstColumn, values);
   changed_ = true;
 }
 
 void ExcelDatabase::Persist() {
   if (!changed_) return;
-  WorkbookFile::Save(path_, book_);
+  bool appended = false;
+  try {
+    appended = appender_ && !book_.sheets.empty() && appender_->Append(book_.sheets.back(), appendFrom_);
+  } catch (const XlsError&) {
+    appender_.reset();
+    throw;
+  }
+  if (!appended) {
+    appender_.reset();
+    appender_.emplace(path_, book_);
+  }
+  appendFrom_ = book_.sheets.empty() ? 0 : book_.sheets.back().RowCount();
   changed_ = false;
 }
 

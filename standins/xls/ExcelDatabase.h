@@ -2,8 +2,9 @@
 // One connection to a workbook file, as the ODBC layer holds it: the workbook
 // is loaded whole when the connection opens, statements work on it in memory,
 // and Persist writes it back (the ODBC layer calls it at commit and when the
-// connection closes). Appending n rows therefore costs O(n) plus one write of
-// the file, whatever the number of statements.
+// connection closes). When only rows were appended to the last sheet since the
+// previous write, Persist writes just those rows into the file; so appending
+// n rows costs O(n) even with a write after every row.
 //
 // Failures are XlsError exceptions carrying an SQLSTATE and a clear text. A
 // file that cannot be read is reported and never written.
@@ -16,6 +17,7 @@
 
 #include "ResultSet.h"
 #include "SqlStatement.h"
+#include "WorkbookAppender.h"
 #include "Workbook.h"
 
 namespace xls {
@@ -54,6 +56,10 @@ class ExcelDatabase {
   OpenOptions options_;
   Workbook book_;
   bool changed_ = false;
+  // Set while the file is as the appender wrote it and only rows of the last
+  // sheet from appendFrom_ on are new.
+  std::optional<WorkbookAppender> appender_;
+  uint32_t appendFrom_ = 0;
 };
 
 }  // namespace xls

@@ -61,19 +61,22 @@ Workbook WorkbookFile::Load(const std::filesystem::path& path) {
   return book;
 }
 
-void WorkbookFile::Save(const std::filesystem::path& path, const Workbook& book) {
-  const std::vector<uint8_t> stream = BiffWriter::Write(book);
+void WorkbookFile::Save(const std::filesystem::path& path, const Workbook& book, SavedWorkbook* saved) {
+  SheetLayout lastSheet;
+  std::vector<uint8_t> stream = BiffWriter::Write(book, &lastSheet);
+  CompoundLayout layout;
   std::filesystem::path temporary = path;
   temporary += u".saving";
   try {
     {
       std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
       if (!out) throw std::runtime_error("cannot create");
-      CompoundFileWriter::Write(out, u"Workbook", stream);
+      layout = CompoundFileWriter::Write(out, u"Workbook", stream);
       out.flush();
       if (!out) throw std::runtime_error("cannot write");
     }
     ReplaceFile(temporary, path);
+    if (saved) *saved = SavedWorkbook{std::move(stream), lastSheet, std::move(layout)};
   } catch (const std::exception&) {
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);

@@ -174,9 +174,9 @@ TEST(SpreadSheetExcel, NewWorkbookGetsTheHeaderRowAndTheRows)
     EXPECT_EQ(sheet.GetLastError(), CString(L"No header row. Add header row first"));
     ASSERT_TRUE(sheet.AddHeaders(Array(kHeaders)));
     EXPECT_EQ(ReadWorkbook(path), (Rows{kHeaders}));
-    // Rows reach the file with the next commit; after it the file holds them all.
+    // Each row is committed as it is added.
     ASSERT_TRUE(sheet.AddRow(Array(Entry(1))));
-    EXPECT_EQ(ReadWorkbook(path), (Rows{kHeaders}));
+    EXPECT_EQ(ReadWorkbook(path), (Rows{kHeaders, Entry(1)}));
     ASSERT_TRUE(sheet.Commit());
     EXPECT_EQ(ReadWorkbook(path), (Rows{kHeaders, Entry(1)}));
     ASSERT_TRUE(sheet.AddRow(Array(Entry(2))));
@@ -201,10 +201,11 @@ TEST(SpreadSheetExcel, SecondWriterAppendsAfterTheExistingRows)
         EXPECT_EQ(ReadAll(second), (Rows{kHeaders, Entry(1), Entry(2)}));
         AddEntry(second, Entry(3));
         ASSERT_TRUE(second.Commit()) << second.GetLastError().GetString();
-        // Destroying the writer does not commit.
+        // An added row is in the file before any further commit.
         AddEntry(second, Entry(4));
+        EXPECT_EQ(ReadWorkbook(path), (Rows{kHeaders, Entry(1), Entry(2), Entry(3), Entry(4)}));
     }
-    const Rows expected = {kHeaders, Entry(1), Entry(2), Entry(3)};
+    const Rows expected = {kHeaders, Entry(1), Entry(2), Entry(3), Entry(4)};
     EXPECT_EQ(ReadWorkbook(path), expected);
     ExpectWorkbook(path, L"Calendar", expected);
 }

@@ -1,0 +1,46 @@
+#pragma once
+// Writes rows appended to the last worksheet of a workbook file that this
+// library saved, touching only what the new rows change: their cell records
+// (texts inline, so the shared-string table stays), the sheet's DIMENSIONS,
+// the stream's last sectors, the FAT and the stream's size. The cost of a
+// write follows the new rows, not the workbook.
+//
+// Order of the writes: changed sectors go to free or new sectors first, which
+// the file as it stands does not use; then the FAT, its index and the header;
+// the directory's stream size last. Until the FAT is written the file reads as
+// before; the short span between the FAT and the directory is not covered.
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "WorkbookFile.h"
+
+namespace xls {
+
+class WorkbookAppender {
+ public:
+  // Saves the whole workbook (see WorkbookFile::Save) and keeps its layout.
+  WorkbookAppender(const std::filesystem::path& path, const Workbook& book);
+
+  // Writes the rows of the sheet (the workbook's last) from firstRow on. False,
+  // with the file untouched, when the file changed since this appender wrote it
+  // or a row cannot go in place; the caller then saves the whole workbook.
+  // XlsError when a write fails: the appender is of no further use.
+  bool Append(const Sheet& sheet, uint32_t firstRow);
+
+ private:
+  uint32_t Allocate();
+  void WriteFile(const std::vector<uint32_t>& dataSectors, size_t firstChanged, const std::vector<size_t>& fatChanged,
+                 size_t oldFatSectors, size_t oldIndexSectors, bool startChanged);
+  bool Unchanged() const;
+  void Remember();
+
+  std::filesystem::path path_;
+  SavedWorkbook saved_;
+  uint16_t columns_ = 0;
+  std::vector<uint32_t> free_;  // sectors the file on disk does not use
+  uintmax_t size_ = 0;
+  std::filesystem::file_time_type writeTime_;
+};
+
+}  // namespace xls
