@@ -2,11 +2,21 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
+#include "CProgressCtrl.h"
+#include "CRdoAppointment.h"
+#include "CRdoAttachments.h"
+#include "CRdoFolder.h"
+#include "CRdoItems.h"
+#include "CSpreadSheet.h"
+#include "CalendarConversion.h"
 #include "ICalendarGrid.h"
 #include "IFolderTree.h"
 #include "IWaitDialog.h"
+#include "COleVariant.h"
 #include "NotesText.h"
 
 namespace {
@@ -412,4 +422,315 @@ int CNotesReader::GetServerDatabases(const CString& server, CStringArray& paths,
         return 0;
     }
     return 1;
+}
+
+// --- Folder export ---------------------------------------------------------
+
+namespace {
+
+// The last component of an attachment name, made a plain file name of the temporary
+// directory: the name comes from the database and may hold "..\", a drive, a UNC
+// path or a device name.
+CString SafeAttachmentFileName(const CString& name) {
+    CString file = name;
+    const int cut = std::max({file.ReverseFind(L'\\'), file.ReverseFind(L'/'), file.ReverseFind(L':')});
+    if (cut >= 0) file = file.Mid(cut + 1);
+    for (int i = 0; i < file.GetLength(); ++i) {
+        const wchar_t c = file[i];
+        if (c < 32 || wcschr(L"<>\"|?*", c)) file.SetAt(i, L'_');
+    }
+    file.TrimRight(L". ");
+    if (file.IsEmpty()) return L"attachment";
+    CString stem = file;
+    const int dot = stem.Find(L'.');
+    if (dot >= 0) stem = stem.Left(dot);
+    stem.TrimRight(L" ");
+    static const wchar_t* const reserved[] = {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"};
+    bool device = false;
+    for (const wchar_t* r : reserved) device = device || stem.CompareNoCase(r) == 0;
+    if (stem.GetLength() == 4 && (stem.Left(3).CompareNoCase(L"COM") == 0 || stem.Left(3).CompareNoCase(L"LPT") == 0) &&
+        stem[3] >= L'0' && stem[3] <= L'9')
+        device = true;
+    return device ? L"_" + file : file;
+}
+
+// A new, empty folder of its own in the temporary directory, so that a detached file
+// never meets a file that was there before; empty when none could be made.
+CString NewPrivateFolder(const CString& tempDirectory) {
+    for (unsigned n = 0; n < 1000; ++n) {
+        CString folder;
+        folder.Format(L"%sorb%lu-%u", tempDirectory.GetString(), GetCurrentThreadId(), GetTickCount() + n);
+        if (CreateDirectoryW(folder, nullptr)) return folder + L"\\";
+        if (GetLastError() != ERROR_ALREADY_EXISTS) break;
+    }
+    return CString();
+}
+
+}  // namespace
+
+CString CNotesReader::TemporaryDirectory() {
+    wchar_t buffer[MAX_PATH + 1] = {};
+    const DWORD n = GetTempPathW(MAX_PATH, buffer);
+    CString directory = n > 0 && n < MAX_PATH ? CString(buffer) : CString();
+    if (directory.IsEmpty() || directory[directory.GetLength() - 1] != L'\\') directory += L"\\";
+    return directory;
+}
+
+void CNotesReader::SetBarPosition(CProgressCtrl* bar, int percent) {
+    if (!bar) return;
+    const HWND window = bar->GetSafeHwnd();
+    if (IsUsableWindow(window)) SendMessageW(window, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+}
+
+int CNotesReader::ExportFolder(const CString& folderName, CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet) {
+    if (folderName.IsEmpty()) return 0;
+    CString name = folderName;
+    if (name[name.GetLength() - 1] == L'\\') name = name.Left(name.GetLength() - 1);
+    try {
+        const LNString lookup = CStringToLnString(name);
+        if (!m_database.ViewFolderExists(lookup)) return 1;
+        m_lastStatus = m_database.GetViewFolder(lookup, &m_viewFolder);
+        Check(m_lastStatus);
+        Check(m_viewFolder.Open(0));
+        if (LnStringToCString(m_viewFolder.GetName()) == name) {
+            ExportFolderEntries(pstFolder, mode, sheet);
+            if (mode == 0) pstFolder.Save();
+        }
+        Check(m_viewFolder.Close());
+        return 1;
+    } catch (...) {
+        SetLastError(L"Error while parsing folders");
+        return 0;
+    }
+}
+
+void CNotesReader::ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet) {
+    if (m_nCancel) return;
+    SetBarPosition(m_pItemProgress, 0);
+    const CString tempDirectory = TemporaryDirectory();
+    CRdoItems items;
+    if (mode == 0) items.AttachDispatch(pstFolder.GetItems());
+    const int count = static_cast<int>(m_viewFolder.GetEntryCount());
+    for (int i = 0; i < count && !m_nCancel; ++i) {
+        if (m_pFolderProgress && IsUsableWindow(m_pFolderProgress->GetSafeHwnd()))
+            SetWindowTextW(m_pFolderProgress->GetSafeHwnd(), L"");
+        SetBarPosition(m_pFolderProgress, (i + 1) * 100 / count);
+        SetBarPosition(m_pItemProgress, 0);
+        LNDocument document;
+        try {
+            const LNVFEntry entry = m_viewFolder[static_cast<LNINT>(i)];
+            if (entry.GetDocument(&document) != LNNOERROR) continue;
+            if (document.Open(0) != LNNOERROR) continue;
+        } catch (...) {
+            continue;
+        }
+        if (DocumentKind(document) == kCalendarEntry) {
+            int isRtf = 0;
+            CString rtfText, plainText;
+            try {
+                ReadBody(document, isRtf, rtfText, plainText);
+            } catch (...) {
+            }
+            try {
+                WriteItem(items, document, isRtf, rtfText, plainText, mode, sheet);
+            } catch (...) {
+            }
+        }
+        try {
+            document.Close();
+        } catch (...) {
+        }
+        if (mode == 0) pstFolder.Save();
+        DeleteFileW(tempDirectory + L"aasseedd.eml");
+        SetBarPosition(m_pItemProgress, 100);
+    }
+    items.ReleaseDispatch();
+}
+
+int CNotesReader::ReadBody(LNDocument document, int& isRtf, CString& rtfText, CString& plainText) {
+    const CString rtfPath = TemporaryDirectory() + L"ch111.rtf";
+    DeleteFileW(rtfPath);
+    isRtf = 0;
+    try {
+        if (document.RefreshObjectFromNoteHandle() != LNNOERROR) return 0;
+    } catch (...) {
+        return 0;
+    }
+    LNRichText richText;
+    bool haveRichText = false;
+    try {
+        const LNITEMTYPE type = document.GetItemType("Body");
+        if (type == LNITEMTYPE_RICHTEXT) {
+            haveRichText = document.GetItem("Body", &richText) == LNNOERROR;
+        } else if (type == LNITEMTYPE_TEXTLIST || type == LNITEMTYPE_TEXT) {
+            // A plain-text Body is a body too: it is read like a text list.
+            LNText text;
+            if (document.GetItem("Body", &text) == LNNOERROR) {
+                LNString value;
+                text.GetText(&value, ";");
+                plainText = LnStringToCString(value);
+            }
+            return 1;
+        } else {
+            return 1;
+        }
+    } catch (...) {
+        haveRichText = false;
+    }
+    DeleteFileW(rtfPath);
+    if (!haveRichText) return 1;
+    try {
+        LNString first;
+        if (richText.GetText(&first) == LNWARN_MORE_TEXT) {
+            const LNRichText copy = richText;
+            LNRTCursor cursor, end;
+            copy.GetCursor(&cursor);
+            copy.GetEndCursor(&end);
+            CString text;
+            LNSTATUS status;
+            do {
+                LNString piece;
+                status = copy.GetText(&cursor, end, &piece);
+                text += LnStringToCString(piece);
+            } while (status == LNWARN_MORE_TEXT);
+            plainText = text;
+        } else {
+            plainText = LnStringToCString(first);
+        }
+    } catch (...) {
+    }
+    if (m_nBodyTextType != 2) return 1;
+    try {
+        LNRTCursor start, end;
+        if (richText.GetCursor(&start) == LNNOERROR && richText.GetEndCursor(&end) == LNNOERROR &&
+            richText.Export(CStringToLnString(rtfPath), start, end, "RTF") == LNNOERROR) {
+            const CString text = ReadTextFile(rtfPath);
+            if (!text.IsEmpty()) {
+                rtfText = text;
+                isRtf = 1;
+            }
+        }
+    } catch (...) {
+    }
+    return 1;
+}
+
+CString CNotesReader::ReadTextFile(const CString& path) {
+    // Read as bytes and kept with its line ends: RTF depends on them (a control word
+    // ends at a line break).
+    const HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return CString();
+    std::string bytes;
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+    CloseHandle(file);
+    std::vector<size_t> lineStarts;
+    for (size_t at = 0; at < bytes.size();) {
+        lineStarts.push_back(at);
+        const size_t end = bytes.find('\n', at);
+        at = end == std::string::npos ? bytes.size() : end + 1;
+    }
+    const int n = 10 + static_cast<int>(lineStarts.size());
+    size_t kept = 0;
+    for (size_t k = 1; k <= lineStarts.size(); ++k) {
+        SetBarPosition(m_pItemProgress, static_cast<int>(100 * k / static_cast<size_t>(n)));
+        if (m_nCancel) break;
+        kept = k < lineStarts.size() ? lineStarts[k] : bytes.size();
+    }
+    if (kept == 0) return CString();
+    // RTF is 7-bit text (other characters are escaped); the ANSI code page covers the rest.
+    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(kept), nullptr, 0);
+    CString text;
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(kept), text.GetBuffer(length), length);
+    text.ReleaseBuffer(length);
+    return text;
+}
+
+void CNotesReader::CopyAttachments(LNDocument document, CRdoAttachments& attachments) {
+    const CString tempDirectory = TemporaryDirectory();
+    LNAttachmentArray array;
+    try {
+        if (document.GetAttachments(&array) != LNNOERROR) {
+            attachments.ReleaseDispatch();
+            return;
+        }
+    } catch (...) {
+        attachments.ReleaseDispatch();
+        return;
+    }
+    CString folder;
+    for (int i = 0; i < array.GetCount() && !m_nCancel; ++i) {
+        try {
+            const CString name = LnStringToCString(array[i].GetAttachmentName());
+            if (folder.IsEmpty()) folder = NewPrivateFolder(tempDirectory);
+            if (folder.IsEmpty()) break;
+            const CString path = folder + SafeAttachmentFileName(name);
+            if (array[i].Detach(CStringToLnString(path)) == LNNOERROR) {
+                struct Remove {
+                    const CString& file;
+                    ~Remove() { DeleteFileW(file); }
+                } remove{path};
+                COleVariant source(path), kind(1L, VT_I4), position(static_cast<long>(i + 1), VT_I4), display(name);
+                COleDispatchDriver added(attachments.Add(source, kind, position, display));
+            }
+        } catch (...) {
+        }
+    }
+    if (!folder.IsEmpty()) RemoveDirectoryW(folder);
+    attachments.ReleaseDispatch();
+}
+
+void CNotesReader::WriteItem(CRdoItems& items, LNDocument document, int isRtf, const CString& rtfText,
+                             const CString& plainText, int mode, CSpreadSheet* sheet) {
+    const CString subject = ReadTextItem(L"Subject", document);
+    const CString senderName = StripCanonicalName(ReadTextItem(L"From", document));
+    const CString senderAddress = SenderAddressFromName(ReadTextItem(L"From", document));
+    const CString recipients = ReadTextItem(L"SendTo", document);
+    const CString location = ReadTextItem(L"Location", document);
+    const CString startText = ReadDatetimesText(L"STARTDATETIME", document);
+    const CString endText = ReadDatetimesText(L"EndDateTime", document);
+    const CString attachmentList = ReadAttachmentList(document);
+
+    if (mode == 1) {
+        if (!sheet) return;
+        CStringArray row;
+        for (const CString* value : {&subject, &senderName, &senderAddress, &recipients, &location, &startText,
+                                     &endText, &attachmentList, &plainText})
+            row.Add(*value);
+        if (sheet->AddRow(row)) return;
+        if (sheet->GetLastError() != L"No header row. Add header row first") return;
+        CStringArray headers;
+        for (const wchar_t* header : {L"Subject", L"From", L"From Email", L"Send To", L"Location", L"Start Date",
+                                      L"End Date", L"Attachment", L"Body"})
+            headers.Add(header);
+        sheet->AddHeaders(headers);
+        sheet->AddRow(row);
+        return;
+    }
+    if (mode != 0) return;
+    try {
+        COleVariant messageClass(L"IPM.Appointment");
+        CRdoAppointment item(items.Add(messageClass));
+        item.SetSubject(subject);
+        item.SetTo(RecipientAddressesFromNames(recipients));
+        item.SetSenderAddress(senderAddress);
+        item.SetSenderName(senderName);
+        if (isRtf == 1) {
+            item.SetRtfBody(rtfText);
+            const CString body = item.GetBody();
+            if (body.IsEmpty() || body.GetLength() < plainText.GetLength()) item.SetBody(plainText);
+        } else {
+            item.SetBody(plainText);
+        }
+        item.SetLocation(location);
+        if (!startText.IsEmpty()) item.SetStart(DatetimeToOleDate(ReadFirstDatetime(L"STARTDATETIME", document)));
+        if (!endText.IsEmpty()) item.SetEnd(DatetimeToOleDate(ReadFirstDatetime(L"EndDateTime", document)));
+        item.SetSentFlag(TRUE);
+        CRdoAttachments attachments(item.GetAttachments());
+        CopyAttachments(document, attachments);
+        CRdoFolder saver(item.m_lpDispatch, FALSE);
+        saver.Save();
+    } catch (...) {
+    }
 }

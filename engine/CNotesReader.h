@@ -6,6 +6,10 @@
 #include "lnapi.h"
 
 class CProgressCtrl;
+class CRdoAttachments;
+class CRdoFolder;
+class CRdoItems;
+class CSpreadSheet;
 class ICalendarGrid;
 class IFolderTree;
 class IWaitDialog;
@@ -40,6 +44,17 @@ public:
     void PreviewFolder(ICalendarGrid* panel, const CString& path);
     void FillPreviewGrid(ICalendarGrid* panel);
 
+    // Folder export (save thread): mode 0 writes appointments into a PST folder,
+    // mode 1 rows into a sheet.
+    int ExportFolder(const CString& folderName, CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet);
+    void ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet);
+    int ReadBody(LNDocument document, int& isRtf, CString& rtfText, CString& plainText);
+    CString ReadTextFile(const CString& path);
+    void CopyAttachments(LNDocument document, CRdoAttachments& attachments);
+    void WriteItem(CRdoItems& items, LNDocument document, int isRtf, const CString& rtfText,
+                   const CString& plainText, int mode, CSpreadSheet* sheet);
+    static CString TemporaryDirectory();
+
     // Domino servers and their databases.
     int GetServerList(CStringArray& servers);
     int GetServerDatabases(const CString& server, CStringArray& paths, CStringArray& names);
@@ -51,6 +66,7 @@ protected:
     static bool IsUsableWindow(HWND window);
     bool WaitDialogUsable() const;
     void ShowWaitProgress(int percent);
+    static void SetBarPosition(CProgressCtrl* bar, int percent);
 
     CString m_strLastError;
     int m_bSessionStarted;

@@ -6,7 +6,9 @@ readpst, which must succeed; what they list must match the expectation lines
 (tab-separated, UTF-8):
   folder      <path below the top folder, "/" between levels>  <container class>  <item count>
   item        <folder>  <subject>  <location>  <start YYYY-MM-DD HH:MM:SS>  <end>  <first body line>
-  attachment  <folder>  <item subject>  <file name>  <bytes as hex>
+  attachment  <folder>  <item subject>  <file name, or pffexport's "<n>_<name>">  <bytes as hex>
+  recipient   <folder>  <item subject>  <address as the To recipient shows it>
+  sender      <folder>  <item subject>  <sender name>  <sender address>
 """
 import os
 import re
@@ -104,11 +106,25 @@ def check(pst, expect_path, work):
                          "DTSTART;VALUE=DATE-TIME:" + stamp(start), "DTEND;VALUE=DATE-TIME:" + stamp(end)):
                 if want not in block:
                     fail(pst, f"readpst does not show {want!r} for {subject!r}")
+        elif kind == "recipient":
+            subject, address = rest
+            found = items.get((folder, subject))
+            listed = os.path.join(found[1], "Recipients.txt") if found else ""
+            text = open(listed, encoding="utf-8", errors="replace").read() if listed and os.path.isfile(listed) else ""
+            if not re.search(rf"^Email address:\t+{re.escape(address)}$", text, re.M):
+                fail(pst, f"pffexport lists no recipient {address!r} of {subject!r}")
+        elif kind == "sender":
+            subject, name, address = rest
+            found = items.get((folder, subject))
+            text = found[0] if found else ""
+            for label, value in (("Sender name", name), ("Sender email address", address)):
+                if not re.search(rf"^{label}:\t+{re.escape(value)}$", text, re.M):
+                    fail(pst, f"pffexport shows no {label} {value!r} for {subject!r}")
         elif kind == "attachment":
             subject, name, data = rest
             found = items.get((folder, subject))
             files = os.path.join(found[1], "Attachments") if found else ""
-            matches = [f for f in (os.listdir(files) if files and os.path.isdir(files) else []) if f.endswith("_" + name)]
+            matches = [f for f in (os.listdir(files) if files and os.path.isdir(files) else []) if f == name or f.endswith("_" + name)]
             if not matches:
                 fail(pst, f"pffexport lists no attachment {name} of {subject!r}")
             elif open(os.path.join(files, matches[0]), "rb").read() != bytes.fromhex(data):

@@ -1,0 +1,29 @@
+#include "CExportController.h"
+
+#include "CNotesReader.h"
+#include "CPstWriter.h"
+
+CExportController::CExportController() = default;
+
+CExportController::~CExportController() = default;
+
+int CExportController::ExportOneFolder(const CString& folderPath, int mode, CSpreadSheet* sheet) {
+    try {
+        if (!m_pReader) return 0;
+        if (mode == 0) {
+            if (!m_pWriter) return 0;
+            CRdoFolder folder;
+            if (m_pWriter->GetOrCreateFolder(folderPath, folder) == 1) {
+                m_pReader->ExportFolder(folderPath, folder, 0, nullptr);
+                folder.Save();
+                folder.ReleaseDispatch();
+            }
+        } else if (mode == 1) {
+            CRdoFolder none;
+            m_pReader->ExportFolder(folderPath, none, 1, sheet);
+        }
+        return 1;
+    } catch (...) {
+        return 0;
+    }
+}
