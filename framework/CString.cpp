@@ -82,13 +82,13 @@ bool InSet(XCHAR ch, const XCHAR* set)
 
 // Runs a narrow printf conversion for one number; the output is ASCII.
 template <typename... A>
-std::string FormatNumber(const std::string& spec, A... values)
+std::string FormatNumber(const std::string& conversion, A... values)
 {
-    int n = snprintf(nullptr, 0, spec.c_str(), values...);
+    int n = snprintf(nullptr, 0, conversion.c_str(), values...);
     if (n <= 0)
         return {};
     std::string s(static_cast<size_t>(n), '\0');
-    snprintf(s.data(), s.size() + 1, spec.c_str(), values...);
+    snprintf(s.data(), s.size() + 1, conversion.c_str(), values...);
     return s;
 }
 
@@ -201,11 +201,11 @@ void AppendFormatted(std::basic_string<XCHAR>& out, const XCHAR* format, va_list
         }
         ++p;
         const bool left = flags.find('-') != std::string::npos;
-        std::string spec = "%" + flags;
+        std::string conversion = "%" + flags;
         if (width >= 0)
-            spec += std::to_string(width);
+            conversion += std::to_string(width);
         if (precision >= 0)
-            spec += "." + std::to_string(precision);
+            conversion += "." + std::to_string(precision);
 
         switch (conv) {
         case 'd':
@@ -220,7 +220,7 @@ void AppendFormatted(std::basic_string<XCHAR>& out, const XCHAR* format, va_list
             case Size::Pointer: v = va_arg(ap, INT_PTR); break;
             default: v = va_arg(ap, int); break;
             }
-            AppendAscii(out, FormatNumber(spec + "lld", v));
+            AppendAscii(out, FormatNumber(conversion + "lld", v));
             break;
         }
         case 'u':
@@ -237,7 +237,7 @@ void AppendFormatted(std::basic_string<XCHAR>& out, const XCHAR* format, va_list
             case Size::Pointer: v = va_arg(ap, UINT_PTR); break;
             default: v = va_arg(ap, unsigned); break;
             }
-            AppendAscii(out, FormatNumber(spec + "ll" + static_cast<char>(conv), v));
+            AppendAscii(out, FormatNumber(conversion + "ll" + static_cast<char>(conv), v));
             break;
         }
         case 'e':
@@ -249,7 +249,7 @@ void AppendFormatted(std::basic_string<XCHAR>& out, const XCHAR* format, va_list
         case 'a':
         case 'A': {
             double v = size == Size::LongDouble ? static_cast<double>(va_arg(ap, long double)) : va_arg(ap, double);
-            AppendAscii(out, FormatNumber(spec + static_cast<char>(conv), v));
+            AppendAscii(out, FormatNumber(conversion + static_cast<char>(conv), v));
             break;
         }
         case 'p': {
