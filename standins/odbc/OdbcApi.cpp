@@ -551,7 +551,7 @@ SQLRETURN SQL_API SQLDescribeColW(SQLHSTMT StatementHandle, SQLUSMALLINT ColumnN
   Statement* s = FindStatement(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
   s->diagnostics.clear();
-  if (!s->rows) return s->Fail(u"07005", u"Prepared statement not a cursor-specification.");
+  if (!s->rows) return s->Fail(u"07005", u"The prepared statement returns no result set.");
   if (ColumnNumber < 1 || ColumnNumber > s->rows->ColumnCount())
     return s->Fail(u"07009", u"Invalid descriptor index.");
   SQLINTEGER length = 0;
@@ -574,7 +574,7 @@ SQLRETURN SQL_API SQLColAttributeW(SQLHSTMT StatementHandle, SQLUSMALLINT Column
   Statement* s = FindStatement(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
   s->diagnostics.clear();
-  if (!s->rows) return s->Fail(u"07005", u"Prepared statement not a cursor-specification.");
+  if (!s->rows) return s->Fail(u"07005", u"The prepared statement returns no result set.");
   if (FieldIdentifier == SQL_DESC_COUNT || FieldIdentifier == SQL_COLUMN_COUNT) {
     if (NumericAttribute) *NumericAttribute = static_cast<SQLLEN>(s->rows->ColumnCount());
     return SQL_SUCCESS;
