@@ -439,17 +439,7 @@ BOOL CGridCtrl::ChangeFixedRowTotal(int n)
                 CGridCellBase* cell = StoredCell(row, col);
                 if (!cell)
                     continue;
-                if (n > m_nFixedRows) {
-                    cell->StoreState(cell->StateBits() | GVIS_FIXED | GVIS_FIXEDROW);
-                    cell->StoreBackColour(CLR_DEFAULT_CELL);
-                    cell->StoreTextColour(CLR_DEFAULT_CELL);
-                } else if (col < m_nFixedCols) {
-                    cell->StoreState(cell->StateBits() & ~GVIS_FIXEDROW);
-                } else {
-                    cell->StoreState(cell->StateBits() & ~(GVIS_FIXED | GVIS_FIXEDROW));
-                    cell->StoreBackColour(CLR_DEFAULT_CELL);
-                    cell->StoreTextColour(CLR_DEFAULT_CELL);
-                }
+                RestyleFixedCell(cell, n > m_nFixedRows, col < m_nFixedCols, GVIS_FIXEDROW);
             }
         }
     }
@@ -459,6 +449,23 @@ BOOL CGridCtrl::ChangeFixedRowTotal(int n)
     RecalcScrollBars();
     RepaintAll();
     return TRUE;
+}
+
+// A cell that enters or leaves the fixed rows (lineBit GVIS_FIXEDROW) or columns
+// (GVIS_FIXEDCOL): it keeps GVIS_FIXED while it stays fixed the other way, and
+// takes the default colours whenever its fixed state changes.
+void CGridCtrl::RestyleFixedCell(CGridCellBase* cell, bool becomesFixed, bool fixedOtherWay, UINT lineBit)
+{
+    if (becomesFixed) {
+        cell->StoreState(cell->StateBits() | GVIS_FIXED | lineBit);
+    } else if (fixedOtherWay) {
+        cell->StoreState(cell->StateBits() & ~lineBit);
+        return;
+    } else {
+        cell->StoreState(cell->StateBits() & ~(GVIS_FIXED | lineBit));
+    }
+    cell->StoreBackColour(CLR_DEFAULT_CELL);
+    cell->StoreTextColour(CLR_DEFAULT_CELL);
 }
 
 BOOL CGridCtrl::ChangeFixedColumnTotal(int n)
@@ -480,17 +487,7 @@ BOOL CGridCtrl::ChangeFixedColumnTotal(int n)
                 CGridCellBase* cell = StoredCell(row, col);
                 if (!cell)
                     continue;
-                if (n > m_nFixedCols) {
-                    cell->StoreState(cell->StateBits() | GVIS_FIXED | GVIS_FIXEDCOL);
-                    cell->StoreBackColour(CLR_DEFAULT_CELL);
-                    cell->StoreTextColour(CLR_DEFAULT_CELL);
-                } else if (row < m_nFixedRows) {
-                    cell->StoreState(cell->StateBits() & ~GVIS_FIXEDCOL);
-                } else {
-                    cell->StoreState(cell->StateBits() & ~(GVIS_FIXED | GVIS_FIXEDCOL));
-                    cell->StoreBackColour(CLR_DEFAULT_CELL);
-                    cell->StoreTextColour(CLR_DEFAULT_CELL);
-                }
+                RestyleFixedCell(cell, n > m_nFixedCols, row < m_nFixedRows, GVIS_FIXEDCOL);
             }
         }
     }

@@ -197,6 +197,7 @@ private:
         return (static_cast<ULONGLONG>(static_cast<UINT>(col)) << 32) | static_cast<UINT>(row);
     }
     CGridCellBase* StoredCell(int row, int col) const;
+    static void RestyleFixedCell(CGridCellBase* cell, bool becomesFixed, bool fixedOtherWay, UINT lineBit);
     CGridCellBase* RequestedCell(int row, int col) const;
     void ScrollOneAxis(bool vertical, UINT nSBCode);
     void PaintCellPass(CDC* pDC, const CRect& clip, int firstRow, int lastRow, int top, int firstCol,
