@@ -3,19 +3,16 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "AsciiCase.h"
 #include "LineLexer.h"
 #include "LineReader.h"
 #include "MappedFile.h"
 #include "ParseError.h"
-#include "Utf8.h"
+#include "textcodec/Utf8.h"
 
 namespace notesdb {
 
 namespace {
-
-std::filesystem::path PathFromUtf8(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
 
 // A relative path below a folder, with either separator; nothing that climbs out of
 // it or names a drive; nothing when the path is not acceptable.
@@ -30,23 +27,16 @@ std::optional<std::filesystem::path> RelativeBelow(std::string_view text) {
         start = end + 1;
         if (part.empty() || part == ".") continue;
         if (part == ".." || part.find(':') != std::string_view::npos) return std::nullopt;
-        result /= PathFromUtf8(part);
+        result /= textcodec::Utf8::ToPath(part);
         any = true;
     }
     if (!any) return std::nullopt;
     return result;
 }
 
-std::string AsciiLower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
-
 bool IsNsf(const std::filesystem::path& file) {
-    const std::string extension = Utf8::FromPath(file.extension());
-    return AsciiLower(extension) == ".nsf";
+    const std::string extension = textcodec::Utf8::FromPath(file.extension());
+    return AsciiCase::Lower(extension) == ".nsf";
 }
 
 }  // namespace
@@ -54,7 +44,7 @@ bool IsNsf(const std::filesystem::path& file) {
 DataDirectory DataDirectory::Open(const std::filesystem::path& directory) {
     std::error_code error;
     if (!std::filesystem::is_directory(directory, error))
-        throw std::runtime_error(Utf8::FromPath(directory) + ": the Notes data directory does not exist");
+        throw std::runtime_error(textcodec::Utf8::FromPath(directory) + ": the Notes data directory does not exist");
     DataDirectory result;
     result.path_ = directory;
     const MappedFile serversFile(directory / ServersFileName);
@@ -88,7 +78,7 @@ void DataDirectory::ParseServersFile(std::string_view text, const std::string& s
             Server server;
             server.name = LineLexer::Text(next("server name"));
             if (server.name.empty()) lexer.Fail("server name is empty");
-            if (!serverIndex_.emplace(AsciiLower(server.name), servers_.size()).second)
+            if (!serverIndex_.emplace(AsciiCase::Lower(server.name), servers_.size()).second)
                 lexer.Fail("server \"" + server.name + "\" is given twice");
             const std::string folder = LineLexer::Text(next("server folder"));
             end();
@@ -119,7 +109,7 @@ void DataDirectory::ParseServersFile(std::string_view text, const std::string& s
 }
 
 const Server* DataDirectory::FindServer(std::string_view name) const {
-    const auto it = serverIndex_.find(AsciiLower(name));
+    const auto it = serverIndex_.find(AsciiCase::Lower(name));
     return it == serverIndex_.end() ? nullptr : &servers_[it->second];
 }
 
@@ -131,7 +121,7 @@ std::vector<DatabaseFile> DataDirectory::Databases(const Server& server) const {
     for (; !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
         std::error_code typeError;
         if (!it->is_regular_file(typeError) || !IsNsf(it->path())) continue;
-        std::string path = Utf8::FromPath(it->path().lexically_relative(server.folder));
+        std::string path = textcodec::Utf8::FromPath(it->path().lexically_relative(server.folder));
         std::replace(path.begin(), path.end(), '/', '\\');
         files.push_back({std::move(path), it->path()});
     }
@@ -146,7 +136,7 @@ std::filesystem::path DataDirectory::Resolve(std::string_view server, std::strin
         if (!found) throw std::runtime_error("server \"" + std::string(server) + "\" is not known");
         base = found->folder;
     } else {
-        const std::filesystem::path local = PathFromUtf8(notesPath);
+        const std::filesystem::path local = textcodec::Utf8::ToPath(notesPath);
         if (local.is_absolute()) return local;
     }
     const auto relative = RelativeBelow(notesPath);

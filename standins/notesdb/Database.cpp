@@ -3,8 +3,9 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "AsciiCase.h"
 #include "DatabaseParser.h"
-#include "Utf8.h"
+#include "textcodec/Utf8.h"
 
 namespace notesdb {
 
@@ -14,7 +15,7 @@ std::ifstream OpenFile(const std::filesystem::path& file) {
     std::error_code error;
     std::ifstream in;
     if (std::filesystem::is_regular_file(file, error)) in.open(file, std::ios::binary);
-    if (!in) throw std::runtime_error(Utf8::FromPath(file) + ": cannot be opened");
+    if (!in) throw std::runtime_error(textcodec::Utf8::FromPath(file) + ": cannot be opened");
     return in;
 }
 
@@ -31,11 +32,11 @@ std::string ReadHeader(const std::filesystem::path& file) {
         header += line;
         header += '\n';
     }
-    if (in.bad()) throw std::runtime_error(Utf8::FromPath(file) + ": cannot be read");
+    if (in.bad()) throw std::runtime_error(textcodec::Utf8::FromPath(file) + ": cannot be read");
     return header;
 }
 
-std::string SourceName(const std::filesystem::path& file) { return Utf8::FromPath(file.filename()); }
+std::string SourceName(const std::filesystem::path& file) { return textcodec::Utf8::FromPath(file.filename()); }
 
 }  // namespace
 
@@ -84,7 +85,7 @@ std::span<const Item> Database::Items(const Note& note) const {
 
 const Item* Database::FindItem(const Note& note, std::string_view name) const {
     for (const Item& item : Items(note))
-        if (Utf8::EqualsIgnoringAsciiCase(item.name, name)) return &item;
+        if (AsciiCase::Equal(item.name, name)) return &item;
     return nullptr;
 }
 

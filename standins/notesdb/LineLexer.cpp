@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "ParseError.h"
-#include "Utf8.h"
+#include "textcodec/Utf8.h"
 
 namespace notesdb {
 
@@ -58,7 +58,7 @@ std::string Unquote(std::string_view raw, std::string* out) {
                 return "\\u escape is an unpaired surrogate";
             }
             if (cp == 0) return "\\u0000 is not allowed";
-            if (out) Utf8::Append(*out, static_cast<char32_t>(cp));
+            if (out) textcodec::Utf8::Append(*out, static_cast<char32_t>(cp));
             break;
         }
         default:

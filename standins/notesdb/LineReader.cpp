@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "ParseError.h"
-#include "Utf8.h"
+#include "textcodec/Utf8.h"
 
 namespace notesdb {
 
@@ -23,7 +23,7 @@ LineReader::LineReader(std::string_view text, const std::string& source) : text_
         const size_t at = static_cast<size_t>(static_cast<const char*>(nul) - text_.data());
         throw ParseError(source, LineOfOffset(text_, at), "holds a NUL byte");
     }
-    if (const size_t bad = Utf8::FindInvalid(text_); bad != std::string_view::npos)
+    if (const size_t bad = textcodec::Utf8::FindInvalid(text_); bad != std::string_view::npos)
         throw ParseError(source, LineOfOffset(text_, bad), "is not valid UTF-8");
     if (text_.starts_with("\xEF\xBB\xBF")) pos_ = 3;
 }

@@ -31,9 +31,29 @@ using Guard = std::lock_guard<std::recursive_mutex>;
 Guard Lock() { return Guard(HandleTable::Instance().Lock()); }
 HandleTable& Table() { return HandleTable::Instance(); }
 
-Environment* FindEnvironment(SQLHANDLE h) { return Table().Find<Environment>(h, HandleKind::Environment); }
-Connection* FindConnection(SQLHANDLE h) { return Table().Find<Connection>(h, HandleKind::Connection); }
-Statement* FindStatement(SQLHANDLE h) { return Table().Find<Statement>(h, HandleKind::Statement); }
+// The live handle of type T a call was given, with the diagnostics of earlier calls
+// cleared; null for a stale or foreign pointer or a handle of another kind.
+template <typename T>
+T* Enter(SQLHANDLE handle) {
+  T* h = Table().Find<T>(handle);
+  if (h) h->diagnostics.clear();
+  return h;
+}
+
+// An entry point's hold on its handle: the API lock, and the handle as Enter finds it.
+template <typename T>
+class Locked {
+ public:
+  explicit Locked(SQLHANDLE handle) : lock_(Table().Lock()), handle_(Enter<T>(handle)) {}
+  explicit operator bool() const { return handle_ != nullptr; }
+  T* get() const { return handle_; }
+  T* operator->() const { return handle_; }
+  T& operator*() const { return *handle_; }
+
+ private:
+  Guard lock_;
+  T* handle_;
+};
 
 // Runs a driver operation, turning its exceptions into diagnostics.
 template <typename F>
@@ -80,9 +100,8 @@ SQLRETURN AllocHandle(SQLSMALLINT type, SQLHANDLE input, SQLHANDLE* output) {
       return SQL_SUCCESS;
     }
     case SQL_HANDLE_DBC: {
-      Environment* e = FindEnvironment(input);
+      Environment* e = Enter<Environment>(input);
       if (!e) return SQL_INVALID_HANDLE;
-      e->diagnostics.clear();
       auto* c = new Connection(e);
       e->connections.push_back(c);
       Table().Add(c);
@@ -90,9 +109,8 @@ SQLRETURN AllocHandle(SQLSMALLINT type, SQLHANDLE input, SQLHANDLE* output) {
       return SQL_SUCCESS;
     }
     case SQL_HANDLE_STMT: {
-      Connection* c = FindConnection(input);
+      Connection* c = Enter<Connection>(input);
       if (!c) return SQL_INVALID_HANDLE;
-      c->diagnostics.clear();
       if (!c->Connected()) return c->Fail(u"08003", u"Connection not open.");
       auto* s = new Statement(c);
       c->statements.push_back(s);
@@ -112,24 +130,22 @@ SQLRETURN AllocHandle(SQLSMALLINT type, SQLHANDLE input, SQLHANDLE* output) {
 SQLRETURN FreeHandle(SQLSMALLINT type, SQLHANDLE handle) {
   switch (type) {
     case SQL_HANDLE_ENV: {
-      Environment* e = FindEnvironment(handle);
+      Environment* e = Enter<Environment>(handle);
       if (!e) return SQL_INVALID_HANDLE;
-      e->diagnostics.clear();
       if (!e->connections.empty()) return e->Fail(u"HY010", u"Function sequence error: connections are still allocated.");
       Table().Remove(e);
       delete e;
       return SQL_SUCCESS;
     }
     case SQL_HANDLE_DBC: {
-      Connection* c = FindConnection(handle);
+      Connection* c = Enter<Connection>(handle);
       if (!c) return SQL_INVALID_HANDLE;
-      c->diagnostics.clear();
       if (c->Connected()) return c->Fail(u"HY010", u"Function sequence error: the connection is still open.");
       FreeConnection(c);
       return SQL_SUCCESS;
     }
     case SQL_HANDLE_STMT: {
-      Statement* s = FindStatement(handle);
+      Statement* s = Enter<Statement>(handle);
       if (!s) return SQL_INVALID_HANDLE;
       FreeStatement(s);
       return SQL_SUCCESS;
@@ -173,6 +189,14 @@ SQLRETURN Execute(Statement& s, const std::u16string& sql) {
   });
 }
 
+// The answer for a text handed out: SQL_SUCCESS when it was whole, a warning when it
+// was cut to fit.
+SQLRETURN TextAnswer(Handle& h, bool whole) {
+  if (whole) return SQL_SUCCESS;
+  h.Warn(u"01004", u"String data, right truncated.");
+  return SQL_SUCCESS_WITH_INFO;
+}
+
 // A cell text in the C type asked for; answers the return code of SQLGetData.
 SQLRETURN PutValue(Statement& s, const std::u16string& value, size_t offset, SQLSMALLINT type, SQLPOINTER target,
                    SQLLEN capacity, SQLLEN* indicator, size_t* consumed) {
@@ -181,9 +205,7 @@ SQLRETURN PutValue(Statement& s, const std::u16string& value, size_t offset, SQL
     const bool whole = OutputBytes(rest, target, capacity, indicator);
     const size_t given = target && capacity >= 2 ? std::min(rest.size(), static_cast<size_t>(capacity / 2 - 1)) : 0;
     *consumed = given;
-    if (whole) return SQL_SUCCESS;
-    s.Warn(u"01004", u"String data, right truncated.");
-    return SQL_SUCCESS_WITH_INFO;
+    return TextAnswer(s, whole);
   }
   if (type == SQL_C_CHAR) {
     // The ANSI form; one character at a time keeps the cut on a character boundary.
@@ -203,9 +225,7 @@ SQLRETURN PutValue(Statement& s, const std::u16string& value, size_t offset, SQL
     }
     if (out && capacity > 0) out[used] = 0;
     *consumed = given;
-    if (given == wide.size()) return SQL_SUCCESS;
-    s.Warn(u"01004", u"String data, right truncated.");
-    return SQL_SUCCESS_WITH_INFO;
+    return TextAnswer(s, given == wide.size());
   }
   return s.Fail(u"07006", u"Restricted data type attribute violation: the driver returns cell values as text only.");
 }
@@ -237,16 +257,27 @@ SQLRETURN CopyInfoText(Handle& h, std::u16string_view text, SQLPOINTER value, SQ
   SQLLEN bytes = 0;
   const bool whole = OutputBytes(text, value, capacity, &bytes);
   if (length) *length = static_cast<SQLSMALLINT>(bytes);
-  if (whole) return SQL_SUCCESS;
-  h.Warn(u"01004", u"String data, right truncated.");
-  return SQL_SUCCESS_WITH_INFO;
+  return TextAnswer(h, whole);
 }
 
-template <typename T>
-SQLRETURN CopyInfoNumber(T number, SQLPOINTER value, SQLSMALLINT* length) {
+// A number answer: the value where the caller asked for it, and its size.
+template <typename T, typename Length>
+SQLRETURN CopyNumber(T number, SQLPOINTER value, Length* length) {
   if (value) std::memcpy(value, &number, sizeof(T));
   if (length) *length = sizeof(T);
   return SQL_SUCCESS;
+}
+
+// A diagnostic record into the caller's buffers. A cut message is reported by the
+// answer alone: reading diagnostics adds none.
+SQLRETURN CopyDiagnostic(const DiagRecord& record, SQLWCHAR* state, SQLINTEGER* nativeError, SQLWCHAR* message,
+                         SQLSMALLINT capacity, SQLSMALLINT* messageLength) {
+  OutputChars(record.state, state, 6, nullptr);
+  if (nativeError) *nativeError = 0;
+  SQLINTEGER length = 0;
+  const bool whole = OutputChars(record.message, message, capacity, &length);
+  if (messageLength) *messageLength = static_cast<SQLSMALLINT>(std::min<SQLINTEGER>(length, 0x7FFF));
+  return whole || !message ? SQL_SUCCESS : SQL_SUCCESS_WITH_INFO;
 }
 
 constexpr SQLUSMALLINT kSupportedFunctions[] = {
@@ -305,13 +336,11 @@ SQLRETURN SQL_API SQLFreeConnect(SQLHDBC ConnectionHandle) {
 }
 
 SQLRETURN SQL_API SQLFreeStmt(SQLHSTMT StatementHandle, SQLUSMALLINT Option) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   switch (Option) {
     case SQL_DROP:
-      FreeStatement(s);
+      FreeStatement(s.get());
       return SQL_SUCCESS;
     case SQL_CLOSE:
       s->CloseCursor();
@@ -327,10 +356,8 @@ SQLRETURN SQL_API SQLFreeStmt(SQLHSTMT StatementHandle, SQLUSMALLINT Option) {
 }
 
 SQLRETURN SQL_API SQLSetEnvAttr(SQLHENV EnvironmentHandle, SQLINTEGER Attribute, SQLPOINTER Value, SQLINTEGER) {
-  auto lock = Lock();
-  Environment* e = FindEnvironment(EnvironmentHandle);
+  const Locked<Environment> e(EnvironmentHandle);
   if (!e) return SQL_INVALID_HANDLE;
-  e->diagnostics.clear();
   const auto number = static_cast<SQLINTEGER>(reinterpret_cast<intptr_t>(Value));
   switch (Attribute) {
     case SQL_ATTR_ODBC_VERSION:
@@ -349,10 +376,8 @@ SQLRETURN SQL_API SQLSetEnvAttr(SQLHENV EnvironmentHandle, SQLINTEGER Attribute,
 
 SQLRETURN SQL_API SQLGetEnvAttr(SQLHENV EnvironmentHandle, SQLINTEGER Attribute, SQLPOINTER Value, SQLINTEGER,
                                 SQLINTEGER* StringLength) {
-  auto lock = Lock();
-  Environment* e = FindEnvironment(EnvironmentHandle);
+  const Locked<Environment> e(EnvironmentHandle);
   if (!e) return SQL_INVALID_HANDLE;
-  e->diagnostics.clear();
   SQLINTEGER number = 0;
   switch (Attribute) {
     case SQL_ATTR_ODBC_VERSION: number = e->odbcVersion; break;
@@ -360,16 +385,12 @@ SQLRETURN SQL_API SQLGetEnvAttr(SQLHENV EnvironmentHandle, SQLINTEGER Attribute,
     case SQL_ATTR_OUTPUT_NTS: number = SQL_TRUE; break;
     default: return e->Fail(u"HY092", u"Invalid attribute/option identifier.");
   }
-  if (Value) std::memcpy(Value, &number, sizeof(number));
-  if (StringLength) *StringLength = sizeof(number);
-  return SQL_SUCCESS;
+  return CopyNumber(number, Value, StringLength);
 }
 
 SQLRETURN SQL_API SQLSetConnectAttrW(SQLHDBC ConnectionHandle, SQLINTEGER Attribute, SQLPOINTER Value, SQLINTEGER) {
-  auto lock = Lock();
-  Connection* c = FindConnection(ConnectionHandle);
+  const Locked<Connection> c(ConnectionHandle);
   if (!c) return SQL_INVALID_HANDLE;
-  c->diagnostics.clear();
   const auto number = static_cast<SQLUINTEGER>(reinterpret_cast<uintptr_t>(Value));
   switch (Attribute) {
     case SQL_ATTR_AUTOCOMMIT: {
@@ -393,10 +414,8 @@ SQLRETURN SQL_API SQLSetConnectAttrW(SQLHDBC ConnectionHandle, SQLINTEGER Attrib
 
 SQLRETURN SQL_API SQLGetConnectAttrW(SQLHDBC ConnectionHandle, SQLINTEGER Attribute, SQLPOINTER Value, SQLINTEGER,
                                      SQLINTEGER* StringLength) {
-  auto lock = Lock();
-  Connection* c = FindConnection(ConnectionHandle);
+  const Locked<Connection> c(ConnectionHandle);
   if (!c) return SQL_INVALID_HANDLE;
-  c->diagnostics.clear();
   SQLUINTEGER number = 0;
   switch (Attribute) {
     case SQL_ATTR_AUTOCOMMIT: number = c->autocommit ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF; break;
@@ -405,17 +424,13 @@ SQLRETURN SQL_API SQLGetConnectAttrW(SQLHDBC ConnectionHandle, SQLINTEGER Attrib
     case SQL_ATTR_TXN_ISOLATION: number = SQL_TXN_READ_COMMITTED; break;
     default: return c->Fail(u"HYC00", u"Optional feature not implemented: connection attribute not supported.");
   }
-  if (Value) std::memcpy(Value, &number, sizeof(number));
-  if (StringLength) *StringLength = sizeof(number);
-  return SQL_SUCCESS;
+  return CopyNumber(number, Value, StringLength);
 }
 
 SQLRETURN SQL_API SQLConnectW(SQLHDBC ConnectionHandle, SQLWCHAR*, SQLSMALLINT, SQLWCHAR*, SQLSMALLINT, SQLWCHAR*,
                               SQLSMALLINT) {
-  auto lock = Lock();
-  Connection* c = FindConnection(ConnectionHandle);
+  const Locked<Connection> c(ConnectionHandle);
   if (!c) return SQL_INVALID_HANDLE;
-  c->diagnostics.clear();
   // No data sources are defined: connections name their driver.
   return c->Fail(u"IM002", u"Data source name not found and no default driver specified.");
 }
@@ -423,10 +438,8 @@ SQLRETURN SQL_API SQLConnectW(SQLHDBC ConnectionHandle, SQLWCHAR*, SQLSMALLINT, 
 SQLRETURN SQL_API SQLDriverConnectW(SQLHDBC ConnectionHandle, SQLHWND, SQLWCHAR* InConnectionString,
                                     SQLSMALLINT StringLength1, SQLWCHAR* OutConnectionString, SQLSMALLINT BufferLength,
                                     SQLSMALLINT* StringLength2Ptr, SQLUSMALLINT) {
-  auto lock = Lock();
-  Connection* c = FindConnection(ConnectionHandle);
+  const Locked<Connection> c(ConnectionHandle);
   if (!c) return SQL_INVALID_HANDLE;
-  c->diagnostics.clear();
   if (c->Connected()) return c->Fail(u"08002", u"Connection name in use.");
   const std::u16string text = InputText(InConnectionString, StringLength1);
   return Guarded(*c, [&]() -> SQLRETURN {
@@ -447,17 +460,13 @@ SQLRETURN SQL_API SQLDriverConnectW(SQLHDBC ConnectionHandle, SQLHWND, SQLWCHAR*
     SQLINTEGER length = 0;
     const bool whole = OutputChars(text, OutConnectionString, BufferLength, &length);
     if (StringLength2Ptr) *StringLength2Ptr = static_cast<SQLSMALLINT>(std::min<SQLINTEGER>(length, 0x7FFF));
-    if (whole || !OutConnectionString) return SQL_SUCCESS;
-    c->Warn(u"01004", u"String data, right truncated.");
-    return SQL_SUCCESS_WITH_INFO;
+    return TextAnswer(*c, whole || !OutConnectionString);
   });
 }
 
 SQLRETURN SQL_API SQLDisconnect(SQLHDBC ConnectionHandle) {
-  auto lock = Lock();
-  Connection* c = FindConnection(ConnectionHandle);
+  const Locked<Connection> c(ConnectionHandle);
   if (!c) return SQL_INVALID_HANDLE;
-  c->diagnostics.clear();
   if (!c->Connected()) return c->Fail(u"08003", u"Connection not open.");
   // What is not written now would be lost: the failure is reported, and the
   // connection closes all the same.
@@ -470,15 +479,13 @@ SQLRETURN SQL_API SQLDisconnect(SQLHDBC ConnectionHandle) {
 SQLRETURN SQL_API SQLEndTran(SQLSMALLINT HandleType, SQLHANDLE Handle, SQLSMALLINT CompletionType) {
   auto lock = Lock();
   if (HandleType == SQL_HANDLE_DBC) {
-    Connection* c = FindConnection(Handle);
+    Connection* c = Enter<Connection>(Handle);
     if (!c) return SQL_INVALID_HANDLE;
-    c->diagnostics.clear();
     return EndTransaction(*c, CompletionType);
   }
   if (HandleType == SQL_HANDLE_ENV) {
-    Environment* e = FindEnvironment(Handle);
+    Environment* e = Enter<Environment>(Handle);
     if (!e) return SQL_INVALID_HANDLE;
-    e->diagnostics.clear();
     SQLRETURN rc = SQL_SUCCESS;
     for (Connection* c : e->connections) {
       c->diagnostics.clear();
@@ -498,19 +505,15 @@ SQLRETURN SQL_API SQLTransact(SQLHENV EnvironmentHandle, SQLHDBC ConnectionHandl
 }
 
 SQLRETURN SQL_API SQLExecDirectW(SQLHSTMT StatementHandle, SQLWCHAR* StatementText, SQLINTEGER TextLength) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   if (!StatementText) return s->Fail(u"HY009", u"Invalid use of null pointer.");
   return Execute(*s, InputText(StatementText, TextLength));
 }
 
 SQLRETURN SQL_API SQLPrepareW(SQLHSTMT StatementHandle, SQLWCHAR* StatementText, SQLINTEGER TextLength) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   if (!StatementText) return s->Fail(u"HY009", u"Invalid use of null pointer.");
   s->CloseCursor();
   s->prepared = InputText(StatementText, TextLength);
@@ -518,28 +521,22 @@ SQLRETURN SQL_API SQLPrepareW(SQLHSTMT StatementHandle, SQLWCHAR* StatementText,
 }
 
 SQLRETURN SQL_API SQLExecute(SQLHSTMT StatementHandle) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   if (s->prepared.empty()) return s->Fail(u"HY010", u"Function sequence error: no statement was prepared.");
   return Execute(*s, s->prepared);
 }
 
 SQLRETURN SQL_API SQLNumResultCols(SQLHSTMT StatementHandle, SQLSMALLINT* ColumnCount) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   if (ColumnCount) *ColumnCount = s->rows ? static_cast<SQLSMALLINT>(s->rows->ColumnCount()) : 0;
   return SQL_SUCCESS;
 }
 
 SQLRETURN SQL_API SQLRowCount(SQLHSTMT StatementHandle, SQLLEN* RowCount) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   if (RowCount) *RowCount = s->affectedRows;
   return SQL_SUCCESS;
 }
@@ -547,10 +544,8 @@ SQLRETURN SQL_API SQLRowCount(SQLHSTMT StatementHandle, SQLLEN* RowCount) {
 SQLRETURN SQL_API SQLDescribeColW(SQLHSTMT StatementHandle, SQLUSMALLINT ColumnNumber, SQLWCHAR* ColumnName,
                                   SQLSMALLINT BufferLength, SQLSMALLINT* NameLength, SQLSMALLINT* DataType,
                                   SQLULEN* ColumnSize, SQLSMALLINT* DecimalDigits, SQLSMALLINT* Nullable) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   if (!s->rows) return s->Fail(u"07005", u"The prepared statement returns no result set.");
   if (ColumnNumber < 1 || ColumnNumber > s->rows->ColumnCount())
     return s->Fail(u"07009", u"Invalid descriptor index.");
@@ -561,19 +556,15 @@ SQLRETURN SQL_API SQLDescribeColW(SQLHSTMT StatementHandle, SQLUSMALLINT ColumnN
   if (ColumnSize) *ColumnSize = 255;
   if (DecimalDigits) *DecimalDigits = 0;
   if (Nullable) *Nullable = SQL_NULLABLE;
-  if (whole || !ColumnName) return SQL_SUCCESS;
-  s->Warn(u"01004", u"String data, right truncated.");
-  return SQL_SUCCESS_WITH_INFO;
+  return TextAnswer(*s, whole || !ColumnName);
 }
 
 SQLRETURN SQL_API SQLColAttributeW(SQLHSTMT StatementHandle, SQLUSMALLINT ColumnNumber, SQLUSMALLINT FieldIdentifier,
                                    SQLPOINTER CharacterAttribute, SQLSMALLINT BufferLength, SQLSMALLINT* StringLength,
                                    NumericAttributePointer numericAttribute) {
   auto* NumericAttribute = static_cast<SQLLEN*>(numericAttribute);
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   if (!s->rows) return s->Fail(u"07005", u"The prepared statement returns no result set.");
   if (FieldIdentifier == SQL_DESC_COUNT || FieldIdentifier == SQL_COLUMN_COUNT) {
     if (NumericAttribute) *NumericAttribute = static_cast<SQLLEN>(s->rows->ColumnCount());
@@ -613,10 +604,8 @@ SQLRETURN SQL_API SQLColAttributeW(SQLHSTMT StatementHandle, SQLUSMALLINT Column
 
 SQLRETURN SQL_API SQLBindCol(SQLHSTMT StatementHandle, SQLUSMALLINT ColumnNumber, SQLSMALLINT TargetType,
                              SQLPOINTER TargetValue, SQLLEN BufferLength, SQLLEN* StrLen_or_Ind) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   if (ColumnNumber == 0) return s->Fail(u"07009", u"Invalid descriptor index: bookmarks are not supported.");
   if (TargetType != SQL_C_WCHAR && TargetType != SQL_C_CHAR && TargetType != SQL_C_DEFAULT)
     return s->Fail(u"HY003", u"Invalid application buffer type: the driver returns cell values as text only.");
@@ -626,18 +615,14 @@ SQLRETURN SQL_API SQLBindCol(SQLHSTMT StatementHandle, SQLUSMALLINT ColumnNumber
 }
 
 SQLRETURN SQL_API SQLFetch(SQLHSTMT StatementHandle) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   return Fetch(*s);
 }
 
 SQLRETURN SQL_API SQLFetchScroll(SQLHSTMT StatementHandle, SQLSMALLINT FetchOrientation, SQLLEN) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   if (FetchOrientation != SQL_FETCH_NEXT)
     return s->Fail(u"HY106", u"Fetch type out of range: the cursor is forward-only.");
   return Fetch(*s);
@@ -645,10 +630,8 @@ SQLRETURN SQL_API SQLFetchScroll(SQLHSTMT StatementHandle, SQLSMALLINT FetchOrie
 
 SQLRETURN SQL_API SQLGetData(SQLHSTMT StatementHandle, SQLUSMALLINT ColumnNumber, SQLSMALLINT TargetType,
                              SQLPOINTER TargetValue, SQLLEN BufferLength, SQLLEN* StrLen_or_Ind) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   if (!s->rows || s->position == 0 || s->position > s->rows->RowCount())
     return s->Fail(u"24000", u"Invalid cursor state: no row is current.");
   if (ColumnNumber < 1 || ColumnNumber > s->rows->ColumnCount())
@@ -669,36 +652,28 @@ SQLRETURN SQL_API SQLGetData(SQLHSTMT StatementHandle, SQLUSMALLINT ColumnNumber
 }
 
 SQLRETURN SQL_API SQLCloseCursor(SQLHSTMT StatementHandle) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   if (!s->rows) return s->Fail(u"24000", u"Invalid cursor state: no cursor is open.");
   s->CloseCursor();
   return SQL_SUCCESS;
 }
 
 SQLRETURN SQL_API SQLMoreResults(SQLHSTMT StatementHandle) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   return SQL_NO_DATA;
 }
 
 SQLRETURN SQL_API SQLCancel(SQLHSTMT StatementHandle) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   return SQL_SUCCESS;
 }
 
 SQLRETURN SQL_API SQLSetStmtAttrW(SQLHSTMT StatementHandle, SQLINTEGER Attribute, SQLPOINTER Value, SQLINTEGER) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   const auto number = reinterpret_cast<uintptr_t>(Value);
   switch (Attribute) {
     case SQL_ATTR_CURSOR_TYPE:
@@ -725,10 +700,8 @@ SQLRETURN SQL_API SQLSetStmtAttrW(SQLHSTMT StatementHandle, SQLINTEGER Attribute
 
 SQLRETURN SQL_API SQLGetStmtAttrW(SQLHSTMT StatementHandle, SQLINTEGER Attribute, SQLPOINTER Value, SQLINTEGER,
                                   SQLINTEGER* StringLength) {
-  auto lock = Lock();
-  Statement* s = FindStatement(StatementHandle);
+  const Locked<Statement> s(StatementHandle);
   if (!s) return SQL_INVALID_HANDLE;
-  s->diagnostics.clear();
   SQLULEN number = 0;
   switch (Attribute) {
     case SQL_ATTR_CURSOR_TYPE: number = SQL_CURSOR_FORWARD_ONLY; break;
@@ -737,17 +710,13 @@ SQLRETURN SQL_API SQLGetStmtAttrW(SQLHSTMT StatementHandle, SQLINTEGER Attribute
     case SQL_ATTR_ROW_NUMBER: number = s->rows ? s->position : 0; break;
     default: return s->Fail(u"HYC00", u"Optional feature not implemented: statement attribute not supported.");
   }
-  if (Value) std::memcpy(Value, &number, sizeof(number));
-  if (StringLength) *StringLength = sizeof(number);
-  return SQL_SUCCESS;
+  return CopyNumber(number, Value, StringLength);
 }
 
 SQLRETURN SQL_API SQLGetInfoW(SQLHDBC ConnectionHandle, SQLUSMALLINT InfoType, SQLPOINTER InfoValue,
                               SQLSMALLINT BufferLength, SQLSMALLINT* StringLength) {
-  auto lock = Lock();
-  Connection* c = FindConnection(ConnectionHandle);
+  const Locked<Connection> c(ConnectionHandle);
   if (!c) return SQL_INVALID_HANDLE;
-  c->diagnostics.clear();
   switch (InfoType) {
     case SQL_DRIVER_NAME: return CopyInfoText(*c, u"odbc32.dll", InfoValue, BufferLength, StringLength);
     case SQL_DRIVER_VER: return CopyInfoText(*c, u"01.00.0000", InfoValue, BufferLength, StringLength);
@@ -759,23 +728,21 @@ SQLRETURN SQL_API SQLGetInfoW(SQLHDBC ConnectionHandle, SQLUSMALLINT InfoType, S
     case SQL_IDENTIFIER_QUOTE_CHAR: return CopyInfoText(*c, u"`", InfoValue, BufferLength, StringLength);
     case SQL_DATA_SOURCE_READ_ONLY:
       return CopyInfoText(*c, c->options.readOnly ? u"Y" : u"N", InfoValue, BufferLength, StringLength);
-    case SQL_TXN_CAPABLE: return CopyInfoNumber<SQLUSMALLINT>(SQL_TC_DML, InfoValue, StringLength);
+    case SQL_TXN_CAPABLE: return CopyNumber<SQLUSMALLINT>(SQL_TC_DML, InfoValue, StringLength);
     case SQL_CURSOR_COMMIT_BEHAVIOR:
-    case SQL_CURSOR_ROLLBACK_BEHAVIOR: return CopyInfoNumber<SQLUSMALLINT>(SQL_CB_CLOSE, InfoValue, StringLength);
+    case SQL_CURSOR_ROLLBACK_BEHAVIOR: return CopyNumber<SQLUSMALLINT>(SQL_CB_CLOSE, InfoValue, StringLength);
     case SQL_GETDATA_EXTENSIONS:
-      return CopyInfoNumber<SQLUINTEGER>(SQL_GD_ANY_COLUMN | SQL_GD_ANY_ORDER | SQL_GD_BOUND, InfoValue, StringLength);
-    case SQL_SCROLL_OPTIONS: return CopyInfoNumber<SQLUINTEGER>(SQL_SO_FORWARD_ONLY, InfoValue, StringLength);
-    case SQL_MAX_CONCURRENT_ACTIVITIES: return CopyInfoNumber<SQLUSMALLINT>(0, InfoValue, StringLength);
-    case SQL_ODBC_API_CONFORMANCE: return CopyInfoNumber<SQLSMALLINT>(SQL_OAC_LEVEL1, InfoValue, StringLength);
+      return CopyNumber<SQLUINTEGER>(SQL_GD_ANY_COLUMN | SQL_GD_ANY_ORDER | SQL_GD_BOUND, InfoValue, StringLength);
+    case SQL_SCROLL_OPTIONS: return CopyNumber<SQLUINTEGER>(SQL_SO_FORWARD_ONLY, InfoValue, StringLength);
+    case SQL_MAX_CONCURRENT_ACTIVITIES: return CopyNumber<SQLUSMALLINT>(0, InfoValue, StringLength);
+    case SQL_ODBC_API_CONFORMANCE: return CopyNumber<SQLSMALLINT>(SQL_OAC_LEVEL1, InfoValue, StringLength);
     default: return c->Fail(u"HY096", u"Information type out of range.");
   }
 }
 
 SQLRETURN SQL_API SQLGetFunctions(SQLHDBC ConnectionHandle, SQLUSMALLINT FunctionId, SQLUSMALLINT* Supported) {
-  auto lock = Lock();
-  Connection* c = FindConnection(ConnectionHandle);
+  const Locked<Connection> c(ConnectionHandle);
   if (!c) return SQL_INVALID_HANDLE;
-  c->diagnostics.clear();
   if (!Supported) return c->Fail(u"HY009", u"Invalid use of null pointer.");
   if (FunctionId == SQL_API_ODBC3_ALL_FUNCTIONS) {
     std::fill(Supported, Supported + SQL_API_ODBC3_ALL_FUNCTIONS_SIZE, 0);
@@ -805,12 +772,7 @@ SQLRETURN SQL_API SQLGetDiagRecW(SQLSMALLINT HandleType, SQLHANDLE Handle, SQLSM
   if (RecNumber < 1 || BufferLength < 0) return SQL_ERROR;
   if (static_cast<size_t>(RecNumber) > h->diagnostics.size()) return SQL_NO_DATA;
   const DiagRecord& record = h->diagnostics[static_cast<size_t>(RecNumber) - 1];
-  OutputChars(record.state, Sqlstate, 6, nullptr);
-  if (NativeError) *NativeError = 0;
-  SQLINTEGER length = 0;
-  const bool whole = OutputChars(record.message, MessageText, BufferLength, &length);
-  if (TextLength) *TextLength = static_cast<SQLSMALLINT>(std::min<SQLINTEGER>(length, 0x7FFF));
-  return whole || !MessageText ? SQL_SUCCESS : SQL_SUCCESS_WITH_INFO;
+  return CopyDiagnostic(record, Sqlstate, NativeError, MessageText, BufferLength, TextLength);
 }
 
 // The ODBC 2 form: the most specific handle given, one record per call,
@@ -825,12 +787,7 @@ SQLRETURN SQL_API SQLErrorW(SQLHENV EnvironmentHandle, SQLHDBC ConnectionHandle,
   if (h->diagnostics.empty()) return SQL_NO_DATA;
   const DiagRecord record = h->diagnostics.front();
   h->diagnostics.erase(h->diagnostics.begin());
-  OutputChars(record.state, Sqlstate, 6, nullptr);
-  if (NativeError) *NativeError = 0;
-  SQLINTEGER length = 0;
-  const bool whole = OutputChars(record.message, MessageText, BufferLength, &length);
-  if (TextLength) *TextLength = static_cast<SQLSMALLINT>(std::min<SQLINTEGER>(length, 0x7FFF));
-  return whole || !MessageText ? SQL_SUCCESS : SQL_SUCCESS_WITH_INFO;
+  return CopyDiagnostic(record, Sqlstate, NativeError, MessageText, BufferLength, TextLength);
 }
 
 }  // extern "C"

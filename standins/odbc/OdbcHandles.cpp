@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "OdbcText.h"
 #include "XlsError.h"
+#include "textcodec/Utf8.h"
 
 namespace odbc {
 
@@ -13,7 +13,8 @@ SQLRETURN Handle::Fail(std::u16string_view state, std::u16string_view message) {
 }
 
 SQLRETURN Handle::FailDriver(const std::string& state, const std::string& message) {
-  diagnostics.push_back({FromUtf8(state), std::u16string(kDriverPrefix) + FromUtf8(message)});
+  diagnostics.push_back(
+      {textcodec::Utf8::ToUtf16(state), std::u16string(kDriverPrefix) + textcodec::Utf8::ToUtf16(message)});
   return SQL_ERROR;
 }
 

@@ -42,13 +42,15 @@ struct Connection;
 struct Statement;
 
 struct Environment : Handle {
-  Environment() : Handle(HandleKind::Environment) {}
+  static constexpr HandleKind kKind = HandleKind::Environment;
+  Environment() : Handle(kKind) {}
   SQLINTEGER odbcVersion = SQL_OV_ODBC3;
   std::vector<Connection*> connections;
 };
 
 struct Connection : Handle {
-  explicit Connection(Environment* e) : Handle(HandleKind::Connection), environment(e) {}
+  static constexpr HandleKind kKind = HandleKind::Connection;
+  explicit Connection(Environment* e) : Handle(kKind), environment(e) {}
   bool Connected() const { return database.has_value(); }
   // Writes the workbook when statements changed it; false with a diagnostic otherwise.
   bool Persist();
@@ -70,7 +72,8 @@ struct ColumnBinding {
 };
 
 struct Statement : Handle {
-  explicit Statement(Connection* c) : Handle(HandleKind::Statement), connection(c) {}
+  static constexpr HandleKind kKind = HandleKind::Statement;
+  explicit Statement(Connection* c) : Handle(kKind), connection(c) {}
   void CloseCursor();
 
   Connection* connection;
@@ -92,9 +95,9 @@ class HandleTable {
   std::recursive_mutex& Lock() { return lock_; }
 
   template <typename T>
-  T* Find(SQLHANDLE handle, HandleKind kind) {
+  T* Find(SQLHANDLE handle) {
     auto* h = static_cast<Handle*>(handle);
-    if (!h || !live_.contains(h) || h->kind != kind) return nullptr;
+    if (!h || !live_.contains(h) || h->kind != T::kKind) return nullptr;
     return static_cast<T*>(h);
   }
   Handle* FindAny(SQLHANDLE handle) {

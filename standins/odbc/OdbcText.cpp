@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "TextCodec.h"
-
 namespace odbc {
 
 std::u16string InputText(const SQLWCHAR* text, SQLINTEGER length) {
@@ -31,7 +29,5 @@ bool OutputBytes(std::u16string_view text, SQLPOINTER buffer, SQLLEN capacityByt
   if (fullBytes) *fullBytes = static_cast<SQLLEN>(chars) * 2;
   return whole;
 }
-
-std::u16string FromUtf8(std::string_view text) { return xls::Utf8ToUtf16(text); }
 
 }  // namespace odbc

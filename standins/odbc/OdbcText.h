@@ -1,6 +1,5 @@
 #pragma once
-// Texts across the ODBC boundary: SQLWCHAR buffers with their length rules,
-// and the UTF-8 messages of the xls library.
+// Texts across the ODBC boundary: SQLWCHAR buffers with their length rules.
 #include <windows.h>
 #include <sql.h>
 
@@ -18,7 +17,5 @@ std::u16string InputText(const SQLWCHAR* text, SQLINTEGER length);
 bool OutputChars(std::u16string_view text, SQLWCHAR* buffer, SQLINTEGER capacity, SQLINTEGER* fullLength);
 // The same with the capacity and the reported length in bytes.
 bool OutputBytes(std::u16string_view text, SQLPOINTER buffer, SQLLEN capacityBytes, SQLLEN* fullBytes);
-
-std::u16string FromUtf8(std::string_view text);
 
 }  // namespace odbc

@@ -151,9 +151,8 @@ PropertyMap PstStore::readProperties(uint32_t nid) const
     return PstPropertyContext::read(*db_, node->bidData, db_->readSubnodes(node->bidSub));
 }
 
-void PstStore::writeProperties(uint32_t nid, uint32_t parent, const PropertyMap& properties)
+void PstStore::writeProperties(uint32_t nid, uint32_t parent, const PropertyMap& properties, SubnodeMap subnodes)
 {
-    SubnodeMap subnodes;
     const auto blocks = PstPropertyContext::build(*db_, properties, subnodes);
     NodeEntry entry;
     entry.bidData = db_->writeTree(blocks);
@@ -377,12 +376,7 @@ uint32_t PstStore::saveMessage(uint32_t folderNid, const PstMessage& message)
         size += a.data.size();
     props[kMessageSize] = PropertyValue::integer(kPtLong, size, 4);
 
-    const auto blocks = PstPropertyContext::build(*db_, props, subnodes);
-    NodeEntry entry;
-    entry.bidData = db_->writeTree(blocks);
-    entry.bidSub = db_->writeSubnodes(subnodes);
-    entry.parent = folderNid;
-    db_->setNode(nid, entry);
+    writeProperties(nid, folderNid, props, std::move(subnodes));
 
     TableRow row{nid, {}};
     for (uint32_t tag : folder.contents.columns) {

@@ -64,7 +64,8 @@ private:
     PropertyValue text(const std::string& utf8) const;
     std::vector<uint32_t> columns(std::initializer_list<uint32_t> tags) const;
     PropertyMap readProperties(uint32_t nid) const;
-    void writeProperties(uint32_t nid, uint32_t parent, const PropertyMap& properties);
+    // The node's property context; large values join the subnodes it already has.
+    void writeProperties(uint32_t nid, uint32_t parent, const PropertyMap& properties, SubnodeMap subnodes = {});
     void writeTable(uint32_t nid, const PstTableContext::Table& table);
     Folder& loadFolder(uint32_t nid);
     void writeFolder(uint32_t nid, const Folder& folder);

@@ -2,58 +2,18 @@
 
 #include <algorithm>
 
+#include "textcodec/Utf8.h"
+
 namespace pst {
 
 namespace {
 
-// The 0x80-0x9F range of Windows-1252; the rest of it matches Latin-1.
+// The 0x80-0x9F range of Windows-1252 (U+FFFD where a byte has no character); the
+// rest of it matches Latin-1.
 const char16_t kCp1252High[32] = {
     0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
     0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
 };
-
-std::u32string toCodePoints(const std::string& utf8)
-{
-    std::u32string out;
-    for (size_t i = 0; i < utf8.size();) {
-        const unsigned char c = static_cast<unsigned char>(utf8[i]);
-        int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-        if (extra < 0 || i + extra >= utf8.size() + (extra == 0 ? 1 : 0)) {
-            out.push_back(0xFFFD);
-            ++i;
-            continue;
-        }
-        char32_t cp = extra == 0 ? c : (c & (0x3F >> extra));
-        bool ok = true;
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned char d = static_cast<unsigned char>(utf8[i + k]);
-            ok = ok && (d & 0xC0) == 0x80;
-            cp = (cp << 6) | (d & 0x3F);
-        }
-        out.push_back(ok ? cp : 0xFFFD);
-        i += ok ? extra + 1 : 1;
-    }
-    return out;
-}
-
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
 
 }
 
@@ -69,26 +29,24 @@ std::vector<uint8_t> PstText::encode(const std::string& utf8, bool unicode)
         }
         return out;
     }
-    for (char32_t cp : toCodePoints(utf8)) {
-        if (unicode) {
-            if (cp >= 0x10000) {
-                const char32_t v = cp - 0x10000;
-                for (char32_t unit : {0xD800 + (v >> 10), 0xDC00 + (v & 0x3FF)}) {
-                    out.push_back(static_cast<uint8_t>(unit));
-                    out.push_back(static_cast<uint8_t>(unit >> 8));
-                }
-            } else {
-                out.push_back(static_cast<uint8_t>(cp));
-                out.push_back(static_cast<uint8_t>(cp >> 8));
-            }
-            continue;
+    if (unicode) {
+        const std::u16string wide = textcodec::Utf8::ToUtf16(utf8);
+        out.reserve(wide.size() * 2);
+        for (char16_t unit : wide) {
+            out.push_back(static_cast<uint8_t>(unit));
+            out.push_back(static_cast<uint8_t>(unit >> 8));
         }
+        return out;
+    }
+    for (size_t i = 0; i < utf8.size();) {
+        const char32_t cp = textcodec::Utf8::Next(utf8, i);
         uint8_t b = '?';
         if (cp < 0x80 || (cp >= 0xA0 && cp < 0x100)) {
             b = static_cast<uint8_t>(cp);
         } else {
+            // U+FFFD has no byte of its own: it is written as '?', as Windows does.
             for (int k = 0; k < 32; ++k)
-                if (kCp1252High[k] == cp)
+                if (kCp1252High[k] == cp && cp != 0xFFFD)
                     b = static_cast<uint8_t>(0x80 + k);
         }
         out.push_back(b);
@@ -103,24 +61,20 @@ std::string PstText::decode(const std::vector<uint8_t>& data, bool unicode)
         for (uint8_t b : data) {
             if (b == 0)
                 break;
-            appendUtf8(out, (b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : b);
+            textcodec::Utf8::Append(out, (b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : b);
         }
         return out;
     }
+    std::u16string wide;
+    wide.reserve(data.size() / 2);
     for (size_t i = 0; i + 1 < data.size(); i += 2) {
-        char32_t u = data[i] | (data[i + 1] << 8);
-        if (u == 0)
+        const auto unit = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+        if (unit == 0)
             break;
-        if (u >= 0xD800 && u < 0xDC00 && i + 3 < data.size()) {
-            const char32_t low = data[i + 2] | (data[i + 3] << 8);
-            if (low >= 0xDC00 && low < 0xE000) {
-                u = 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00);
-                i += 2;
-            }
-        }
-        appendUtf8(out, u);
+        wide += unit;
     }
-    return out;
+    // An unpaired surrogate in the file reads as U+FFFD, so the text stays valid UTF-8.
+    return textcodec::Utf8::FromUtf16(wide);
 }
 
 }

@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "SqlParser.h"
-#include "TextCodec.h"
 #include "WorkbookFile.h"
 #include "XlsError.h"
+#include "textcodec/Utf8.h"
 
 namespace xls {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 constexpr std::u16string_view kForbiddenInSheetNames = u":\\/?*[]";
 constexpr size_t kMaxSheetName = 31;
 
-std::string Shown(std::u16string_view text) { return "'" + Utf16ToUtf8(text) + "'"; }
+std::string Shown(std::u16string_view text) { return "'" + textcodec::Utf8::FromUtf16(text) + "'"; }
 
 CellRange Area(const TableRef& table) {
   return table.range.value_or(CellRange{0, Sheet::kMaxRows - 1, 0, Sheet::kMaxColumns - 1});
@@ -33,7 +33,7 @@ Columns ColumnsOf(const Sheet& sheet, const CellRange& area, uint16_t width) {
     const uint16_t column = static_cast<uint16_t>(area.firstColumn + i);
     const Cell* cell = sheet.Find(area.firstRow, column);
     std::u16string name = cell ? cell->DisplayText() : std::u16string();
-    if (name.empty()) name = u"F" + Utf8ToUtf16(std::to_string(i + 1));
+    if (name.empty()) name = u"F" + textcodec::Utf8::ToUtf16(std::to_string(i + 1));
     c.names.push_back(std::move(name));
     c.sheetColumns.push_back(column);
   }
@@ -69,11 +69,11 @@ ExcelDatabase::ExcelDatabase(std::filesystem::path path, OpenOptions options)
     : path_(std::move(path)), options_(options) {
   std::error_code ec;
   const bool exists = std::filesystem::exists(path_, ec);
-  if (ec) throw XlsError(kStateCannotOpen, "The workbook file cannot be opened: " + Utf16ToUtf8(path_.u16string()));
+  if (ec) throw XlsError(kStateCannotOpen, "The workbook file cannot be opened: " + textcodec::Utf8::FromPath(path_));
   if (exists) {
     book_ = WorkbookFile::Load(path_);
   } else if (!options_.createIfMissing || options_.readOnly) {
-    throw XlsError(kStateCannotOpen, "The workbook file does not exist: " + Utf16ToUtf8(path_.u16string()));
+    throw XlsError(kStateCannotOpen, "The workbook file does not exist: " + textcodec::Utf8::FromPath(path_));
   }
 }
 

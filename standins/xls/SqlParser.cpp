@@ -1,9 +1,9 @@
 #include "SqlParser.h"
 
 #include "Sheet.h"
-#include "TextCodec.h"
 #include "Workbook.h"
 #include "XlsError.h"
+#include "textcodec/Utf8.h"
 
 namespace xls {
 namespace {
@@ -24,7 +24,7 @@ bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 std::string Quoted(const Token& t) {
   if (t.kind == Token::Kind::End) return "the end of the statement";
-  return "'" + Utf16ToUtf8(t.text.substr(0, 40)) + "'";
+  return "'" + textcodec::Utf8::FromUtf16(t.text.substr(0, 40)) + "'";
 }
 
 class Lexer {
@@ -119,7 +119,7 @@ class Parser {
     return true;
   }
   void ExpectKeyword(std::u16string_view word) {
-    if (!Keyword(word)) SyntaxError(Utf16ToUtf8(word) + " expected before " + Quoted(token_));
+    if (!Keyword(word)) SyntaxError(textcodec::Utf8::FromUtf16(word) + " expected before " + Quoted(token_));
   }
   void ExpectSymbol(char16_t c) {
     if (!IsSymbol(c)) SyntaxError(std::string("'") + static_cast<char>(c) + "' expected before " + Quoted(token_));
@@ -247,7 +247,7 @@ TableRef SqlParser::ParseTableName(std::u16string_view name) {
   const std::u16string_view last = colon == std::u16string_view::npos ? first : range.substr(colon + 1);
   if (!ParseCell(first, r.firstRow, r.firstColumn) || !ParseCell(last, r.lastRow, r.lastColumn) ||
       r.lastRow < r.firstRow || r.lastColumn < r.firstColumn)
-    SyntaxError("the range '" + Utf16ToUtf8(range.substr(0, 40)) + "' is not a valid cell range");
+    SyntaxError("the range '" + textcodec::Utf8::FromUtf16(range.substr(0, 40)) + "' is not a valid cell range");
   t.range = r;
   return t;
 }

@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "ByteOrder.h"
-#include "TextCodec.h"
 #include "XlsError.h"
+#include "textcodec/Utf8.h"
 
 namespace xls {
 namespace {
@@ -195,7 +195,7 @@ void WorkbookAppender::WriteFile(const std::vector<uint32_t>& dataSectors, size_
     at += n;
   }
   out.flush();
-  if (!out) throw XlsError(kStateGeneral, "The workbook cannot be written: " + Utf16ToUtf8(path_.u16string()));
+  if (!out) throw XlsError(kStateGeneral, "The workbook cannot be written: " + textcodec::Utf8::FromPath(path_));
 }
 
 }  // namespace xls

@@ -11,13 +11,13 @@
 #include "BiffWriter.h"
 #include "CompoundFileReader.h"
 #include "CompoundFileWriter.h"
-#include "TextCodec.h"
 #include "XlsError.h"
+#include "textcodec/Utf8.h"
 
 namespace xls {
 namespace {
 
-std::string Shown(const std::filesystem::path& path) { return Utf16ToUtf8(path.u16string()); }
+std::string Shown(const std::filesystem::path& path) { return textcodec::Utf8::FromPath(path); }
 
 bool IsDocumentInfo(std::u16string_view name) {
   return SameName(name, u"\x05SummaryInformation") || SameName(name, u"\x05DocumentSummaryInformation") ||

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "ExcelDatabase.h"
-#include "TextCodec.h"
 #include "WorkbookFile.h"
 #include "XlsError.h"
 #include "XlsTestSupport.h"
+#include "textcodec/Utf8.h"
 
 namespace xls {
 namespace {
@@ -32,7 +32,7 @@ std::u16string CreateSql(const std::u16string& table) {
 }
 
 std::u16string InsertSql(uint32_t row, const Texts& values) {
-  std::u16string sql = u"INSERT INTO [Calendar$A1:IV" + Utf8ToUtf16(std::to_string(row)) + u"] (";
+  std::u16string sql = u"INSERT INTO [Calendar$A1:IV" + textcodec::Utf8::ToUtf16(std::to_string(row)) + u"] (";
   for (const auto& name : kHeader) sql += u"[" + name + u"], ";
   sql.resize(sql.size() - 2);
   sql += u") VALUES (";
@@ -42,7 +42,7 @@ std::u16string InsertSql(uint32_t row, const Texts& values) {
 }
 
 Texts Entry(int n) {
-  const std::u16string i = Utf8ToUtf16(std::to_string(n));
+  const std::u16string i = textcodec::Utf8::ToUtf16(std::to_string(n));
   return {u"Meeting " + i, u"Anna Berg", u"<anna@example.com>", u"Team", u"Room " + i,
           u"2026-12-10 09:00", u"2026-12-10 10:00", u"", u"Agenda " + i};
 }
@@ -148,7 +148,7 @@ TEST(ExcelDatabase, RefusedStatementsNameTheFaultAndChangeNothing) {
       {u"INSERT INTO [Calendar$] VALUES ('unclosed)", "42000", "not closed with a quote"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(Utf16ToUtf8(c.sql.substr(0, 80)));
+    SCOPED_TRACE(textcodec::Utf8::FromUtf16(c.sql.substr(0, 80)));
     try {
       db.Execute(c.sql);
       ADD_FAILURE() << "no error";

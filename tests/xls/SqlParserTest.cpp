@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "SqlParser.h"
-#include "TextCodec.h"
 #include "XlsError.h"
+#include "textcodec/Utf8.h"
 
 namespace xls {
 namespace {
@@ -77,7 +77,7 @@ TEST(SqlParser, MalformedStatementsNameTheirFault) {
       {u"", "unknown statement"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(Utf16ToUtf8(c.sql));
+    SCOPED_TRACE(textcodec::Utf8::FromUtf16(c.sql));
     try {
       SqlParser::Parse(c.sql);
       ADD_FAILURE() << "no error";

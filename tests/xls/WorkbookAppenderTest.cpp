@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "ExcelDatabase.h"
-#include "TextCodec.h"
 #include "WorkbookFile.h"
 #include "XlsTestSupport.h"
+#include "textcodec/Utf8.h"
 
 namespace xls {
 namespace {
 
 using Texts = std::vector<std::u16string>;
 
-std::u16string Number(size_t n) { return Utf8ToUtf16(std::to_string(n)); }
+std::u16string Number(size_t n) { return textcodec::Utf8::ToUtf16(std::to_string(n)); }
 
 std::u16string InsertSql(const std::u16string& sheet, const Texts& values) {
   std::u16string sql = u"INSERT INTO [" + sheet + u"$] VALUES (";

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "TextCodec.h"
 #include "WorkbookFile.h"
 #include "XlsError.h"
 #include "XlsTestSupport.h"
+#include "textcodec/Utf8.h"
 
 namespace xls {
 namespace {
@@ -44,7 +44,7 @@ TEST(WorkbookRoundTrip, SharedStringsSplitAcrossRecordsComeBackWhole) {
   Workbook book;
   Sheet& sheet = book.sheets.emplace_back(u"Calendar");
   for (uint32_t i = 0; i < 400; ++i) {
-    std::u16string text = Utf8ToUtf16(std::to_string(i) + ":");
+    std::u16string text = textcodec::Utf8::ToUtf16(std::to_string(i) + ":");
     const size_t length = (i * 997) % 5000;
     const char16_t fill = i % 3 == 0 ? u'東' : i % 3 == 1 ? u'é' : u'a';
     text.append(length, fill);

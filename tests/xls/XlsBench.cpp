@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ExcelDatabase.h"
-#include "TextCodec.h"
+#include "textcodec/Utf8.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ using Clock = std::chrono::steady_clock;
 double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
 
 std::u16string Insert(int n) {
-  const std::u16string i = xls::Utf8ToUtf16(std::to_string(n));
+  const std::u16string i = textcodec::Utf8::ToUtf16(std::to_string(n));
   std::u16string body = u"Agenda for meeting " + i + u": ";
   while (body.size() < 200 + static_cast<size_t>(n % 7) * 150) body += u"Review the plan, it''s due; notes follow. ";
   return u"INSERT INTO [Calendar$A1:IV" + i +

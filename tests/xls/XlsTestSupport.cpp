@@ -5,14 +5,14 @@
 #include <fstream>
 #include <iterator>
 
-#include "TextCodec.h"
+#include "textcodec/Utf8.h"
 
 namespace xls::test {
 namespace {
 
 std::string Json(std::u16string_view text) {
   std::string out = "\"";
-  for (char c : Utf16ToUtf8(text)) {
+  for (char c : textcodec::Utf8::FromUtf16(text)) {
     const auto u = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {
       out += '\\';

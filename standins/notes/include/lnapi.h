@@ -80,6 +80,15 @@ inline LNSTATUS LNThrowIfFailed(LNSTATUS status) {
     return status;
 }
 
+// The value an exported call fills in through its last parameter; an empty value when
+// the call fails without throw mode.
+template <typename T, typename Object, typename... Params, typename... Args>
+T LNValueOf(const Object& object, LNSTATUS (Object::*raw)(Params...) const, const Args&... args) {
+    T value{};
+    LNThrowIfFailed((object.*raw)(args..., &value));
+    return value;
+}
+
 class LNString;
 // Notes text to the Unicode set: fails with LNERR_BUFFER_TOO_SMALL when the text and
 // its terminating NUL do not fit into bufferBytes (nothing is written past them).
@@ -201,28 +210,18 @@ public:
         return LNThrowIfFailed(RawGetViewFolders(folders, includeFolders));
     }
     LNBOOL ViewFolderExists(const LNString& name) const {
-        LNBOOL value = 0;
-        LNThrowIfFailed(RawViewFolderExists(name, &value));
-        return value;
+        return LNValueOf<LNBOOL>(*this, &LNDatabase::RawViewFolderExists, name);
     }
     LNSTATUS GetViewFolder(const LNString& name, LNViewFolder* folder) const {
         return LNThrowIfFailed(RawGetViewFolder(name, folder));
     }
     LNString GetFilename() const {  // the file name alone
-        LNString value;
-        LNThrowIfFailed(RawGetFilename(&value));
-        return value;
+        return LNValueOf<LNString>(*this, &LNDatabase::RawGetFilename);
     }
     LNString GetFilepath() const {  // the path it was looked up by
-        LNString value;
-        LNThrowIfFailed(RawGetFilepath(&value));
-        return value;
+        return LNValueOf<LNString>(*this, &LNDatabase::RawGetFilepath);
     }
-    LNString GetTitle() const {
-        LNString value;
-        LNThrowIfFailed(RawGetTitle(&value));
-        return value;
-    }
+    LNString GetTitle() const { return LNValueOf<LNString>(*this, &LNDatabase::RawGetTitle); }
 
 private:
     friend struct LNInternals;
@@ -247,9 +246,7 @@ public:
     ~LNDatabaseArray();
     LNINT GetCount() const;
     LNDatabase operator[](LNINT index) const {  // throws LNERR_INDEX out of range
-        LNDatabase value;
-        LNThrowIfFailed(RawAt(index, &value));
-        return value;
+        return LNValueOf<LNDatabase>(*this, &LNDatabaseArray::RawAt, index);
     }
 
 private:
@@ -267,11 +264,7 @@ public:
     LNVFEntry& operator=(const LNVFEntry& other);
     ~LNVFEntry();
     LNSTATUS GetDocument(LNDocument* document) const { return LNThrowIfFailed(RawGetDocument(document)); }
-    LNNOTEID GetNoteID() const {
-        LNNOTEID value = 0;
-        LNThrowIfFailed(RawGetNoteID(&value));
-        return value;
-    }
+    LNNOTEID GetNoteID() const { return LNValueOf<LNNOTEID>(*this, &LNVFEntry::RawGetNoteID); }
 
 private:
     friend struct LNInternals;
@@ -292,25 +285,11 @@ public:
     LNSTATUS Open(LNINT flags = 0) { return LNThrowIfFailed(RawOpen(flags)); }
     LNSTATUS Close() { return LNThrowIfFailed(RawClose()); }
     LNBOOL IsOpen() const;
-    LNBOOL IsCalendar() const {
-        LNBOOL value = 0;
-        LNThrowIfFailed(RawIsCalendar(&value));
-        return value;
-    }
-    LNINT GetEntryCount() const {
-        LNINT value = 0;
-        LNThrowIfFailed(RawGetEntryCount(&value));
-        return value;
-    }
-    LNString GetName() const {
-        LNString value;
-        LNThrowIfFailed(RawGetName(&value));
-        return value;
-    }
+    LNBOOL IsCalendar() const { return LNValueOf<LNBOOL>(*this, &LNViewFolder::RawIsCalendar); }
+    LNINT GetEntryCount() const { return LNValueOf<LNINT>(*this, &LNViewFolder::RawGetEntryCount); }
+    LNString GetName() const { return LNValueOf<LNString>(*this, &LNViewFolder::RawGetName); }
     LNVFEntry operator[](LNINT index) const {  // the folder must be open
-        LNVFEntry value;
-        LNThrowIfFailed(RawAt(index, &value));
-        return value;
+        return LNValueOf<LNVFEntry>(*this, &LNViewFolder::RawAt, index);
     }
 
 private:
@@ -334,9 +313,7 @@ public:
     ~LNViewFolderArray();
     LNINT GetCount() const;
     LNViewFolder operator[](LNINT index) const {
-        LNViewFolder value;
-        LNThrowIfFailed(RawAt(index, &value));
-        return value;
+        return LNValueOf<LNViewFolder>(*this, &LNViewFolderArray::RawAt, index);
     }
 
 private:
@@ -361,17 +338,11 @@ public:
     LNBOOL IsOpen() const;
     LNSTATUS RefreshObjectFromNoteHandle() { return LNThrowIfFailed(RawRefreshObjectFromNoteHandle()); }
     LNNOTEID GetNoteID() const;
-    LNBOOL HasItem(const LNString& name) const {
-        LNBOOL value = 0;
-        LNThrowIfFailed(RawHasItem(name, &value));
-        return value;
-    }
+    LNBOOL HasItem(const LNString& name) const { return LNValueOf<LNBOOL>(*this, &LNNote::RawHasItem, name); }
     // The item must suit the target (text into LNText, date-times into LNDatetimes...).
     LNSTATUS GetItem(const LNString& name, LNItem* item) const { return LNThrowIfFailed(RawGetItem(name, item)); }
     LNITEMTYPE GetItemType(const LNString& name) const {  // LNITEMTYPE_NONE when absent
-        LNITEMTYPE value = 0;
-        LNThrowIfFailed(RawGetItemType(name, &value));
-        return value;
+        return LNValueOf<LNITEMTYPE>(*this, &LNNote::RawGetItemType, name);
     }
     LNSTATUS GetAttachments(LNAttachmentArray* attachments) const {
         return LNThrowIfFailed(RawGetAttachments(attachments));
@@ -405,11 +376,7 @@ public:
     LNItem(const LNItem& other);
     LNItem& operator=(const LNItem& other);
     virtual ~LNItem();
-    LNString GetName() const {
-        LNString value;
-        LNThrowIfFailed(RawGetName(&value));
-        return value;
-    }
+    LNString GetName() const { return LNValueOf<LNString>(*this, &LNItem::RawGetName); }
     LNITEMTYPE GetType() const;
 
 protected:
@@ -430,16 +397,8 @@ public:
     LNSTATUS GetText(LNString* text, const LNString& separator = LNString(";")) const {
         return LNThrowIfFailed(RawGetText(text, separator));
     }
-    LNINT GetCount() const {
-        LNINT value = 0;
-        LNThrowIfFailed(RawGetCount(&value));
-        return value;
-    }
-    LNString operator[](LNINT index) const {
-        LNString value;
-        LNThrowIfFailed(RawAt(index, &value));
-        return value;
-    }
+    LNINT GetCount() const { return LNValueOf<LNINT>(*this, &LNText::RawGetCount); }
+    LNString operator[](LNINT index) const { return LNValueOf<LNString>(*this, &LNText::RawAt, index); }
 
 private:
     LNSTATUS RawGetText(LNString* text, const LNString& separator) const;
@@ -453,16 +412,8 @@ public:
     LNSTATUS GetText(LNString* text, const LNString& separator = LNString(";")) const {
         return LNThrowIfFailed(RawGetText(text, separator));
     }
-    LNINT GetCount() const {
-        LNINT value = 0;
-        LNThrowIfFailed(RawGetCount(&value));
-        return value;
-    }
-    LNDatetime operator[](LNINT index) const {
-        LNDatetime value;
-        LNThrowIfFailed(RawAt(index, &value));
-        return value;
-    }
+    LNINT GetCount() const { return LNValueOf<LNINT>(*this, &LNDatetimes::RawGetCount); }
+    LNDatetime operator[](LNINT index) const { return LNValueOf<LNDatetime>(*this, &LNDatetimes::RawAt, index); }
 
 private:
     LNSTATUS RawGetText(LNString* text, const LNString& separator) const;
@@ -517,15 +468,9 @@ public:
     LNAttachment(const LNAttachment& other);
     LNAttachment& operator=(const LNAttachment& other);
     ~LNAttachment();
-    LNString GetAttachmentName() const {
-        LNString value;
-        LNThrowIfFailed(RawGetAttachmentName(&value));
-        return value;
-    }
+    LNString GetAttachmentName() const { return LNValueOf<LNString>(*this, &LNAttachment::RawGetAttachmentName); }
     LNINT GetFileSize() const {  // bytes; LNINT's largest value for bigger files
-        LNINT value = 0;
-        LNThrowIfFailed(RawGetFileSize(&value));
-        return value;
+        return LNValueOf<LNINT>(*this, &LNAttachment::RawGetFileSize);
     }
     LNSTATUS Detach(const LNString& path) const { return LNThrowIfFailed(RawDetach(path)); }
 
@@ -547,9 +492,7 @@ public:
     ~LNAttachmentArray();
     LNINT GetCount() const;
     LNAttachment operator[](LNINT index) const {
-        LNAttachment value;
-        LNThrowIfFailed(RawAt(index, &value));
-        return value;
+        return LNValueOf<LNAttachment>(*this, &LNAttachmentArray::RawAt, index);
     }
 
 private:

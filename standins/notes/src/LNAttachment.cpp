@@ -1,7 +1,7 @@
 #include <limits>
 
 #include "LNInternals.h"
-#include "notesdb/Utf8.h"
+#include "textcodec/Utf8.h"
 
 using notesdb::Operation;
 
@@ -40,8 +40,8 @@ LNSTATUS LNAttachment::RawDetach(const LNString& path) const {
         const LNAttachmentBody& b = LNDeref(body_);
         LNCheckMarker(*b.db, b.attachment->fails, Operation::Detach);
         const std::string_view target(path.GetBuf(), path.GetBufLength());
-        if (target.empty() || !notesdb::Utf8::IsValid(target)) LNFail(LNERR_BAD_ARGUMENT, "detach path");
-        LNWriteFile(LNPathFromText(target), b.attachment->Content());
+        if (target.empty() || !textcodec::Utf8::IsValid(target)) LNFail(LNERR_BAD_ARGUMENT, "detach path");
+        LNWriteFile(textcodec::Utf8::ToPath(target), b.attachment->Content());
     });
 }
 
@@ -50,13 +50,8 @@ LNAttachmentArray::LNAttachmentArray(const LNAttachmentArray&) = default;
 LNAttachmentArray& LNAttachmentArray::operator=(const LNAttachmentArray&) = default;
 LNAttachmentArray::~LNAttachmentArray() = default;
 
-LNINT LNAttachmentArray::GetCount() const {
-    return body_ ? static_cast<LNINT>(body_->attachments.size()) : 0;
-}
+LNINT LNAttachmentArray::GetCount() const { return LNArrayCount(body_, &LNArrayBody::attachments); }
 
 LNSTATUS LNAttachmentArray::RawAt(LNINT index, LNAttachment* out) const {
-    return LNRunInto(out, [&] {
-        const auto& list = LNDeref(body_).attachments;
-        return list[LNCheckIndex(index, list.size())];
-    });
+    return LNArrayAt(body_, &LNArrayBody::attachments, index, out);
 }

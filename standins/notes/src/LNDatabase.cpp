@@ -3,7 +3,7 @@
 
 #include "LNInternals.h"
 #include "notesdb/ParseError.h"
-#include "notesdb/Utf8.h"
+#include "textcodec/Utf8.h"
 
 using notesdb::Operation;
 
@@ -11,7 +11,7 @@ void LNLoadDatabase(LNDatabaseBody& body) {
     if (body.db) return;
     std::error_code error;
     if (!std::filesystem::is_regular_file(body.file, error))
-        LNFail(LNERR_FILE_NOT_FOUND, notesdb::Utf8::FromPath(body.file));
+        LNFail(LNERR_FILE_NOT_FOUND, textcodec::Utf8::FromPath(body.file));
     std::shared_ptr<const notesdb::Database> db;
     try {
         db = std::make_shared<const notesdb::Database>(notesdb::Database::Load(body.file));
@@ -129,13 +129,8 @@ LNDatabaseArray::LNDatabaseArray(const LNDatabaseArray&) = default;
 LNDatabaseArray& LNDatabaseArray::operator=(const LNDatabaseArray&) = default;
 LNDatabaseArray::~LNDatabaseArray() = default;
 
-LNINT LNDatabaseArray::GetCount() const {
-    return body_ ? static_cast<LNINT>(body_->databases.size()) : 0;
-}
+LNINT LNDatabaseArray::GetCount() const { return LNArrayCount(body_, &LNArrayBody::databases); }
 
 LNSTATUS LNDatabaseArray::RawAt(LNINT index, LNDatabase* out) const {
-    return LNRunInto(out, [&] {
-        const auto& list = LNDeref(body_).databases;
-        return list[LNCheckIndex(index, list.size())];
-    });
+    return LNArrayAt(body_, &LNArrayBody::databases, index, out);
 }

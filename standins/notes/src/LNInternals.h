@@ -122,8 +122,20 @@ Body& LNDeref(const std::shared_ptr<Body>& body) {
 
 // Index check for the arrays and lists.
 size_t LNCheckIndex(LNINT index, size_t count);
-// Notes text as a file path.
-std::filesystem::path LNPathFromText(std::string_view text);
+
+// The array classes over one list of their body: its size (0 for an empty handle),
+// and one of its handles by index.
+template <class T>
+LNINT LNArrayCount(const std::shared_ptr<LNArrayBody>& body, std::vector<T> LNArrayBody::*list) {
+    return body ? static_cast<LNINT>(((*body).*list).size()) : 0;
+}
+template <class T>
+LNSTATUS LNArrayAt(const std::shared_ptr<LNArrayBody>& body, std::vector<T> LNArrayBody::*list, LNINT index, T* out) {
+    return LNRunInto(out, [&] {
+        const std::vector<T>& items = LNDeref(body).*list;
+        return items[LNCheckIndex(index, items.size())];
+    });
+}
 // Writes bytes to a file (LNERR_FILE_WRITE when it cannot).
 void LNWriteFile(const std::filesystem::path& path, std::string_view bytes);
 

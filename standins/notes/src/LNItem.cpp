@@ -19,6 +19,21 @@ std::vector<notesdb::DateTime> Datetimes(const std::shared_ptr<LNItemBody>& body
     return b.item->Datetimes();
 }
 
+// GetText of a list: the texts values() reads, joined by the separator.
+template <class F>
+LNSTATUS JoinInto(LNString* text, const LNString& separator, F&& values) {
+    return LNRun([&] {
+        if (!text) LNFail(LNERR_BAD_ARGUMENT);
+        const std::vector<std::string> list = values();
+        std::string joined;
+        for (size_t i = 0; i < list.size(); ++i) {
+            if (i > 0) joined.append(separator.GetBuf(), separator.GetBufLength());
+            joined += list[i];
+        }
+        *text = LNString(joined.data(), joined.size());
+    });
+}
+
 }  // namespace
 
 LNItem::LNItem() : accepted_(0) {}
@@ -46,18 +61,7 @@ LNITEMTYPE LNItem::GetType() const {
 LNText::LNText() : LNItem(1) {}
 
 LNSTATUS LNText::RawGetText(LNString* text, const LNString& separator) const {
-    return LNRun([&] {
-        if (!text) LNFail(LNERR_BAD_ARGUMENT);
-        std::string joined;
-        const std::string_view sep(separator.GetBuf(), separator.GetBufLength());
-        bool first = true;
-        for (const std::string& value : Texts(LNInternals::Body(*this))) {
-            if (!first) joined += sep;
-            joined += value;
-            first = false;
-        }
-        *text = LNString(joined.data(), joined.size());
-    });
+    return JoinInto(text, separator, [&] { return Texts(LNInternals::Body(*this)); });
 }
 
 LNSTATUS LNText::RawGetCount(LNINT* out) const {
@@ -75,19 +79,14 @@ LNSTATUS LNText::RawAt(LNINT index, LNString* out) const {
 LNDatetimes::LNDatetimes() : LNItem(2) {}
 
 LNSTATUS LNDatetimes::RawGetText(LNString* text, const LNString& separator) const {
-    return LNRun([&] {
-        if (!text) LNFail(LNERR_BAD_ARGUMENT);
-        std::string joined;
-        const std::string_view sep(separator.GetBuf(), separator.GetBufLength());
-        bool first = true;
+    return JoinInto(text, separator, [&] {
+        std::vector<std::string> texts;
         for (const notesdb::DateTime& value : Datetimes(LNInternals::Body(*this))) {
             LNString one;
             LNInternals::FromValue(value).GetText(&one);
-            if (!first) joined += sep;
-            joined.append(one.GetBuf(), one.GetBufLength());
-            first = false;
+            texts.emplace_back(one.GetBuf(), one.GetBufLength());
         }
-        *text = LNString(joined.data(), joined.size());
+        return texts;
     });
 }
 

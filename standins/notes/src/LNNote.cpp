@@ -1,5 +1,4 @@
 #include "LNInternals.h"
-#include "notesdb/Utf8.h"
 
 using notesdb::ItemType;
 using notesdb::Operation;

@@ -7,7 +7,8 @@
 #include <stdexcept>
 
 #include "LNInternals.h"
-#include "notesdb/Utf8.h"
+#include "notesdb/AsciiCase.h"
+#include "textcodec/Utf8.h"
 
 namespace {
 
@@ -39,13 +40,6 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-bool SameKey(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if ((a[i] | 0x20) != (b[i] | 0x20)) return false;
-    return true;
-}
-
 // notes.ini beside the library may name the data directory ("Directory=path",
 // relative paths from the library's folder); otherwise it is the folder "Data".
 std::filesystem::path DataDirectoryPath() {
@@ -56,11 +50,12 @@ std::filesystem::path DataDirectoryPath() {
         while (std::getline(ini, line)) {
             const std::string_view text = Trim(line);
             const size_t equals = text.find('=');
-            if (equals == std::string_view::npos || !SameKey(Trim(text.substr(0, equals)), "Directory")) continue;
+            if (equals == std::string_view::npos || !notesdb::AsciiCase::Equal(Trim(text.substr(0, equals)), "Directory"))
+                continue;
             const std::string_view value = Trim(text.substr(equals + 1));
             if (value.empty()) LNFail(LNERR_DATA_DIRECTORY, "notes.ini names an empty data directory");
-            if (!notesdb::Utf8::IsValid(value)) LNFail(LNERR_DATA_DIRECTORY, "notes.ini: the directory is not UTF-8 text");
-            const std::filesystem::path path = LNPathFromText(value);
+            if (!textcodec::Utf8::IsValid(value)) LNFail(LNERR_DATA_DIRECTORY, "notes.ini: the directory is not UTF-8 text");
+            const std::filesystem::path path = textcodec::Utf8::ToPath(value);
             return path.is_absolute() ? path : folder / path;
         }
     }
@@ -69,15 +64,10 @@ std::filesystem::path DataDirectoryPath() {
 
 }  // namespace
 
-std::filesystem::path LNPathFromText(std::string_view text) {
-    const std::u16string wide = notesdb::Utf8::ToUtf16(text);
-    return std::filesystem::path(std::wstring(wide.begin(), wide.end()));
-}
-
 void LNWriteFile(const std::filesystem::path& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out || !out.flush()) LNFail(LNERR_FILE_WRITE, notesdb::Utf8::FromPath(path));
+    if (!out || !out.flush()) LNFail(LNERR_FILE_WRITE, textcodec::Utf8::FromPath(path));
 }
 
 std::shared_ptr<const notesdb::DataDirectory> LNSessionDirectory() {
@@ -123,7 +113,7 @@ namespace {
 // A database file named by a server and a Notes path, not yet read.
 std::shared_ptr<LNDatabaseBody> Locate(const notesdb::DataDirectory& directory, std::string_view server,
                                        std::string_view path) {
-    if (!notesdb::Utf8::IsValid(server) || !notesdb::Utf8::IsValid(path)) LNFail(LNERR_TRANSLATE);
+    if (!textcodec::Utf8::IsValid(server) || !textcodec::Utf8::IsValid(path)) LNFail(LNERR_TRANSLATE);
     if (!server.empty() && !directory.FindServer(server)) LNFail(LNERR_SERVER_NOT_FOUND, std::string(server));
     auto body = std::make_shared<LNDatabaseBody>();
     body->server = server;

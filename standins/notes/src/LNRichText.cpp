@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "LNInternals.h"
-#include "notesdb/Utf8.h"
+#include "textcodec/Utf8.h"
 
 using notesdb::Operation;
 
@@ -32,7 +32,7 @@ size_t PieceEnd(std::string_view text, size_t from, size_t end) {
 // A minimal RTF document of plain text.
 std::string RtfOf(std::string_view text) {
     std::string rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 ";
-    const std::u16string wide = notesdb::Utf8::ToUtf16(text);
+    const std::u16string wide = textcodec::Utf8::ToUtf16(text);
     for (size_t i = 0; i < wide.size(); ++i) {
         const char16_t c = wide[i];
         if (c == u'\\' || c == u'{' || c == u'}') {
@@ -119,7 +119,7 @@ LNSTATUS LNRichText::RawExport(const LNString& path, const LNRTCursor& start, co
         if (LNInternals::Owner(start) != &item || LNInternals::Owner(end) != &item)
             LNFail(LNERR_BAD_ARGUMENT, "the cursors belong to another rich text");
         LNCheckMarker(*b.db, item.fails, Operation::Export);
-        if (!notesdb::Utf8::IsValid(std::string_view(path.GetBuf(), path.GetBufLength()))) LNFail(LNERR_TRANSLATE);
+        if (!textcodec::Utf8::IsValid(std::string_view(path.GetBuf(), path.GetBufLength()))) LNFail(LNERR_TRANSLATE);
         const std::string plain = PlainText(*this);
         const size_t to = std::min(LNInternals::Position(end), plain.size());
         const size_t from = std::min(LNInternals::Position(start), to);
@@ -127,6 +127,6 @@ LNSTATUS LNRichText::RawExport(const LNString& path, const LNRTCursor& start, co
         const std::string rtf = item.hasRtf && from == 0 && to == plain.size()
                                     ? item.Rtf()
                                     : RtfOf(std::string_view(plain).substr(from, to - from));
-        LNWriteFile(LNPathFromText(std::string_view(path.GetBuf(), path.GetBufLength())), rtf);
+        LNWriteFile(textcodec::Utf8::ToPath(std::string_view(path.GetBuf(), path.GetBufLength())), rtf);
     });
 }

@@ -3,14 +3,15 @@
 #include <string>
 
 #include "lnapi.h"
-#include "notesdb/Utf8.h"
+#include "textcodec/Utf16.h"
+#include "textcodec/Utf8.h"
 
 LNSTATUS LNStringTranslate(const LNString& text, LNCHARSET to, void* buffer, size_t bufferBytes) {
     try {
         if (to != LNCHARSET_UNICODE || !buffer) return LNERR_BAD_ARGUMENT;
         const std::string_view bytes(text.GetBuf(), text.GetBufLength());
-        if (!notesdb::Utf8::IsValid(bytes)) return LNERR_TRANSLATE;
-        const std::u16string wide = notesdb::Utf8::ToUtf16(bytes);
+        if (!textcodec::Utf8::IsValid(bytes)) return LNERR_TRANSLATE;
+        const std::u16string wide = textcodec::Utf8::ToUtf16(bytes);
         const size_t needed = (wide.size() + 1) * sizeof(char16_t);
         if (bufferBytes < needed) return LNERR_BUFFER_TOO_SMALL;
         std::memcpy(buffer, wide.c_str(), needed);
@@ -26,14 +27,8 @@ LNSTATUS LNStringTranslate(const void* text, size_t bytes, LNCHARSET from, LNStr
         std::u16string wide(bytes / 2, u'\0');
         if (bytes) std::memcpy(wide.data(), text, bytes);
         // An unpaired surrogate is not text.
-        for (size_t i = 0; i < wide.size(); ++i) {
-            const char16_t c = wide[i];
-            if (c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF)
-                ++i;
-            else if (c >= 0xD800 && c <= 0xDFFF)
-                return LNERR_TRANSLATE;
-        }
-        const std::string utf8 = notesdb::Utf8::FromUtf16(wide);
+        if (!textcodec::Utf16::IsValid(wide)) return LNERR_TRANSLATE;
+        const std::string utf8 = textcodec::Utf8::FromUtf16(wide);
         *result = LNString(utf8.data(), utf8.size());
         return LNNOERROR;
     } catch (...) {

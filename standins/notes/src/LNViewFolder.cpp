@@ -71,15 +71,10 @@ LNViewFolderArray::LNViewFolderArray(const LNViewFolderArray&) = default;
 LNViewFolderArray& LNViewFolderArray::operator=(const LNViewFolderArray&) = default;
 LNViewFolderArray::~LNViewFolderArray() = default;
 
-LNINT LNViewFolderArray::GetCount() const {
-    return body_ ? static_cast<LNINT>(body_->folders.size()) : 0;
-}
+LNINT LNViewFolderArray::GetCount() const { return LNArrayCount(body_, &LNArrayBody::folders); }
 
 LNSTATUS LNViewFolderArray::RawAt(LNINT index, LNViewFolder* out) const {
-    return LNRunInto(out, [&] {
-        const auto& list = LNDeref(body_).folders;
-        return list[LNCheckIndex(index, list.size())];
-    });
+    return LNArrayAt(body_, &LNArrayBody::folders, index, out);
 }
 
 LNVFEntry::LNVFEntry() = default;

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "notesdb/DatabaseWriter.h"
-#include "notesdb/Utf8.h"
+#include "textcodec/Utf8.h"
 
 namespace notesdb {
 
@@ -34,7 +34,7 @@ const char* const attachmentNames[] = {
 // The RTF form of a plain text, non-ASCII as \u escapes (UTF-16 units, signed).
 std::string ToRtf(const std::string& text) {
     std::string rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\\f0\\fs20 ";
-    for (char16_t unit : Utf8::ToUtf16(text)) {
+    for (char16_t unit : textcodec::Utf8::ToUtf16(text)) {
         if (unit == '\n') {
             rtf += "\\par\n";
         } else if (unit == '\\' || unit == '{' || unit == '}') {
@@ -124,7 +124,7 @@ std::string MailGenerator::Bytes(uint32_t size, bool text) {
     if (text) {
         while (bytes.size() < size) (bytes += Pick(words, Below(1000))) += (Below(10) ? " " : "\r\n");
         bytes.resize(size);
-        while (!Utf8::IsValid(bytes)) bytes.pop_back();  // a character cut in two
+        while (!textcodec::Utf8::IsValid(bytes)) bytes.pop_back();  // a character cut in two
         bytes.resize(size, ' ');
         return bytes;
     }
