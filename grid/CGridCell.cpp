@@ -1,5 +1,6 @@
 #include "CGridCell.h"
 
+#include "CGridCtrl.h"
 #include "CGridDefaultCell.h"
 
 IMPLEMENT_DYNCREATE(CGridCell, CGridCellBase)
@@ -46,6 +47,8 @@ CFont* CGridCell::FontToSelect() const
         CGridDefaultCell* def = MatchingDefaultCell();
         return def ? def->FontToSelect() : nullptr;
     }
+    if (m_pGrid)
+        return m_pGrid->SharedFont(*m_pFont);
     if (!m_ownFont.GetSafeHandle())
         m_ownFont.CreateFontIndirect(m_pFont.get());
     return &m_ownFont;

@@ -57,7 +57,7 @@ protected:
     CWnd* m_pEditWnd = nullptr;
 
 private:
-    // The GDI font of the own font, made once per font change rather than on
-    // every paint.
+    // The GDI font of the own font for a cell outside any grid (a grid shares
+    // one font among all its cells that describe it alike).
     mutable CFont m_ownFont;
 };

@@ -64,13 +64,16 @@ BOOL CGridCellBase::PaintCell(CDC* pDC, int row, int col, CRect rect, BOOL bEras
     CGridCtrl* grid = OwnerGrid();
     if (!grid || !pDC || !pDC->GetSafeHdc() || rect.Width() <= 0 || rect.Height() <= 0)
         return FALSE;
-    int saved = pDC->SaveDC();
-    pDC->SetBkMode(TRANSPARENT);
     CGridDefaultCell* def = MatchingDefaultCell();
-    if (!def) {
-        pDC->RestoreDC(saved);
+    if (!def)
         return FALSE;
-    }
+    // Saving and restoring the whole DC, and selecting a font back and forth,
+    // cost more than the rest of a cell's painting: only the text colour and
+    // background mode are put back, and the cell's font stays selected for the
+    // next cell (the grid puts the DC's own font back after painting).
+    const HDC hdc = pDC->GetSafeHdc();
+    const int oldBkMode = ::SetBkMode(hdc, TRANSPARENT);
+    const COLORREF oldTextColour = ::GetTextColor(hdc);
     COLORREF textClr = TextColour() == CLR_DEFAULT_CELL ? def->TextColour() : TextColour();
     COLORREF backClr;
     if (BackColour() != CLR_DEFAULT_CELL) {
@@ -132,8 +135,9 @@ BOOL CGridCellBase::PaintCell(CDC* pDC, int row, int col, CRect rect, BOOL bEras
     }
 
     if (!pDC->IsPrinting()) {
-        if (CFont* font = FontToSelect(); font && font->GetSafeHandle())
-            pDC->SelectObject(font);
+        if (CFont* font = FontToSelect(); font && font->GetSafeHandle() &&
+                                          ::GetCurrentObject(hdc, OBJ_FONT) != font->GetSafeHandle())
+            ::SelectObject(hdc, font->GetSafeHandle());
     }
     const int margin = static_cast<int>(MarginPixels());
     rect.DeflateRect(margin, margin);
@@ -179,7 +183,8 @@ BOOL CGridCellBase::PaintCell(CDC* pDC, int row, int col, CRect rect, BOOL bEras
     text.Replace(L'\t', L' ');
     text.Replace(static_cast<wchar_t>(0x81), L' ');
     pDC->DrawText(text, &rect, DrawFormat() | DT_NOPREFIX);
-    pDC->RestoreDC(saved);
+    ::SetTextColor(hdc, oldTextColour);
+    ::SetBkMode(hdc, oldBkMode);
     return TRUE;
 }
 

@@ -60,6 +60,7 @@ CGridCell& SharedCell()
 
 BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
     ON_WM_PAINT()
+    ON_WM_NCPAINT()
     ON_WM_ERASEBKGND()
     ON_WM_SIZE()
     ON_WM_HSCROLL()
@@ -67,12 +68,37 @@ BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
     ON_WM_SYSCOLORCHANGE()
     ON_MESSAGE(WM_SETFONT, OnSetFontMessage)
     ON_MESSAGE(WM_GETFONT, OnGetFontMessage)
+    ON_WM_GETDLGCODE()
+    ON_WM_KEYDOWN()
+    ON_WM_CHAR()
+    ON_MESSAGE(WM_IME_CHAR, OnImeChar)
+    ON_WM_CAPTURECHANGED()
+    ON_WM_TIMER()
+    ON_NOTIFY(GVN_ENDLABELEDIT, CGridCtrl::kEditorId, HandleEditorEnd)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_RBUTTONUP()
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSEWHEEL()
+    ON_WM_SETCURSOR()
+    ON_COMMAND(ID_EDIT_COPY, OnEditCopyCommand)
+    ON_COMMAND(ID_EDIT_CUT, OnEditCutCommand)
+    ON_COMMAND(ID_EDIT_PASTE, OnEditPasteCommand)
+    ON_COMMAND(ID_EDIT_SELECT_ALL, OnEditSelectAllCommand)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCut)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_SELECT_ALL, OnUpdateEditSelectAll)
 END_MESSAGE_MAP()
 
 CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
     : m_pRtcDefault(RUNTIME_CLASS(CGridCell))
 {
     RegisterGridClass();
+    // Clipboard and drag and drop need OLE on this thread.
+    if (!AfxOleInit())
+        AfxMessageBox(L"OLE initialization failed. Make sure that the OLE libraries are the correct version");
     m_crWindowText = ::GetSysColor(COLOR_WINDOWTEXT);
     m_crWindowColour = ::GetSysColor(COLOR_WINDOW);
     m_cr3DFace = ::GetSysColor(COLOR_BTNFACE);
@@ -92,6 +118,13 @@ CGridCtrl::~CGridCtrl()
 {
     RemoveAllCells();
     DestroyWindow();
+    // Text copied from this grid stays on the clipboard after it is gone.
+    COleDataSource::FlushClipboard();
+}
+
+void CGridCtrl::AssertUiThread() const
+{
+    ASSERT(!GetSafeHwnd() || ::GetWindowThreadProcessId(GetSafeHwnd(), nullptr) == ::GetCurrentThreadId());
 }
 
 BOOL CGridCtrl::RegisterGridClass()
@@ -360,6 +393,7 @@ int CGridCtrl::ColumnWidth(int col) const
 
 BOOL CGridCtrl::ChangeRowHeight(int row, int height)
 {
+    AssertUiThread();
     if (row < 0 || row >= m_arRowHeights.GetSize() || height < 0)
         return FALSE;
     StoreRowHeight(row, static_cast<UINT>(height));
@@ -501,6 +535,7 @@ BOOL CGridCtrl::ChangeFixedColumnTotal(int n)
 
 BOOL CGridCtrl::ChangeRowTotal(int n)
 {
+    AssertUiThread();
     if (n < 0)
         return FALSE;
     if (n == m_nRows)
@@ -562,6 +597,7 @@ BOOL CGridCtrl::ChangeRowTotal(int n)
 
 BOOL CGridCtrl::ChangeColumnTotal(int n)
 {
+    AssertUiThread();
     if (n < 0)
         return FALSE;
     if (n == m_nCols)
@@ -636,6 +672,7 @@ BOOL CGridCtrl::ChangeColumnTotal(int n)
 
 BOOL CGridCtrl::RemoveAllCells()
 {
+    AssertUiThread();
     ClearSelectionAndFocus();
     m_arColWidths.RemoveAll();
     m_arRowHeights.RemoveAll();
@@ -881,8 +918,53 @@ BOOL CGridCtrl::MarkCellDirty(int row, int col)
 
 void CGridCtrl::RepaintAll()
 {
-    if (GetSafeHwnd() && m_bAllowDraw)
+    // Invalidating costs a round trip to the window system; a client area that
+    // is wholly invalid already needs no second one before it is painted.
+    if (GetSafeHwnd() && m_bAllowDraw && !m_bClientInvalid) {
         Invalidate(TRUE);
+        m_bClientInvalid = TRUE;
+    }
+}
+
+void CGridCtrl::RepaintScrollBars(int nBar)
+{
+    // Drawing a scroll bar at once on every change is slow: only the bar's own
+    // strip of the frame is invalidated, once until it has been drawn.
+    const UINT bit = nBar == SB_VERT ? 0x02u : 0x01u;
+    if (!GetSafeHwnd() || (m_nBarsInvalid & bit))
+        return;
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof(info);
+    if (!::GetScrollBarInfo(GetSafeHwnd(), nBar == SB_VERT ? OBJID_VSCROLL : OBJID_HSCROLL, &info) ||
+        (info.rgstate[0] & STATE_SYSTEM_INVISIBLE))
+        return;
+    CRect strip(info.rcScrollBar);
+    ScreenToClient(&strip);
+    ::RedrawWindow(GetSafeHwnd(), &strip, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+    m_nBarsInvalid |= bit;
+}
+
+void CGridCtrl::ShiftScrolledArea(bool vertical, LONGLONG before, const CRect& scrolled)
+{
+    // A line scroll moves the pixels already painted and paints only the
+    // line that comes into view.
+    FirstScrolledCell();
+    const LONGLONG delta = (vertical ? m_nAnchorRowPos : m_nAnchorColPos) - before;
+    if (delta == 0 || !m_bAllowDraw || m_bClientInvalid)
+        return;
+    if (delta >= (vertical ? scrolled.Height() : scrolled.Width()) || -delta >= (vertical ? scrolled.Height() : scrolled.Width())) {
+        InvalidateRect(&scrolled);
+        return;
+    }
+    const int shift = static_cast<int>(-delta);
+    ::ScrollWindowEx(GetSafeHwnd(), vertical ? 0 : shift, vertical ? shift : 0, &scrolled, &scrolled, nullptr, nullptr,
+                     SW_INVALIDATE);
+}
+
+void CGridCtrl::OnNcPaint()
+{
+    m_nBarsInvalid = 0;
+    Default();
 }
 
 void CGridCtrl::ScrollCellIntoView(int row, int col)
@@ -973,16 +1055,23 @@ void CGridCtrl::RecalcScrollBars()
         ToggleScrollBars(SB_HORZ, FALSE);
         m_nHScrollMax = 0;
     }
-    SCROLLINFO si{};
-    si.cbSize = sizeof(si);
-    si.fMask = SIF_RANGE | SIF_PAGE;
-    si.nMax = m_nHScrollMax;
-    si.nPage = m_nHScrollMax >= 1 ? static_cast<UINT>(visibleWidth) : 0;
-    ::SetScrollInfo(GetSafeHwnd(), SB_HORZ, &si, TRUE);
-    si.fMask |= SIF_DISABLENOSCROLL;
-    si.nMax = m_nVScrollMax;
-    si.nPage = m_nVScrollMax >= 1 ? static_cast<UINT>(visibleHeight) : 0;
-    ::SetScrollInfo(GetSafeHwnd(), SB_VERT, &si, TRUE);
+    auto setRange = [&](int bar, int maximum, int visible, UINT extra) {
+        SCROLLINFO now{};
+        now.cbSize = sizeof(now);
+        now.fMask = SIF_RANGE | SIF_PAGE;
+        const UINT page = maximum >= 1 ? static_cast<UINT>(visible) : 0;
+        if (::GetScrollInfo(GetSafeHwnd(), bar, &now) && now.nMin == 0 && now.nMax == maximum && now.nPage == page)
+            return;
+        SCROLLINFO si{};
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_RANGE | SIF_PAGE | extra;
+        si.nMax = maximum;
+        si.nPage = page;
+        ::SetScrollInfo(GetSafeHwnd(), bar, &si, FALSE);
+        RepaintScrollBars(bar);
+    };
+    setRange(SB_HORZ, m_nHScrollMax, visibleWidth, 0);
+    setRange(SB_VERT, m_nVScrollMax, visibleHeight, SIF_DISABLENOSCROLL);
 }
 
 void CGridCtrl::ToggleScrollBars(int nBar, BOOL bShow)
@@ -1018,7 +1107,10 @@ BOOL CGridCtrl::MoveScrollOffset(int nBar, int nPos, BOOL bRedraw)
     si.cbSize = sizeof(si);
     si.fMask = SIF_POS;
     si.nPos = nPos;
-    return ::SetScrollInfo(GetSafeHwnd(), nBar, &si, bRedraw) != 0;
+    const BOOL set = ::SetScrollInfo(GetSafeHwnd(), nBar, &si, FALSE) != 0;
+    if (bRedraw)
+        RepaintScrollBars(nBar);
+    return set;
 }
 
 // ---- scrolling -----------------------------------------------------------
@@ -1051,6 +1143,7 @@ void CGridCtrl::ScrollOneAxis(bool vertical, UINT code)
     const int bar = vertical ? SB_VERT : SB_HORZ;
     const int pos = ScrollOffset(bar);
     const CGridCellAddress topLeft = FirstScrolledCell();
+    const LONGLONG before = vertical ? m_nAnchorRowPos : m_nAnchorColPos;
     CRect client;
     GetClientRect(&client);
     if (code > SB_BOTTOM)
@@ -1076,8 +1169,7 @@ void CGridCtrl::ScrollOneAxis(bool vertical, UINT code)
                 ++i;
             if (i >= 0 && i < count) {
                 MoveScrollOffset(bar, pos + static_cast<int>(sizes[i]));
-                if (ScrollOffset(bar) != pos)
-                    InvalidateRect(&scrolled);
+                ShiftScrolledArea(vertical, before, scrolled);
             }
         }
         break;
@@ -1087,7 +1179,7 @@ void CGridCtrl::ScrollOneAxis(bool vertical, UINT code)
             while (i > fixedCount && sizes[i] == 0)
                 --i;
             MoveScrollOffset(bar, std::max(0, pos - static_cast<int>(sizes[i])));
-            InvalidateRect(&scrolled);
+            ShiftScrolledArea(vertical, before, scrolled);
         }
         break;
     case SB_PAGEDOWN:
@@ -1105,13 +1197,13 @@ void CGridCtrl::ScrollOneAxis(bool vertical, UINT code)
     case SB_TOP:
         if (pos > 0) {
             MoveScrollOffset(bar, 0);
-            Invalidate();
+            RepaintAll();
         }
         break;
     case SB_BOTTOM:
         if (pos < maximum) {
             MoveScrollOffset(bar, maximum);
-            Invalidate();
+            RepaintAll();
         }
         break;
     case SB_THUMBPOSITION:
@@ -1129,6 +1221,7 @@ void CGridCtrl::ScrollOneAxis(bool vertical, UINT code)
 
 BOOL CGridCtrl::ApplyCellRecord(const GridCellRecord* r)
 {
+    AssertUiThread();
     if (!r || m_bVirtualMode || !IsInsideGrid(r->row, r->col))
         return FALSE;
     CGridCellBase* cell = StoredCell(r->row, r->col);
@@ -1158,6 +1251,7 @@ BOOL CGridCtrl::ApplyCellRecord(const GridCellRecord* r)
 
 BOOL CGridCtrl::ChangeCellText(int row, int col, LPCTSTR text)
 {
+    AssertUiThread();
     CGridCellBase* cell = m_bVirtualMode ? nullptr : StoredCell(row, col);
     if (!cell)
         return FALSE;
@@ -1564,16 +1658,16 @@ void CGridCtrl::ExtendSelectionTo(CGridCellAddress cell)
     if (!m_bEnableSelection)
         return;
     switch (m_MouseMode) {
-    case 1:
+    case kSelectAll:
         SelectEverything();
         break;
-    case 2:
+    case kSelectColumns:
         ExtendColumnsTo(cell, FALSE, TRUE);
         break;
-    case 3:
+    case kSelectRows:
         ExtendRowsTo(cell, FALSE, TRUE);
         break;
-    case 4:
+    case kSelectCells:
         ExtendCellsTo(cell, FALSE, TRUE);
         break;
     default:
@@ -1607,6 +1701,7 @@ void CGridCtrl::ClearSelectionAndFocus()
 
 void CGridCtrl::OnPaint()
 {
+    m_bClientInvalid = FALSE;
     CPaintDC dc(this);
     if (m_bDoubleBuffer) {
         CGridOffscreenDC memDC(&dc);
@@ -1658,6 +1753,7 @@ void CGridCtrl::OnDraw(CDC* pDC)
     if (!m_bAllowDraw || pDC->GetClipBox(&clip) == 0)
         return;
     PaintBackground(pDC);
+    const HGDIOBJ ownFont = ::GetCurrentObject(pDC->GetSafeHdc(), OBJ_FONT);
     const int fixedHeight = SumFixedRowHeights();
     const int fixedWidth = SumFixedColumnWidths();
     CRect visibleRect;
@@ -1697,6 +1793,7 @@ void CGridCtrl::OnDraw(CDC* pDC)
     }
     pDC->SelectObject(oldPen);
     pDC->SelectStockObject(NULL_PEN);
+    ::SelectObject(pDC->GetSafeHdc(), ownFont);
     if (m_bVirtualMode)
         AnnounceCellBlock(CGridCellBlock());
 }
@@ -1747,6 +1844,7 @@ BOOL CGridCtrl::RepaintCellNow(int row, int col, CDC* pDC)
             return TRUE;
         }
     }
+    const HGDIOBJ ownFont = ::GetCurrentObject(pDC->GetSafeHdc(), OBJ_FONT);
     if (row >= m_nFixedRows && col >= m_nFixedCols) {
         if (CGridCellBase* cell = CellAt(row, col))
             cell->PaintCell(pDC, row, col, rect, TRUE);
@@ -1764,6 +1862,7 @@ BOOL CGridCtrl::RepaintCellNow(int row, int col, CDC* pDC)
     } else if (CGridCellBase* cell = CellAt(row, col)) {
         cell->PaintCell(pDC, row, col, rect, TRUE);
     }
+    ::SelectObject(pDC->GetSafeHdc(), ownFont);
     if (borrowed)
         ReleaseDC(borrowed);
     return TRUE;

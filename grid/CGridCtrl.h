@@ -4,12 +4,17 @@
 // needs through WM_NOTIFY, and in virtual mode asks the owner for every cell it
 // shows instead of storing cells.
 //
-// The grid belongs to the user-interface thread: code on other threads reaches
-// it through CUiThreadCall (RunOnUiThread).
+// The grid belongs to the user-interface thread that created it: it keeps no
+// locks, and its shared display-request cell serves that thread alone. Code on
+// other threads reaches it through CUiThreadCall (RunOnUiThread); debug builds
+// assert this at the entry points that change the grid.
 #include "Framework.h"
+#include "COleDataObject.h"
+#include "COleDataSource.h"
 #include "CGridCell.h"
 #include "CGridCellBlock.h"
 #include "CGridDefaultCell.h"
+#include "CGridFontCache.h"
 #include "GridNotices.h"
 
 #include <vector>
@@ -125,7 +130,58 @@ public:
     void ClearSelectionAndFocus();
     INT_PTR SelectedCount() const { return m_SelectedCellMap.GetCount(); }
     void SetSelectionStart(const CGridCellAddress& cell) { m_SelectionStartCell = cell; }
+    CGridCellAddress SelectionStart() const { return m_SelectionStartCell; }
     void SetMouseMode(int mode) { m_MouseMode = mode; }
+    int MouseMode() const { return m_MouseMode; }
+
+    // Mouse helpers.
+    CPoint PointRelativeToCell(int row, int col, CPoint point);
+    BOOL IsNearRowEdge(CPoint point);
+    BOOL IsNearColumnEdge(CPoint point);
+
+    // Clipboard and drag source.
+    virtual void EmptySelectedCells();
+    // The selection as CF_TEXT; the caller releases it or hands it to SetClipboard.
+    virtual COleDataSource* MakeSelectionDataSource();
+    virtual BOOL PasteIntoCells(CGridCellAddress start, COleDataObject* data, BOOL bSelect);
+    virtual void StartSelectionDrag();
+    virtual void OnEditCut();
+    virtual void OnEditCopy();
+    virtual void OnEditPaste();
+    virtual void OnEditSelectAll();
+    // Stores a text as if the user had typed it: the owner may refuse it.
+    void StoreTextAsEdit(int row, int col, LPCTSTR text);
+
+    // Header clicks.
+    virtual void OnRowHeaderClick(CGridCellAddress cell);
+    virtual void OnColumnHeaderClick(CGridCellAddress cell);
+
+    // The in-place editor's control id.
+    static constexpr UINT kEditorId = 8;
+    // The auto-scroll timer that a left button press starts.
+    static constexpr UINT_PTR kAutoScrollTimer = 0x201;
+    // What a mouse gesture is doing (the mouse mode).
+    enum MouseMode : int {
+        kMouseNone = 0,
+        kSelectAll = 1,
+        kSelectColumns = 2,
+        kSelectRows = 3,
+        kSelectCells = 4,
+        kOverRowDivider = 6,
+        kSizingRow = 7,
+        kOverColumnDivider = 8,
+        kSizingColumn = 9,
+        kPrepareEdit = 10,
+        kPrepareDrag = 11,
+        kDragging = 12,
+    };
+
+    // Editing. The grid has no in-place editor of its own yet: BeginCellEdit
+    // asks the owner and opens the cell's editor, which plain cells do not have.
+    virtual void BeginCellEdit(int row, int col, CPoint point, UINT nChar);
+    virtual void FinishCellEdit(int row, int col, LPCTSTR text);
+    virtual BOOL AcceptEditedText(int row, int col, LPCTSTR text);
+    virtual void CloseActiveEditor();
 
     // Painting.
     virtual void OnDraw(CDC* pDC);
@@ -164,25 +220,63 @@ public:
     void SetFrameFocusCell(BOOL b) { m_bFrameFocus = b; }
     BOOL FramesFocusCell() const { return m_bFrameFocus; }
     void SetAutoSizeStyle(int style) { m_nAutoSizeColumnStyle = style; }
+    void SetDragAndDrop(BOOL b) { m_bAllowDragAndDrop = b; }
+    void SetSortOnClick(BOOL b) { m_bSortOnClick = b; }
+    void SetFixedColumnSelection(BOOL b) { m_bFixedColumnSelection = b; }
+    void SetFixedRowSelection(BOOL b) { m_bFixedRowSelection = b; }
+    void SetWantsTab(BOOL b) { m_bWantsTab = b; }
+    void SetColumnResize(BOOL b) { m_bAllowColumnResize = b; }
+    void SetRowResize(BOOL b) { m_bAllowRowResize = b; }
+    void SetColumnHiding(BOOL b) { m_bAllowColHide = b; }
+    void SetRowHiding(BOOL b) { m_bAllowRowHide = b; }
+    // Off: a divider drag steps past hidden columns (rows) instead of grabbing them.
+    void SetUnhideColumns(BOOL b) { m_bUnhideColumns = b; }
+    void SetUnhideRows(BOOL b) { m_bUnhideRows = b; }
+    void SetWheelScrollLines(UINT lines) { m_nRowsPerWheelNotch = lines; }
+    void SetTitleTips(BOOL b) { m_bTitleTips = b; }
     UINT WheelScrollLines() const { return m_nRowsPerWheelNotch; }
     void SetCellClass(CRuntimeClass* pClass) { m_pRtcDefault = pClass; }
+    // The GDI font of a cell's own font, shared by every cell that describes it alike.
+    CFont* SharedFont(const LOGFONTW& font) { return m_fontCache.FontFor(font); }
+    size_t SharedFontCount() const { return m_fontCache.FontCount(); }
 
 protected:
     virtual CGridCellBase* MakeCell(int row, int col);
     virtual void DisposeCell(int row, int col);
-    // Ends an in-place edit; the grid has none until cell editing is added.
-    virtual void CloseActiveEditor() {}
 
     void PreSubclassWindow() override;
     void CompleteWindowSetup();
     void PrepareDefaultCells();
 
     afx_msg void OnPaint();
+    afx_msg void OnNcPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnSysColorChange();
+    afx_msg UINT OnGetDlgCode();
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg LRESULT OnImeChar(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void HandleEditorEnd(NMHDR* pHeader, LRESULT* pResult);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditCut(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
+    afx_msg void OnEditCopyCommand() { OnEditCopy(); }
+    afx_msg void OnEditCutCommand() { OnEditCut(); }
+    afx_msg void OnEditPasteCommand() { OnEditPaste(); }
+    afx_msg void OnEditSelectAllCommand() { OnEditSelectAll(); }
     afx_msg LRESULT OnSetFontMessage(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetFontMessage(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
@@ -209,6 +303,19 @@ private:
     void StoreColumnWidth(int col, UINT width);
     // The top of row (or the left of column) in scrolled pixels, from the anchor.
     void MoveAnchor(bool vertical, int target);
+    void RepaintScrollBars(int nBar);
+    // Scrolls the painted pixels of 'scrolled' by the distance the top-left
+    // cell moved since its scrolled start was 'before'.
+    void ShiftScrolledArea(bool vertical, LONGLONG before, const CRect& scrolled);
+    // Debug builds: the caller is on the thread that owns the grid's window.
+    void AssertUiThread() const;
+    void StartColumnSizing(CPoint point);
+    void StartRowSizing(CPoint point);
+    void InvertDragLine(bool vertical, int at);
+    void ConfineCursor(const CRect& clientPart);
+    void ExtendTowards(CPoint point);
+    // The selection as ANSI text with TABs and CR LFs, ending in one 0 byte.
+    HGLOBAL SelectionText();
 
     COLORREF m_crGridBkColour;
     COLORREF m_crGridLineColour = RGB(0xC0, 0xC0, 0xC0);
@@ -237,6 +344,14 @@ private:
     BOOL m_bDoubleBuffer = TRUE;
     BOOL m_bTitleTips = TRUE;
     UINT m_nBarState = 0;
+    // The whole client area is invalid and waits for its paint.
+    BOOL m_bClientInvalid = FALSE;
+    // The scroll bars (bits as in the bar state) invalidated and not yet drawn.
+    UINT m_nBarsInvalid = 0;
+    BOOL m_bUnhideColumns = TRUE;
+    BOOL m_bUnhideRows = TRUE;
+    BOOL m_bAllowColHide = TRUE;
+    BOOL m_bAllowRowHide = TRUE;
     BOOL m_bTrackFocusCell = TRUE;
     BOOL m_bFrameFocus = TRUE;
     int m_nAutoSizeColumnStyle = 3;
@@ -254,11 +369,22 @@ private:
     CGridDefaultCell m_cellFixedRowDef;
     CGridDefaultCell m_cellFixedRowColDef;
     CImageList* m_pImageList = nullptr;
+    CGridFontCache m_fontCache;
     std::vector<CellRow*> m_RowData;
     int m_MouseMode = 0;
+    BOOL m_bLMouseButtonDown = FALSE;
+    BOOL m_bCursorConfined = FALSE;
+    CPoint m_LeftClickDownPoint;
+    CPoint m_LastMousePoint;
+    CGridCellAddress m_LeftClickDownCell;
     CGridCellAddress m_SelectionStartCell;
     CGridCellAddress m_idCurrentCell;
     CGridCellAddress m_idTopLeftCell;
+    UINT_PTR m_nTimerID = 0;
+    int m_nTimerInterval = 25;
+    int m_nResizeCaptureRange = 3;
+    BOOL m_bAllowColumnResize = TRUE;
+    BOOL m_bAllowRowResize = TRUE;
     SelectionMap m_SelectedCellMap;
     SelectionMap m_PrevSelectedCellMap;
     UINT m_nRowsPerWheelNotch = 3;

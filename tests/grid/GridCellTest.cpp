@@ -26,6 +26,12 @@ TEST(GridCell, OwnFontComesAndGoes)
     HGDIOBJ first = cell->FontToSelect()->GetSafeHandle();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(cell->FontToSelect()->GetSafeHandle(), first);
+    // Cells that describe the same font share its handle, whatever follows the face name.
+    LOGFONTW same = font;
+    same.lfFaceName[10] = L'x';
+    grid.CellAt(0, 1)->StoreFont(&same);
+    EXPECT_EQ(grid.CellAt(0, 1)->FontToSelect()->GetSafeHandle(), first);
+    EXPECT_EQ(grid.SharedFontCount(), 1u);
 
     cell->StoreFont(nullptr);
     EXPECT_TRUE(cell->UsesDefaultFont());

@@ -40,6 +40,14 @@ WindowCapture PaintGrid(CGridCtrl& grid)
     return capture;
 }
 
+// A file under the test output's grid folder.
+std::wstring GridOutputPath(const std::wstring& name)
+{
+    const std::wstring folder = testsupport::TestOutputPath(L"grid");
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    return folder + L"\\" + name;
+}
+
 // 5 rows x 4 columns of 60 x 20 pixels, one fixed row and column.
 void Layout(CGridCtrl& grid)
 {
@@ -179,7 +187,7 @@ TEST(GridPaint, SampleGridScreenshot)
 
     const WindowCapture shot = WindowCapture::FromWindow(grid.GetSafeHwnd(), true);
     ASSERT_FALSE(shot.IsEmpty());
-    EXPECT_TRUE(shot.SavePng(testsupport::TestOutputPath(L"grid_sample.png")));
+    EXPECT_TRUE(shot.SavePng(GridOutputPath(L"grid_sample.png")));
     CRect cell;
     ASSERT_TRUE(grid.CellBounds(1, 1, &cell));
     EXPECT_TRUE(shot.IsMostlyColor(RECT{cell.left + 4, cell.top + 4, cell.left + 12, cell.top + 12}, RGB(200, 120, 0)));
@@ -187,4 +195,73 @@ TEST(GridPaint, SampleGridScreenshot)
     EXPECT_EQ(shot.At(cell.right - 3, cell.top + 3), ::GetSysColor(COLOR_HIGHLIGHT));
     ASSERT_TRUE(grid.CellBounds(0, 1, &cell));
     EXPECT_TRUE(shot.HasTextLikePixels(cell));
+}
+
+TEST(GridPaint, ScrollingRepaintsTheMovedCellsAndTheScrollBar)
+{
+    GridTestHost host(300, 200, true);
+    CGridCtrl grid(60, 8, 1, 1);
+    ASSERT_TRUE(host.Create(grid));
+    for (int r = 0; r < 60; ++r)
+        for (int c = 0; c < 8; ++c) {
+            grid.ChangeRowHeight(r, 20);
+            grid.ChangeColumnWidth(c, 60);
+            CString text;
+            text.Format(L"%d", r);
+            grid.ChangeCellText(r, c, text);
+        }
+    grid.ChangeCellBackColour(12, 1, RGB(255, 0, 0));
+    grid.RedrawWindow();
+    testsupport::PumpMessages(150);
+    CRect client;
+    grid.GetClientRect(&client);
+    auto barShot = [&] {
+        CRect window;
+        grid.GetWindowRect(&window);
+        CPoint corner(client.right, 0);
+        grid.ClientToScreen(&corner);
+        return WindowCapture::FromScreen(RECT{corner.x, corner.y, window.right, corner.y + client.Height()});
+    };
+    const WindowCapture barBefore = barShot();
+
+    for (int i = 0; i < 10; ++i)
+        grid.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    testsupport::PumpMessages(150);
+    EXPECT_EQ(grid.FirstScrolledCell().row, 11);
+    const WindowCapture shot = WindowCapture::FromWindow(grid.GetSafeHwnd(), true);
+    EXPECT_TRUE(shot.SavePng(GridOutputPath(L"grid_scrolled.png")));
+    // Row 12 is now the second scrolled row: just below the header and row 11.
+    EXPECT_TRUE(shot.IsMostlyColor(RECT{64, 44, 116, 56}, RGB(255, 0, 0)));
+    EXPECT_TRUE(shot.IsMostlyColor(RECT{64, 64, 116, 76}, ::GetSysColor(COLOR_WINDOW)));
+    EXPECT_TRUE(shot.HasTextLikePixels(RECT{60, 20, 120, 40}));  // row 11's text moved up
+    EXPECT_NE(barShot().Rgb(), barBefore.Rgb());                  // the thumb followed
+}
+
+TEST(GridPaint, AVirtualLineScrollAsksOnlyForTheRowThatComesIntoView)
+{
+    GridTestHost host(300, 200, true);
+    CGridCtrl grid;
+    grid.SetVirtualMode(TRUE);
+    grid.ChangeRowTotal(1000);
+    grid.ChangeColumnTotal(4);
+    grid.ChangeFixedRowTotal(1);
+    grid.ChangeFixedColumnTotal(1);
+    ASSERT_TRUE(host.Create(grid));
+    UniformLayout(grid);
+    host.answerRequests = true;
+    grid.RedrawWindow();
+    testsupport::PumpMessages(100);
+    host.notices.clear();
+    host.requestCount = 0;
+
+    grid.SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    grid.UpdateWindow();
+    EXPECT_EQ(grid.FirstScrolledCell().row, 2);
+    EXPECT_GT(host.requestCount, 0);
+    EXPECT_LE(host.requestCount, 2 * grid.ColumnCount());  // the new bottom row, not the whole view
+    for (const RecordedNotice& n : host.notices) {
+        if (n.code == GVN_GETDISPINFO && n.row >= 1) {  // the header corner is always drawn
+            EXPECT_GE(n.row, grid.ShownCellBlock().maxRow - 1) << n.row;
+        }
+    }
 }

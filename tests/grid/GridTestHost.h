@@ -36,7 +36,19 @@ public:
     }
 
     HWND Handle() const { return m_hWnd; }
+    // The codes of the plain notices received, in order.
+    std::vector<int> Codes() const
+    {
+        std::vector<int> codes;
+        for (const RecordedNotice& n : notices)
+            if (n.code != GVN_GETDISPINFO && n.code != GVN_ODCACHEHINT)
+                codes.push_back(n.code);
+        return codes;
+    }
     std::vector<RecordedNotice> notices;
+    // The answers to the begin-edit and end-edit notices.
+    LRESULT beginEditReply = 0;
+    LRESULT endEditReply = 0;
     // Texts the host gives display requests: row * 1000 + column, as "r,c".
     bool answerRequests = false;
     int requestCount = 0;
@@ -65,6 +77,10 @@ private:
             }
             auto* notice = reinterpret_cast<GridCellNotice*>(lParam);
             self->notices.push_back({code, notice->iRow, notice->iColumn, {}});
+            if (code == GVN_BEGINLABELEDIT)
+                return self->beginEditReply;
+            if (code == GVN_ENDLABELEDIT)
+                return self->endEditReply;
             return 0;
         }
         return ::DefWindowProcW(hWnd, msg, wParam, lParam);
@@ -73,3 +89,61 @@ private:
     HWND m_hWnd = nullptr;
     CRect m_size;
 };
+
+// Holds Shift and Control (or neither) in this thread's keyboard state while alive.
+class HeldKeys {
+public:
+    HeldKeys(bool shift, bool control)
+    {
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        keys[VK_CONTROL] = control ? 0x80 : 0;
+        ::SetKeyboardState(keys);
+    }
+    ~HeldKeys()
+    {
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_SHIFT] = keys[VK_CONTROL] = 0;
+        ::SetKeyboardState(keys);
+    }
+};
+
+inline void PressKey(CGridCtrl& grid, UINT key, bool shift = false, bool control = false)
+{
+    HeldKeys held(shift, control);
+    grid.SendMessage(WM_KEYDOWN, key, 1);
+}
+
+inline void SendMouse(CGridCtrl& grid, UINT message, int x, int y, UINT flags = 0)
+{
+    grid.SendMessage(message, flags, MAKELPARAM(x, y));
+}
+
+// A press and release at one point.
+inline void ClickAt(CGridCtrl& grid, int x, int y, UINT flags = 0)
+{
+    SendMouse(grid, WM_LBUTTONDOWN, x, y, flags | MK_LBUTTON);
+    SendMouse(grid, WM_LBUTTONUP, x, y, flags);
+}
+
+// Every row 20 pixels high and every column 60 wide.
+inline void UniformLayout(CGridCtrl& grid)
+{
+    for (int r = 0; r < grid.RowCount(); ++r)
+        grid.ChangeRowHeight(r, 20);
+    for (int c = 0; c < grid.ColumnCount(); ++c)
+        grid.ChangeColumnWidth(c, 60);
+}
+
+// "r,c" in every cell.
+inline void LabelCells(CGridCtrl& grid)
+{
+    for (int r = 0; r < grid.RowCount(); ++r)
+        for (int c = 0; c < grid.ColumnCount(); ++c) {
+            CString text;
+            text.Format(L"%d,%d", r, c);
+            grid.ChangeCellText(r, c, text);
+        }
+}

@@ -1,0 +1,321 @@
+// CGridCtrl: clipboard, drag source, and the grid's side of cell editing.
+#include "CGridCtrl.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Appends a UTF-16 text to an ANSI buffer.
+void AppendAnsi(std::string& out, const wchar_t* text, int length)
+{
+    if (length <= 0)
+        return;
+    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0)
+        return;
+    const size_t at = out.size();
+    out.resize(at + static_cast<size_t>(bytes));
+    ::WideCharToMultiByte(CP_ACP, 0, text, length, out.data() + at, bytes, nullptr, nullptr);
+}
+
+} // namespace
+
+HGLOBAL CGridCtrl::SelectionText()
+{
+    const CGridCellBlock block = SelectionBounds();
+    if (!IsInsideGrid(block))
+        return nullptr;
+    if (m_bVirtualMode)
+        AnnounceCellBlock(block);
+    // Separators go between the rows and columns that are shown, so hidden
+    // ones leave no trace at either end.
+    std::string text;
+    bool firstRow = true;
+    for (int r = block.minRow; r <= block.maxRow; ++r) {
+        if (m_arRowHeights[r] == 0)
+            continue;
+        if (!firstRow)
+            text += "\r\n";
+        firstRow = false;
+        bool firstCol = true;
+        for (int c = block.minCol; c <= block.maxCol; ++c) {
+            if (m_arColWidths[c] == 0)
+                continue;
+            if (!firstCol)
+                text += '\t';
+            firstCol = false;
+            const CGridCellBase* cell = CellAt(r, c);
+            if (cell && (cell->StateBits() & GVIS_SELECTED)) {
+                const LPCTSTR value = cell->CellText();
+                AppendAnsi(text, value, lstrlenW(value));
+            }
+        }
+    }
+    if (m_bVirtualMode)
+        AnnounceCellBlock(CGridCellBlock());
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, text.size() + 1);
+    if (!memory)
+        return nullptr;
+    if (void* bytes = ::GlobalLock(memory)) {
+        std::memcpy(bytes, text.c_str(), text.size() + 1);
+        ::GlobalUnlock(memory);
+        return memory;
+    }
+    ::GlobalFree(memory);
+    return nullptr;
+}
+
+COleDataSource* CGridCtrl::MakeSelectionDataSource()
+{
+    HGLOBAL text = SelectionText();
+    if (!text)
+        return nullptr;
+    auto* source = new COleDataSource;
+    source->CacheGlobalData(CF_TEXT, text);
+    return source;
+}
+
+void CGridCtrl::EmptySelectedCells()
+{
+    if (!m_bEditable)
+        return;
+    std::vector<CGridCellAddress> cells;
+    cells.reserve(static_cast<size_t>(m_SelectedCellMap.GetCount()));
+    for (POSITION pos = m_SelectedCellMap.GetStartPosition(); pos;) {
+        ULONGLONG key;
+        CGridCellAddress cell;
+        m_SelectedCellMap.GetNextAssoc(pos, key, cell);
+        cells.push_back(cell);
+    }
+    for (const CGridCellAddress& cell : cells)
+        StoreTextAsEdit(cell.row, cell.col, L"");
+}
+
+BOOL CGridCtrl::AcceptEditedText(int row, int col, LPCTSTR text)
+{
+    if (!IsInsideGrid(row, col))
+        return TRUE;
+    CGridCellBase* cell = CellAt(row, col);
+    return cell ? cell->AcceptEditedText(text) : TRUE;
+}
+
+// Stores the text when it differs; the cell validates it and the owner may
+// refuse it, and then the old text stays.
+void CGridCtrl::StoreTextAsEdit(int row, int col, LPCTSTR text)
+{
+    if (!IsInsideGrid(row, col) || !CanEditCell(row, col) || NotifyOwner(row, col, GVN_BEGINLABELEDIT) < 0)
+        return;
+    const CString old = CellTextAt(row, col);
+    if (old == (text ? text : L""))
+        return;
+    ChangeCellText(row, col, text);
+    if (AcceptEditedText(row, col, text) && NotifyOwner(row, col, GVN_ENDLABELEDIT) >= 0) {
+        MarkModified(TRUE, row, col);
+        RepaintCellNow(row, col);
+    } else {
+        ChangeCellText(row, col, old);
+    }
+}
+
+void CGridCtrl::FinishCellEdit(int row, int col, LPCTSTR text)
+{
+    const CString old = CellTextAt(row, col);
+    if (old != (text ? text : L"")) {
+        ChangeCellText(row, col, text);
+        if (AcceptEditedText(row, col, text) && NotifyOwner(row, col, GVN_ENDLABELEDIT) >= 0) {
+            MarkModified(TRUE, row, col);
+            RepaintCellNow(row, col);
+        } else {
+            ChangeCellText(row, col, old);
+        }
+    }
+    if (CGridCellBase* cell = CellAt(row, col))
+        cell->ForgetEditor();
+}
+
+void CGridCtrl::BeginCellEdit(int row, int col, CPoint point, UINT nChar)
+{
+    if (!IsInsideGrid(row, col) || !CanEditCell(row, col))
+        return;
+    ScrollCellIntoView(row, col);
+    CRect rect;
+    if (!IsCellShown(row, col) || !CellBounds(row, col, &rect))
+        return;
+    if (NotifyOwner(row, col, GVN_BEGINLABELEDIT) < 0)
+        return;
+    CGridCellBase* cell = CellAt(row, col);
+    if (!cell)
+        return;
+    if (cell->IsBeingEdited()) {
+        if (CWnd* editor = cell->EditorWindow(); editor && editor->GetSafeHwnd())
+            editor->SendMessage(WM_CHAR, nChar, 0);
+        return;
+    }
+    cell->OpenEditor(row, col, rect, point, kEditorId, nChar);
+}
+
+void CGridCtrl::CloseActiveEditor()
+{
+    // Display-request cells keep no editor between requests.
+    if (m_bVirtualMode || !IsInsideGrid(m_idCurrentCell))
+        return;
+    if (CGridCellBase* cell = StoredCell(m_idCurrentCell.row, m_idCurrentCell.col); cell && cell->IsBeingEdited())
+        cell->CloseEditor();
+}
+
+BOOL CGridCtrl::PasteIntoCells(CGridCellAddress start, COleDataObject* data, BOOL bSelect)
+{
+    if (!IsInsideGrid(start) || !CanEditCell(start) || !data || !data->IsDataAvailable(CF_TEXT))
+        return FALSE;
+    HGLOBAL memory = data->GetGlobalData(CF_TEXT);
+    if (!memory)
+        return FALSE;
+    CString text;
+    if (const char* bytes = static_cast<const char*>(::GlobalLock(memory))) {
+        // Up to the 0 byte, and never past the block.
+        const size_t length = strnlen(bytes, ::GlobalSize(memory));
+        const int wide = ::MultiByteToWideChar(CP_ACP, 0, bytes, static_cast<int>(length), nullptr, 0);
+        if (wide > 0) {
+            std::wstring converted(static_cast<size_t>(wide), L'\0');
+            ::MultiByteToWideChar(CP_ACP, 0, bytes, static_cast<int>(length), converted.data(), wide);
+            text = converted.c_str();
+        }
+        ::GlobalUnlock(memory);
+    }
+    ::GlobalFree(memory);
+
+    CGridCellBlock pasted(start.row, start.col, -1, -1);
+    int rowIndex = 0;
+    CString rest = text;
+    for (bool more = true; more;) {
+        const int newline = rest.Find(L'\n');
+        more = newline >= 0;
+        CString line = more ? rest.Left(newline) : rest;
+        rest = more ? rest.Mid(newline + 1) : CString();
+
+        int r = start.row + rowIndex;
+        while (r < m_nRows && m_arRowHeights[r] == 0) {
+            ++rowIndex;
+            r = start.row + rowIndex;
+        }
+        int colIndex = 0;
+        while (!line.IsEmpty()) {
+            const int separator = line.FindOneOf(L"\t,");
+            CString value = separator >= 0 ? line.Left(separator) : line;
+            int c = start.col + colIndex;
+            while (c < m_nCols && m_arColWidths[c] == 0) {
+                ++colIndex;
+                c = start.col + colIndex;
+            }
+            if (IsInsideGrid(r, c)) {
+                value.Trim();
+                StoreTextAsEdit(r, c, value);
+                ChangeCellState(r, c, CellStateAt(r, c) & ~GVIS_SELECTED);
+                pasted.maxRow = std::max(pasted.maxRow, r);
+                pasted.maxCol = std::max(pasted.maxCol, c);
+            }
+            line = separator >= 0 ? line.Mid(separator + 1) : CString();
+            ++colIndex;
+        }
+        ++rowIndex;
+    }
+    if (bSelect) {
+        SelectBlock(pasted, TRUE, TRUE);
+    } else {
+        ClearSelectionAndFocus();
+        RepaintAll();
+    }
+    return TRUE;
+}
+
+void CGridCtrl::StartSelectionDrag()
+{
+    if (!m_bAllowDragAndDrop)
+        return;
+    COleDataSource* source = MakeSelectionDataSource();
+    if (!source)
+        return;
+    const CGridCellBlock block = SelectionBounds();
+    NotifyOwner(block.minRow, block.minCol, GVN_BEGINDRAG);
+    m_MouseMode = kDragging;
+    m_bLMouseButtonDown = FALSE;
+    const DWORD effect = source->DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE);
+    if (effect & DROPEFFECT_MOVE)
+        EmptySelectedCells();
+    source->Release();
+}
+
+void CGridCtrl::OnEditCut()
+{
+    if (!m_bEditable)
+        return;
+    if (COleDataSource* source = MakeSelectionDataSource()) {
+        source->SetClipboard();
+        EmptySelectedCells();
+    }
+}
+
+void CGridCtrl::OnEditCopy()
+{
+    if (COleDataSource* source = MakeSelectionDataSource())
+        source->SetClipboard();
+}
+
+void CGridCtrl::OnEditPaste()
+{
+    if (!m_bEditable)
+        return;
+    CGridCellAddress target;
+    const CGridCellBlock selected = SelectionBounds();
+    if (IsInsideGrid(selected))
+        target = selected.TopLeft();
+    else if (IsInsideGrid(m_idCurrentCell))
+        target = m_idCurrentCell;
+    else
+        target = FirstScrolledCell();
+    if (!IsInsideGrid(target))
+        return;
+    if (CGridCellBase* cell = CellAt(target.row, target.col); cell && cell->IsBeingEdited()) {
+        CWnd* editor = cell->EditorWindow();
+        wchar_t className[16] = {};
+        if (editor && editor->GetSafeHwnd() && ::GetClassNameW(editor->GetSafeHwnd(), className, 16) &&
+            lstrcmpiW(className, L"Edit") == 0) {
+            editor->SendMessage(WM_PASTE, 0, 0);
+            return;
+        }
+    }
+    COleDataObject clipboard;
+    if (clipboard.AttachClipboard())
+        PasteIntoCells(target, &clipboard, TRUE);
+}
+
+void CGridCtrl::OnEditSelectAll()
+{
+    NotifyOwner(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);
+    SelectEverything();
+    NotifyOwner(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
+}
+
+void CGridCtrl::OnUpdateEditCopy(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_SelectedCellMap.GetCount() > 0);
+}
+
+void CGridCtrl::OnUpdateEditCut(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bEditable && m_SelectedCellMap.GetCount() > 0);
+}
+
+void CGridCtrl::OnUpdateEditPaste(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(IsInsideGrid(m_idCurrentCell) && CanEditCell(m_idCurrentCell) &&
+                   ::IsClipboardFormatAvailable(CF_TEXT));
+}
+
+void CGridCtrl::OnUpdateEditSelectAll(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bEnableSelection);
+}
