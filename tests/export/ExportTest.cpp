@@ -7,13 +7,17 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <sstream>
 #include <string>
-#include <thread>
+#include <vector>
 
 #include "AfxOle.h"
 #include "CEngineFacade.h"
+#include "CProgressCtrl.h"
 #include "CSpreadSheet.h"
+#include "CWorkerThread.h"
 #include "CalendarConversion.h"
 #include "PstTemplateResource.h"
 
@@ -112,20 +116,31 @@ public:
 };
 
 // What the save thread does: OLE, the PST and every Redemption object live and die on
-// one thread of their own.
+// one thread of their own. It is the program's worker thread, not std::thread: with
+// this toolchain the destructors of thread_local objects (the framework's per-thread
+// window map among them) run after a std::thread's thread storage was freed. While
+// this (user-interface) thread waits, it answers the messages the worker sends to
+// its windows, as the wizard's does.
 template <typename Work>
 void OnSaveThread(Work work) {
-    std::thread thread([&] {
+    CWorkerThread thread;
+    ASSERT_TRUE(thread.Start([&] {
         AfxOleInit();
         work();
-        AfxOleTerm();
-    });
-    thread.join();
+        return 0u;
+    }));
+    ASSERT_TRUE(thread.Join());
+    EXPECT_EQ(thread.GetExitCode(), 0u);
 }
 
 class ExportTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // A temporary directory of this run's own: the export's fixed file names there
+        // ("ch111.rtf", "aasseedd.eml") must not meet those of another run at the same time.
+        const fs::path temp = OutputFolder() / "temp";
+        fs::create_directories(temp);
+        ASSERT_TRUE(SetEnvironmentVariableW(L"TMP", temp.wstring().c_str()));
         ASSERT_EQ(reader.Init(), 1);
         reader.m_nBodyTextType = 2;
     }
@@ -268,6 +283,124 @@ TEST_F(ExportTest, SampleDatabaseIntoCsvAndWorkbook) {
         CSpreadSheet sheet(FreshFile(name).wstring().c_str(), sheetOrSeparator);
         for (const wchar_t* folder : kSampleFolders) EXPECT_EQ(facade.ExportOneFolder(folder, 1, &sheet), 1);
         ASSERT_TRUE(sheet.Commit()) << Narrow(sheet.GetLastError().GetString());
+    }
+}
+
+const std::string kCancelFixture = R"(notesdb 1
+folder ($Calendar) calendar
+entries 1 2 3 4 5 6
+folder Later calendar
+entries 7
+
+note 1
+item Subject text "One"
+item Location text "Room 1"
+item STARTDATETIME datetime 2026-05-04T09:00:00
+item EndDateTime datetime 2026-05-04T10:00:00
+item Body richtext "First body"
+rtf "{\\rtf1\\ansi First body}"
+attachment "one.txt" text "1"
+note 2
+item Subject text "Two"
+item Location text "Room 2"
+item STARTDATETIME datetime 2026-05-05T09:00:00
+item EndDateTime datetime 2026-05-05T10:00:00
+item Body text "Second body"
+note 3
+item Subject text "A memo"
+item Body text "not exported"
+note 4
+item Subject text "Four"
+item Location text "Room 4"
+item STARTDATETIME datetime 2026-05-07T09:00:00
+item EndDateTime datetime 2026-05-07T10:00:00
+item Body text "Fourth body"
+attachment "four.txt" text "4"
+attachment "four-b.txt" text "44"
+note 5
+item Subject text "Five"
+item Location text "Room 5"
+item STARTDATETIME datetime 2026-05-08T09:00:00
+item EndDateTime datetime 2026-05-08T10:00:00
+note 6
+item Subject text "Six"
+item Location text "Room 6"
+item STARTDATETIME datetime 2026-05-09T09:00:00
+item EndDateTime datetime 2026-05-09T10:00:00
+note 7
+item Subject text "Seven"
+item Location text "Room 7"
+item STARTDATETIME datetime 2026-05-10T09:00:00
+item EndDateTime datetime 2026-05-10T10:00:00
+)";
+
+// A progress bar of the save step that answers Stop once the entry loop has finished
+// a chosen number of entries (the loop sets the item bar to 100 after each one).
+class StopAfterEntries : public CProgressCtrl {
+public:
+    StopAfterEntries(int entries, std::function<void()> stop) : m_stopAfter(entries), m_stop(std::move(stop)) {}
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == PBM_SETPOS && wParam == 100 && ++m_entriesDone == m_stopAfter) m_stop();
+        return CProgressCtrl::WindowProc(message, wParam, lParam);
+    }
+    int m_entriesDone = 0;
+
+private:
+    int m_stopAfter;
+    std::function<void()> m_stop;
+};
+
+// Stop between two entries, as the save step's Stop sets the flags while the save thread
+// waits: the entries finished before stay in the PST, nothing after is written (the
+// remaining folder is still mirrored, empty), and the PST closes as a whole file.
+TEST_F(ExportTest, StopAtAChosenEntryKeepsExactlyTheEntriesSavedBefore) {
+    const CString db = WriteDatabase(L"cancel.nsf", kCancelFixture);
+    const struct {
+        int stopAfter;  // entries finished when Stop comes; 0: before the save starts
+        std::vector<const char*> kept;
+    } cases[] = {{0, {}}, {1, {"One"}}, {3, {"One", "Two"}}, {4, {"One", "Two", "Four"}}};
+    const std::map<std::string, std::string> items = {
+        {"One", "Room 1\t2026-05-04 09:00:00\t2026-05-04 10:00:00\tFirst body"},
+        {"Two", "Room 2\t2026-05-05 09:00:00\t2026-05-05 10:00:00\tSecond body"},
+        {"Four", "Room 4\t2026-05-07 09:00:00\t2026-05-07 10:00:00\tFourth body"}};
+    Open(db);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stopAfter);
+        const std::wstring name = L"cancel-after-" + std::to_wstring(c.stopAfter);
+        const fs::path pst = FreshFile(name + L".pst");
+        const auto stop = [&] {
+            reader.m_nCancel = 1;
+            if (CPstWriter* writer = facade.GetPstWriter()) writer->m_stopFlag = 1;
+        };
+        reader.m_nCancel = 0;
+        CWnd step;
+        ASSERT_TRUE(step.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 400, 100, nullptr, nullptr))
+            << GetLastError();
+        CProgressCtrl folderBar;
+        StopAfterEntries itemBar(c.stopAfter, stop);
+        ASSERT_TRUE(folderBar.Create(WS_CHILD, CRect(0, 0, 200, 20), &step, 1)) << GetLastError();
+        ASSERT_TRUE(itemBar.Create(WS_CHILD, CRect(0, 40, 200, 60), &step, 2)) << GetLastError();
+        reader.m_pFolderProgress = &folderBar;
+        reader.m_pItemProgress = &itemBar;
+        OnSaveThread([&] {
+            ASSERT_TRUE(facade.OpenPst(pst.wstring().c_str(), false));
+            if (c.stopAfter == 0) stop();
+            for (const wchar_t* folder : {L"($Calendar)\\", L"Later\\"})
+                EXPECT_EQ(facade.ExportOneFolder(folder, 0, nullptr), 1);
+            facade.ClosePst();
+        });
+        reader.m_pFolderProgress = nullptr;
+        reader.m_pItemProgress = nullptr;
+        // No entry is visited after the stop; the folder bar stays where the last one put it.
+        EXPECT_EQ(itemBar.m_entriesDone, c.stopAfter);
+        EXPECT_EQ(folderBar.GetPos(), c.stopAfter * 100 / 6);
+        EXPECT_EQ(reader.m_nCancel, 1);
+        std::ofstream expect(fs::path(pst).replace_extension(".expect"), std::ios::binary);
+        expect << "folder\t($Calendar)\tIPF.Appointment\t" << c.kept.size() << "\nfolder\tLater\tIPF.Note\t0\n";
+        for (const char* subject : c.kept) expect << "item\t($Calendar)\t" << subject << "\t" << items.at(subject) << "\n";
+        if (c.stopAfter >= 1) expect << "attachment\t($Calendar)\tOne\tone.txt\t31\n";
+        if (c.stopAfter >= 4)
+            expect << "attachment\t($Calendar)\tFour\tfour.txt\t34\nattachment\t($Calendar)\tFour\tfour-b.txt\t3434\n";
     }
 }
 
