@@ -1,4 +1,5 @@
 #include "AfxOle.h"
+#include "CThreadLocal.h"
 
 namespace {
 
@@ -13,25 +14,25 @@ struct OleThreadState {
     }
 };
 
-thread_local OleThreadState t_oleState;
+CThreadLocal<OleThreadState> t_oleStates;
 
 } // namespace
 
 BOOL AfxOleInit()
 {
-    if (t_oleState.initialised)
+    if (t_oleStates.Get().initialised)
         return TRUE;
     // S_FALSE (already initialised by someone else) still counts and must be balanced.
     if (FAILED(OleInitialize(nullptr)))
         return FALSE;
-    t_oleState.initialised = true;
+    t_oleStates.Get().initialised = true;
     return TRUE;
 }
 
 void AfxOleTerm()
 {
-    if (!t_oleState.initialised)
+    if (!t_oleStates.Get().initialised)
         return;
-    t_oleState.initialised = false;
+    t_oleStates.Get().initialised = false;
     OleUninitialize();
 }

@@ -5,6 +5,7 @@
 // and that is dropped, without freeing the handle, by DeleteTemp (at idle time).
 
 #include "Afx.h"
+#include "CThreadLocal.h"
 
 #include <memory>
 #include <unordered_map>
@@ -15,8 +16,8 @@ class CHandleMap
 public:
     static CHandleMap& ForThread()
     {
-        thread_local CHandleMap map;
-        return map;
+        static CThreadLocal<CHandleMap> maps;
+        return maps.Get();
     }
 
     ~CHandleMap() { DeleteTemp(); }

@@ -1,4 +1,6 @@
 // Failures to statuses, the throw mode and the texts of the statuses.
+#include <windows.h>
+
 #include <atomic>
 #include <cstdio>
 #include <cstring>
@@ -17,7 +19,21 @@ struct LastFailure {
     LNSTATUS status = 0;
     std::string detail;
 };
-thread_local LastFailure lastFailure;
+
+// Kept in fiber-local storage rather than as a thread_local: with this
+// toolchain a thread_local's destructor runs after the thread's TLS block is
+// freed, which corrupts the heap when a reading thread ends.
+void WINAPI DeleteFailure(void* p) { delete static_cast<LastFailure*>(p); }
+
+LastFailure& ThisThreadFailure() {
+    static const DWORD index = FlsAlloc(&DeleteFailure);
+    auto* failure = static_cast<LastFailure*>(FlsGetValue(index));
+    if (failure == nullptr) {
+        failure = new LastFailure;
+        FlsSetValue(index, failure);
+    }
+    return *failure;
+}
 
 const char* BaseText(LNSTATUS status) {
     switch (status) {
@@ -71,8 +87,9 @@ LNSTATUS LNStatusOfCurrentException() {
         failure = {LNERR_INTERNAL, {}};
     }
     if (failure.status == LNNOERROR) failure.status = LNERR_INTERNAL;
-    lastFailure = std::move(failure);
-    return lastFailure.status;
+    LastFailure& last = ThisThreadFailure();
+    last = std::move(failure);
+    return last.status;
 }
 
 size_t LNCheckIndex(LNINT index, size_t count) {
@@ -98,7 +115,8 @@ size_t LNGetErrorMessageText(LNSTATUS status, char* buffer, size_t size) {
         std::snprintf(code, sizeof code, "Notes error 0x%04X", static_cast<unsigned>(status));
         text = code;
     }
-    if (status == lastFailure.status && !lastFailure.detail.empty()) text += ": " + lastFailure.detail;
+    const LastFailure& last = ThisThreadFailure();
+    if (status == last.status && !last.detail.empty()) text += ": " + last.detail;
     if (buffer && size > 0) {
         const size_t n = text.size() < size - 1 ? text.size() : size - 1;
         std::memcpy(buffer, text.data(), n);
