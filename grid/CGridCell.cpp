@@ -1,5 +1,6 @@
 #include "CGridCell.h"
 
+#include "CGridCellEditor.h"
 #include "CGridCtrl.h"
 #include "CGridDefaultCell.h"
 
@@ -64,8 +65,40 @@ void CGridCell::ClearAttributes()
     m_lParam = 0;
     m_pGrid = nullptr;
     m_bEditing = FALSE;
-    m_pEditWnd = nullptr;
+    m_hEditWnd = nullptr;
     m_crFgClr = CLR_DEFAULT_CELL;
     m_crBkClr = CLR_DEFAULT_CELL;
     StoreFont(nullptr);
+}
+
+BOOL CGridCell::OpenEditor(int row, int col, CRect rect, CPoint, UINT nID, UINT nChar)
+{
+    if (m_bEditing) {
+        if (CWnd* editor = EditorWindow())
+            editor->SendMessage(WM_CHAR, nChar);
+        return TRUE;
+    }
+    if (!m_pGrid || !m_pGrid->GetSafeHwnd())
+        return FALSE;
+    const UINT format = DrawFormat();
+    DWORD style = ES_LEFT;
+    if (format & DT_RIGHT)
+        style = ES_RIGHT;
+    else if (format & DT_CENTER)
+        style = ES_CENTER;
+    m_bEditing = TRUE;
+    auto* editor = new CGridCellEditor(m_pGrid, rect, style, nID, row, col, CellText(), nChar);
+    if (!editor->GetSafeHwnd()) {
+        delete editor;
+        m_bEditing = FALSE;
+        return FALSE;
+    }
+    m_hEditWnd = editor->GetSafeHwnd();
+    return TRUE;
+}
+
+void CGridCell::CloseEditor()
+{
+    if (auto* editor = DYNAMIC_DOWNCAST(CGridCellEditor, EditorWindow()))
+        editor->FinishAndNotify();
 }

@@ -31,16 +31,19 @@ public:
     const LOGFONTW* FontRecord() const override;
     CFont* FontToSelect() const override;
     CGridCtrl* OwnerGrid() const override { return m_pGrid; }
-    CWnd* EditorWindow() const override { return m_pEditWnd; }
+    // Null once the editor's window is gone.
+    CWnd* EditorWindow() const override { return CWnd::FromHandlePermanent(m_hEditWnd); }
     UINT MarginPixels() const override;
     BOOL UsesDefaultFont() const override { return m_pFont == nullptr; }
     BOOL IsBeingEdited() const override { return m_bEditing; }
 
     void ClearAttributes() override;
+    BOOL OpenEditor(int row, int col, CRect rect, CPoint point, UINT nID, UINT nChar) override;
+    void CloseEditor() override;
     void ForgetEditor() override
     {
         m_bEditing = FALSE;
-        m_pEditWnd = nullptr;
+        m_hEditWnd = nullptr;
     }
 
 protected:
@@ -54,7 +57,8 @@ protected:
     UINT m_nMargin = static_cast<UINT>(-1);
     BOOL m_bEditing = FALSE;
     CGridCtrl* m_pGrid = nullptr;
-    CWnd* m_pEditWnd = nullptr;
+    // The editor deletes itself with its window, so the cell keeps only the handle.
+    HWND m_hEditWnd = nullptr;
 
 private:
     // The GDI font of the own font for a cell outside any grid (a grid shares

@@ -63,6 +63,7 @@ BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
     ON_WM_NCPAINT()
     ON_WM_ERASEBKGND()
     ON_WM_SIZE()
+    ON_WM_DESTROY()
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
     ON_WM_SYSCOLORCHANGE()
@@ -183,6 +184,7 @@ void CGridCtrl::CompleteWindowSetup()
     if (busy)
         return;
     busy = true;
+    m_TitleTip.SetParentGrid(this);
     if (GetSafeHwnd()) {
         ModifyStyleEx(0, WS_EX_CLIENTEDGE);
         CRect rect;
@@ -1121,10 +1123,21 @@ void CGridCtrl::OnSize(UINT nType, int cx, int cy)
     if (busy || !GetSafeHwnd())
         return;
     busy = true;
+    // Only the first registration takes effect.
+    m_DropTarget.AttachToGrid(this);
     CloseActiveEditor();
+    m_TitleTip.HideTip();
     CWnd::OnSize(nType, cx, cy);
     RecalcScrollBars();
     busy = false;
+}
+
+void CGridCtrl::OnDestroy()
+{
+    // OLE holds the drop target while the window is registered.
+    m_DropTarget.Revoke();
+    m_TitleTip.DestroyWindow();
+    CWnd::OnDestroy();
 }
 
 void CGridCtrl::OnHScroll(UINT nSBCode, UINT, CScrollBar*)
@@ -1140,6 +1153,7 @@ void CGridCtrl::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
 void CGridCtrl::ScrollOneAxis(bool vertical, UINT code)
 {
     CloseActiveEditor();
+    m_TitleTip.HideTip();
     const int bar = vertical ? SB_VERT : SB_HORZ;
     const int pos = ScrollOffset(bar);
     const CGridCellAddress topLeft = FirstScrolledCell();

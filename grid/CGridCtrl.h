@@ -14,7 +14,9 @@
 #include "CGridCell.h"
 #include "CGridCellBlock.h"
 #include "CGridDefaultCell.h"
+#include "CGridDropReceiver.h"
 #include "CGridFontCache.h"
+#include "CGridHoverTip.h"
 #include "GridNotices.h"
 
 #include <vector>
@@ -145,6 +147,13 @@ public:
     virtual COleDataSource* MakeSelectionDataSource();
     virtual BOOL PasteIntoCells(CGridCellAddress start, COleDataObject* data, BOOL bSelect);
     virtual void StartSelectionDrag();
+    // Drop target: the grid's drop receiver calls these with client points.
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    CGridDropReceiver& DropReceiver() { return m_DropTarget; }
+    CGridCellAddress LastDragOverCell() const { return m_LastDragOverCell; }
     virtual void OnEditCut();
     virtual void OnEditCopy();
     virtual void OnEditPaste();
@@ -176,8 +185,8 @@ public:
         kDragging = 12,
     };
 
-    // Editing. The grid has no in-place editor of its own yet: BeginCellEdit
-    // asks the owner and opens the cell's editor, which plain cells do not have.
+    // Editing: BeginCellEdit asks the owner and opens the cell's in-place
+    // editor; the editor's end notice comes back through FinishCellEdit.
     virtual void BeginCellEdit(int row, int col, CPoint point, UINT nChar);
     virtual void FinishCellEdit(int row, int col, LPCTSTR text);
     virtual BOOL AcceptEditedText(int row, int col, LPCTSTR text);
@@ -234,6 +243,7 @@ public:
     void SetUnhideRows(BOOL b) { m_bUnhideRows = b; }
     void SetWheelScrollLines(UINT lines) { m_nRowsPerWheelNotch = lines; }
     void SetTitleTips(BOOL b) { m_bTitleTips = b; }
+    CGridHoverTip& TitleTip() { return m_TitleTip; }
     UINT WheelScrollLines() const { return m_nRowsPerWheelNotch; }
     void SetCellClass(CRuntimeClass* pClass) { m_pRtcDefault = pClass; }
     // The GDI font of a cell's own font, shared by every cell that describes it alike.
@@ -252,6 +262,7 @@ protected:
     afx_msg void OnNcPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnDestroy();
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnSysColorChange();
@@ -314,6 +325,9 @@ private:
     void InvertDragLine(bool vertical, int at);
     void ConfineCursor(const CRect& clientPart);
     void ExtendTowards(CPoint point);
+    // Shows the title tip over a hovered cell whose text does not fit.
+    void ShowTitleTipFor(const CGridCellAddress& cell, CGridCellBase* pCell);
+    void CommitEditedText(int row, int col, LPCTSTR text);
     // The selection as ANSI text with TABs and CR LFs, ending in one 0 byte.
     HGLOBAL SelectionText();
 
@@ -391,6 +405,9 @@ private:
     BOOL m_bAscending = TRUE;
     int m_nSortColumn = -1;
     GridCompareFunc m_pfnCompare = nullptr;
+    CGridHoverTip m_TitleTip;
+    CGridCellAddress m_LastDragOverCell;
+    CGridDropReceiver m_DropTarget;
 
     // Running totals, so growing a grid row by row stays linear.
     ULONGLONG m_nTotalHeight = 0;

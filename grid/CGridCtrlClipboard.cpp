@@ -1,4 +1,4 @@
-// CGridCtrl: clipboard, drag source, and the grid's side of cell editing.
+// CGridCtrl: clipboard, drag source and drop target, and the grid's side of cell editing.
 #include "CGridCtrl.h"
 
 #include <algorithm>
@@ -102,42 +102,52 @@ BOOL CGridCtrl::AcceptEditedText(int row, int col, LPCTSTR text)
     return cell ? cell->AcceptEditedText(text) : TRUE;
 }
 
-// Stores the text when it differs; the cell validates it and the owner may
-// refuse it, and then the old text stays.
-void CGridCtrl::StoreTextAsEdit(int row, int col, LPCTSTR text)
+// Stores the text when it differs and the cell and the owner accept it. The
+// text is in the cell while they decide, so the owner can read it there; a
+// refused text leaves the cell's text, the modified marks and the sort column
+// as they were.
+void CGridCtrl::CommitEditedText(int row, int col, LPCTSTR text)
 {
-    if (!IsInsideGrid(row, col) || !CanEditCell(row, col) || NotifyOwner(row, col, GVN_BEGINLABELEDIT) < 0)
-        return;
     const CString old = CellTextAt(row, col);
     if (old == (text ? text : L""))
         return;
+    const UINT oldState = CellStateAt(row, col);
+    const BOOL gridWasModified = m_bModified;
+    const int sortColumn = m_nSortColumn;
     ChangeCellText(row, col, text);
     if (AcceptEditedText(row, col, text) && NotifyOwner(row, col, GVN_ENDLABELEDIT) >= 0) {
         MarkModified(TRUE, row, col);
         RepaintCellNow(row, col);
-    } else {
-        ChangeCellText(row, col, old);
+        return;
     }
+    ChangeCellText(row, col, old);
+    if (CGridCellBase* cell = m_bVirtualMode ? nullptr : StoredCell(row, col))
+        cell->StoreState((cell->StateBits() & ~GVIS_MODIFIED) | (oldState & GVIS_MODIFIED));
+    m_bModified = gridWasModified;
+    m_nSortColumn = sortColumn;
+}
+
+// Stores a text as if the user had typed it: the owner may refuse the edit.
+void CGridCtrl::StoreTextAsEdit(int row, int col, LPCTSTR text)
+{
+    if (!IsInsideGrid(row, col) || !CanEditCell(row, col) || NotifyOwner(row, col, GVN_BEGINLABELEDIT) < 0)
+        return;
+    CommitEditedText(row, col, text);
 }
 
 void CGridCtrl::FinishCellEdit(int row, int col, LPCTSTR text)
 {
-    const CString old = CellTextAt(row, col);
-    if (old != (text ? text : L"")) {
-        ChangeCellText(row, col, text);
-        if (AcceptEditedText(row, col, text) && NotifyOwner(row, col, GVN_ENDLABELEDIT) >= 0) {
-            MarkModified(TRUE, row, col);
-            RepaintCellNow(row, col);
-        } else {
-            ChangeCellText(row, col, old);
-        }
-    }
+    // The rows or columns may have shrunk under an open editor.
+    if (!IsInsideGrid(row, col))
+        return;
+    CommitEditedText(row, col, text);
     if (CGridCellBase* cell = CellAt(row, col))
         cell->ForgetEditor();
 }
 
 void CGridCtrl::BeginCellEdit(int row, int col, CPoint point, UINT nChar)
 {
+    m_TitleTip.HideTip();
     if (!IsInsideGrid(row, col) || !CanEditCell(row, col))
         return;
     ScrollCellIntoView(row, col);
@@ -146,23 +156,16 @@ void CGridCtrl::BeginCellEdit(int row, int col, CPoint point, UINT nChar)
         return;
     if (NotifyOwner(row, col, GVN_BEGINLABELEDIT) < 0)
         return;
-    CGridCellBase* cell = CellAt(row, col);
-    if (!cell)
-        return;
-    if (cell->IsBeingEdited()) {
-        if (CWnd* editor = cell->EditorWindow(); editor && editor->GetSafeHwnd())
-            editor->SendMessage(WM_CHAR, nChar, 0);
-        return;
-    }
-    cell->OpenEditor(row, col, rect, point, kEditorId, nChar);
+    // An editor already open in the cell takes the key as a character.
+    if (CGridCellBase* cell = CellAt(row, col))
+        cell->OpenEditor(row, col, rect, point, kEditorId, nChar);
 }
 
 void CGridCtrl::CloseActiveEditor()
 {
-    // Display-request cells keep no editor between requests.
-    if (m_bVirtualMode || !IsInsideGrid(m_idCurrentCell))
+    if (!IsInsideGrid(m_idCurrentCell))
         return;
-    if (CGridCellBase* cell = StoredCell(m_idCurrentCell.row, m_idCurrentCell.col); cell && cell->IsBeingEdited())
+    if (CGridCellBase* cell = CellAt(m_idCurrentCell.row, m_idCurrentCell.col); cell && cell->IsBeingEdited())
         cell->CloseEditor();
 }
 
@@ -246,6 +249,58 @@ void CGridCtrl::StartSelectionDrag()
     if (effect & DROPEFFECT_MOVE)
         EmptySelectedCells();
     source->Release();
+}
+
+DROPEFFECT CGridCtrl::OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+{
+    if (!m_bAllowDragAndDrop || !pDataObject || !pDataObject->IsDataAvailable(CF_TEXT))
+        return DROPEFFECT_NONE;
+    m_LastDragOverCell = CellUnderPoint(point);
+    if (!IsInsideGrid(m_LastDragOverCell) || !CanEditCell(m_LastDragOverCell))
+        return DROPEFFECT_NONE;
+    ChangeCellState(m_LastDragOverCell.row, m_LastDragOverCell.col,
+                    CellStateAt(m_LastDragOverCell.row, m_LastDragOverCell.col) | GVIS_DROPHILITED);
+    RepaintCellNow(m_LastDragOverCell);
+    return (dwKeyState & MK_CONTROL) ? DROPEFFECT_COPY : DROPEFFECT_MOVE;
+}
+
+DROPEFFECT CGridCtrl::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+{
+    if (!m_bAllowDragAndDrop || !m_bEditable || !pDataObject || !pDataObject->IsDataAvailable(CF_TEXT))
+        return DROPEFFECT_NONE;
+    const CGridCellAddress cell = CellUnderPoint(point);
+    if (!IsInsideGrid(cell)) {
+        OnDragLeave();
+        m_LastDragOverCell = CGridCellAddress();
+        return DROPEFFECT_NONE;
+    }
+    if (!CanEditCell(cell))
+        return DROPEFFECT_NONE;
+    if (cell != m_LastDragOverCell) {
+        OnDragLeave();
+        m_LastDragOverCell = cell;
+        ChangeCellState(cell.row, cell.col, CellStateAt(cell.row, cell.col) | GVIS_DROPHILITED);
+        RepaintCellNow(cell);
+    }
+    return (dwKeyState & MK_CONTROL) ? DROPEFFECT_COPY : DROPEFFECT_MOVE;
+}
+
+void CGridCtrl::OnDragLeave()
+{
+    if (!IsInsideGrid(m_LastDragOverCell))
+        return;
+    ChangeCellState(m_LastDragOverCell.row, m_LastDragOverCell.col,
+                    CellStateAt(m_LastDragOverCell.row, m_LastDragOverCell.col) & ~GVIS_DROPHILITED);
+    RepaintCellNow(m_LastDragOverCell);
+}
+
+BOOL CGridCtrl::OnDrop(COleDataObject* pDataObject, DROPEFFECT, CPoint)
+{
+    m_MouseMode = kMouseNone;
+    if (!m_bAllowDragAndDrop || !IsInsideGrid(m_LastDragOverCell) || !CanEditCell(m_LastDragOverCell))
+        return FALSE;
+    OnDragLeave();
+    return PasteIntoCells(m_LastDragOverCell, pDataObject, FALSE);
 }
 
 void CGridCtrl::OnEditCut()

@@ -21,6 +21,8 @@ UINT CGridCtrl::OnGetDlgCode()
 
 void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    // Keys go to the focus window, not to the tip, which cannot hide itself then.
+    m_TitleTip.HideTip();
     if (!IsInsideGrid(m_idCurrentCell)) {
         Default();
         return;

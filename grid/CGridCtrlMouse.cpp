@@ -274,8 +274,10 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
         }
         if (m_MouseMode == kMouseNone && (!m_bVirtualMode || m_bTitleTips)) {
             const CGridCellAddress cell = CellUnderPoint(point, TRUE);
-            if (CGridCellBase* hovered = CellAt(cell.row, cell.col))
+            if (CGridCellBase* hovered = CellAt(cell.row, cell.col)) {
                 hovered->OnMouseOver();
+                ShowTitleTipFor(cell, hovered);
+            }
         }
     }
     m_LastMousePoint = point;
@@ -493,4 +495,17 @@ BOOL CGridCtrl::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     (void)pWnd;
     (void)message;
     return TRUE;
+}
+
+void CGridCtrl::ShowTitleTipFor(const CGridCellAddress& cell, CGridCellBase* pCell)
+{
+    const LPCTSTR text = pCell->HoverText();
+    if (!m_bTitleTips || !text || !*text || pCell->IsBeingEdited())
+        return;
+    CRect rect;
+    if (!CellBounds(cell, &rect))
+        return;
+    CRect textRect = rect;
+    if (pCell->HoverTextBounds(&textRect))
+        m_TitleTip.ShowOverCell(textRect, text, 0, &rect, pCell->FontRecord(), m_crTTipTextClr, m_crTTipBackClr);
 }

@@ -40,14 +40,6 @@ WindowCapture PaintGrid(CGridCtrl& grid)
     return capture;
 }
 
-// A file under the test output's grid folder.
-std::wstring GridOutputPath(const std::wstring& name)
-{
-    const std::wstring folder = testsupport::TestOutputPath(L"grid");
-    ::CreateDirectoryW(folder.c_str(), nullptr);
-    return folder + L"\\" + name;
-}
-
 // 5 rows x 4 columns of 60 x 20 pixels, one fixed row and column.
 void Layout(CGridCtrl& grid)
 {

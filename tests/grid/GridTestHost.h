@@ -2,6 +2,9 @@
 // A top-level window that owns a grid under test and records the
 // notifications the grid sends it.
 #include "CGridCtrl.h"
+#include "TestPaths.h"
+
+#include <string>
 
 #include <vector>
 
@@ -89,6 +92,29 @@ private:
     HWND m_hWnd = nullptr;
     CRect m_size;
 };
+
+// A file under the test output's grid folder.
+inline std::wstring GridOutputPath(const std::wstring& name)
+{
+    const std::wstring folder = testsupport::TestOutputPath(L"grid");
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    return folder + L"\\" + name;
+}
+
+// One shown window (400 x 300) for the tests that need an active window and the
+// focus, its records cleared: under Wine every shown top-level window made
+// and taken down costs about two seconds.
+inline GridTestHost& ShownHost()
+{
+    static GridTestHost host(400, 300, true);
+    host.notices.clear();
+    host.beginEditReply = 0;
+    host.endEditReply = 0;
+    host.answerRequests = false;
+    host.requestCount = 0;
+    ::SetForegroundWindow(host.Handle());
+    return host;
+}
 
 // Holds Shift and Control (or neither) in this thread's keyboard state while alive.
 class HeldKeys {
