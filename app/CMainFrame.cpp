@@ -1,10 +1,15 @@
 #include "CMainFrame.h"
 
 #include "BannerDialog.h"
+#include "CSpreadSheet.h"
+#include "CUiThreadCall.h"
+#include "CXTCaption.h"
 #include "CXTPCommandBars.h"
 #include "CXTPPaintManager.h"
 #include "CXTPToolBar.h"
 #include "PleaseWaitDialog.h"
+#include "PstTemplateResource.h"
+#include "SaveOptionsDialog.h"
 #include "ProductInfo.h"
 #include "ServerEnumWaitDialog.h"
 #include "WizardMessages.h"
@@ -49,6 +54,7 @@ CMainFrame::~CMainFrame()
     delete m_pPleaseWaitDialog;
     delete m_pServerEnumWaitDialog;
     delete m_pBannerDialog;
+    ClosePst();
     m_notesReader.Close();
     if (s_pFrame == this)
         s_pFrame = nullptr;
@@ -281,4 +287,187 @@ void CMainFrame::HidePleaseWait()
     m_pPleaseWaitDialog->m_progress.SetPos(100);
     m_pPleaseWaitDialog->ShowWindow(SW_HIDE);
     m_pPleaseWaitDialog->m_nBusy = 0;
+}
+
+namespace {
+
+// The save driver's reports as messages to step 3's windows (sent from the save thread).
+class WindowSaveProgress : public ISaveProgress {
+public:
+    WindowSaveProgress(CListCtrl* pList, CXTCaption* pCaption, CProgressCtrl* pBar)
+        : m_hList(pList != nullptr ? pList->GetSafeHwnd() : nullptr), m_pCaption(pCaption),
+          m_hBar(pBar != nullptr ? pBar->GetSafeHwnd() : nullptr) {}
+
+    void SetCaption(const CString& text) override
+    {
+        if (m_pCaption != nullptr && ::IsWindow(m_pCaption->GetSafeHwnd()))
+            m_pCaption->ChangeCaptionNow(text, nullptr);
+    }
+    void SetProgress(int percent) override
+    {
+        if (::IsWindow(m_hBar))
+            ::SendMessageW(m_hBar, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+    }
+    void SetRowStatus(int row, const CString& text) override { SetText(row, 1, text); }
+    void SetRowLocation(int row, const CString& path) override { SetText(row, 3, path); }
+
+private:
+    void SetText(int row, int column, const CString& text)
+    {
+        if (!::IsWindow(m_hList))
+            return;
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = const_cast<LPWSTR>(static_cast<LPCWSTR>(text));
+        ::SendMessageW(m_hList, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    }
+
+    HWND m_hList;
+    CXTCaption* m_pCaption;
+    HWND m_hBar;
+};
+
+// The frame's wrappers as the save driver's steps.
+class FrameSaveSteps : public ISaveSteps {
+public:
+    explicit FrameSaveSteps(CMainFrame& frame) : m_frame(frame) {}
+
+    bool ScanCurrentDatabase(CStringArray& folders) override { return m_frame.ScanCurrentDatabase(folders, 1) != 0; }
+    bool AskSaveOptions() override
+    {
+        // The dialog runs on the user-interface thread while the save thread waits.
+        SettingsRecord& settings = m_frame.GetSettings();
+        bool bOk = false;
+        RunOnUiThread([&] {
+            SaveOptionsDialog dialog(nullptr);
+            dialog.SetSource(settings.m_strDatabasePath, settings.m_strServer);
+            if (dialog.DoModal() != IDOK)
+                return;
+            settings.m_target = dialog.m_target;
+            settings.m_bSingleFile = dialog.m_bSingleFile;
+            bOk = true;
+        });
+        return bOk;
+    }
+    bool SaveByTarget(bool bOpenNewTarget, CString& outPath) override
+    {
+        return m_frame.SaveByTarget(bOpenNewTarget, outPath);
+    }
+    void ClosePst() override { m_frame.ClosePst(); }
+    bool IsCancelled() const override { return m_frame.IsStopRequested(); }
+
+private:
+    CMainFrame& m_frame;
+};
+
+}  // namespace
+
+SaveDriver::Outcome CMainFrame::RunSave(CListCtrl* pList, CXTCaption* pCaption, CProgressCtrl* pBar)
+{
+    WindowSaveProgress progress(pList, pCaption, pBar);
+    FrameSaveSteps steps(*this);
+    return SaveDriver(m_settings, steps, progress).Run();
+}
+
+bool CMainFrame::SaveByTarget(bool bOpenNewTarget, CString& outPath)
+{
+    const SaveTarget& target = m_settings.m_target;
+    if (target.nKind == SaveTarget::Excel || target.nKind == SaveTarget::Csv) {
+        const bool bExcel = target.nKind == SaveTarget::Excel;
+        outPath = bExcel ? target.strExcelPath : target.strCsvPath;
+        bool bSaved = true;
+        for (INT_PTR i = 0; i < m_settings.m_folders.GetSize(); ++i) {
+            // Each writer loads what the file holds, so the folders' rows accumulate.
+            CSpreadSheet sheet(outPath, bExcel ? CString(L"Calendar") : CString(L","));
+            if (!ExportOneFolder(m_settings.m_folders[i], 1, &sheet))
+                bSaved = false;
+            if (!sheet.Commit())
+                bSaved = false;
+        }
+        return bSaved;
+    }
+    if (bOpenNewTarget && !OpenPst(target.strPstPath, target.nPstMode == SaveTarget::ExistingPst))
+        return false;
+    // Without an open store there is nowhere to save to.
+    if (m_engine.GetPstWriter() == nullptr)
+        return false;
+    bool bSaved = true;
+    for (INT_PTR i = 0; i < m_settings.m_folders.GetSize(); ++i)
+        if (!ExportOneFolder(m_settings.m_folders[i], 0, nullptr))
+            bSaved = false;
+    outPath = target.strPstPath;
+    return bSaved;
+}
+
+namespace {
+
+// The please-wait dialog as the folder preview reports to it: the bar moves, and
+// the status text, empty during a preview, is not repainted for every entry.
+class PreviewWaitSink : public IWaitDialog {
+public:
+    explicit PreviewWaitSink(const IWaitDialog& dialog) : m_dialog(dialog) {}
+    HWND GetDialogWindow() const override { return m_dialog.GetDialogWindow(); }
+    HWND GetProgressBarWindow() const override { return m_dialog.GetProgressBarWindow(); }
+    HWND GetStatusTextWindow() const override { return nullptr; }
+
+private:
+    const IWaitDialog& m_dialog;
+};
+
+}  // namespace
+
+void CMainFrame::PreviewFolder(ICalendarGrid* pPanel, const CString& path)
+{
+    if (m_pPleaseWaitDialog == nullptr) {
+        m_notesReader.PreviewFolder(pPanel, path);
+        return;
+    }
+    PreviewWaitSink sink(*m_pPleaseWaitDialog);
+    IWaitDialog* pPrevious = m_notesReader.m_pWaitDialog;
+    m_notesReader.m_pWaitDialog = &sink;
+    m_notesReader.PreviewFolder(pPanel, path);
+    m_notesReader.m_pWaitDialog = pPrevious;
+}
+
+int CMainFrame::ScanCurrentDatabase(CStringArray& folders, int quiet)
+{
+    return m_engine.ScanCurrentDatabase(m_settings.m_strDatabasePath, m_settings.m_strServer, folders, quiet,
+                                        m_pPleaseWaitDialog);
+}
+
+int CMainFrame::ExportOneFolder(const CString& folderPath, int mode, CSpreadSheet* pSheet)
+{
+    return m_engine.ExportOneFolder(folderPath, mode, pSheet);
+}
+
+bool CMainFrame::OpenPst(const CString& path, bool bExisting)
+{
+    std::lock_guard<std::mutex> lock(m_writerMutex);
+    return m_engine.OpenPst(path, bExisting);
+}
+
+void CMainFrame::ClosePst()
+{
+    std::lock_guard<std::mutex> lock(m_writerMutex);
+    m_engine.ClosePst();
+}
+
+void CMainFrame::SetStopFlags(int value)
+{
+    std::lock_guard<std::mutex> lock(m_writerMutex);
+    m_notesReader.m_nCancel = value;
+    if (CPstWriter* pWriter = m_engine.GetPstWriter())
+        pWriter->m_stopFlag = value;
+}
+
+bool CMainFrame::IsStopRequested() const
+{
+    std::lock_guard<std::mutex> lock(m_writerMutex);
+    const CPstWriter* pWriter = m_engine.GetPstWriter();
+    return m_notesReader.m_nCancel != 0 || (pWriter != nullptr && pWriter->m_stopFlag != 0);
+}
+
+void CMainFrame::ExtractPstTemplate(const CString& path, UINT resourceId)
+{
+    PstTemplateResource::Extract(m_hModule, path, resourceId);
 }

@@ -1,16 +1,23 @@
 #pragma once
+#include "CEngineFacade.h"
 #include "CNotesReader.h"
 #include "CXTPFrameWnd.h"
 #include "CXTPStatusBar.h"
 #include "Framework.h"
+#include "IPstTemplateWriter.h"
+#include <mutex>
+#include "SaveDriver.h"
+#include "SettingsRecord.h"
 
 class BannerDialog;
+class CSpreadSheet;
+class CXTCaption;
 class PleaseWaitDialog;
 class ServerEnumWaitDialog;
 
 // The one top-level window: owns the engine objects, builds the bars, forwards
 // menu commands to the current wizard step and asks before closing.
-class CMainFrame : public CXTPFrameWnd {
+class CMainFrame : public CXTPFrameWnd, public IPstTemplateWriter {
     DECLARE_DYNCREATE(CMainFrame)
 public:
     CMainFrame();
@@ -39,6 +46,31 @@ public:
 
     // Opens the help file next to the program, or says that it is missing.
     void OpenHelpFile();
+
+    SettingsRecord& GetSettings() { return m_settings; }
+
+    // Save driver, on the save thread: step 3's status list, caption and database bar.
+    SaveDriver::Outcome RunSave(CListCtrl* pList, CXTCaption* pCaption, CProgressCtrl* pBar);
+    // Saves the folder list into the chosen target; outPath := the target used.
+    bool SaveByTarget(bool bOpenNewTarget, CString& outPath);
+
+    // Engine wrappers for the step views and worker threads.
+    int ScanCurrentDatabase(CStringArray& folders, int quiet);
+    // Step 2's preview worker: the entries of one folder into its grid panel.
+    void PreviewFolder(ICalendarGrid* pPanel, const CString& path);
+    int ExportOneFolder(const CString& folderPath, int mode, CSpreadSheet* pSheet);
+    bool OpenPst(const CString& path, bool bExisting);
+    void ClosePst();
+    CPstWriter* GetPstWriter() const { return m_engine.GetPstWriter(); }
+    int ListServers(CStringArray& servers) { return m_engine.ListServers(servers); }
+    int ListServerDatabases(const CString& server, CStringArray& paths, CStringArray& names)
+    {
+        return m_engine.ListServerDatabases(server, paths, names);
+    }
+    // Stop: the reader's cancel flag and the current writer's stop flag.
+    void SetStopFlags(int value);
+    bool IsStopRequested() const;
+    void ExtractPstTemplate(const CString& path, UINT resourceId) override;
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -69,8 +101,11 @@ private:
     bool CreateCommandBars();
 
     CXTPStatusBar m_wndStatusBar;
-    CString m_strDatabasePath;
     CNotesReader m_notesReader;
+    CEngineFacade m_engine{m_notesReader, this};   // the export controller and the current PST writer
+    SettingsRecord m_settings;
+    // Stop (UI thread) reaches the writer that the save thread opens and deletes.
+    mutable std::mutex m_writerMutex;
     PleaseWaitDialog* m_pPleaseWaitDialog = nullptr;
     ServerEnumWaitDialog* m_pServerEnumWaitDialog = nullptr;
     CImageList m_folderImages;

@@ -14,6 +14,7 @@ BEGIN_MESSAGE_MAP(CTesselEmlConverterGuiView, CView)
     ON_WM_CREATE()
     ON_WM_SIZE()
     ON_WM_ERASEBKGND()
+    ON_NOTIFY(TCN_SELCHANGE, 100, OnTabSelChange)
     ON_MESSAGE(WM_SELECT_STEP, OnSelectStep)
     ON_MESSAGE(WM_STOP_CURRENT, OnStopCurrent)
     ON_MESSAGE(WM_CONFIRM_STOP, OnConfirmStop)
@@ -49,22 +50,33 @@ int CTesselEmlConverterGuiView::OnCreate(LPCREATESTRUCT lpcs)
             button.SetTooltipText(sides[i].tip);
         }
     }
-    CRuntimeClass* classes[] = {RUNTIME_CLASS(C1PavoWelcomeView), RUNTIME_CLASS(C2PavoFolderTreeView),
-                                RUNTIME_CLASS(C3PavoSaveNsfToPst)};
+    if (!m_wndTabControl.Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP,
+                                CRect(0, 0, 200, 200), this, 100))
+        return 0;
+    struct Step {
+        CRuntimeClass* pClass;
+        const wchar_t* caption;
+    };
+    const Step steps[] = {{RUNTIME_CLASS(C1PavoWelcomeView), L""},
+                          {RUNTIME_CLASS(C2PavoFolderTreeView), L"Folder Selection"},
+                          {RUNTIME_CLASS(C3PavoSaveNsfToPst), L"Savinf Progress"}};
     CCreateContext context;
     context.m_pCurrentDoc = GetDocument();
     for (size_t i = 0; i < m_steps.size(); ++i) {
-        auto* pView = static_cast<CPavoCommonBaseView*>(classes[i]->CreateObject());
-        // Only the current step is visible; the others wait hidden.
+        auto* pView = static_cast<CPavoCommonBaseView*>(steps[i].pClass->CreateObject());
         if (pView == nullptr
-            || !pView->Create(nullptr, nullptr, WS_CHILD | (i == 0 ? WS_VISIBLE : 0), CRect(0, 0, 200, 200), this,
+            || !pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 200), &m_wndTabControl,
                               59648 + static_cast<UINT>(i), &context))
             return 0;
         m_steps[i] = pView;
+        // The first item added becomes current (and is activated through TCN_SELCHANGE).
+        m_wndTabControl.InsertItem(static_cast<int>(i), steps[i].caption, pView->GetSafeHwnd(), 58);
     }
+    for (int i = 0; i < m_wndTabControl.GetItemCount(); ++i)
+        m_wndTabControl.GetItem(i)->SetVisible(FALSE);
+    m_wndTabControl.Reposition();
     if (auto* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
         pFrame->SetMainView(this);
-    SelectItem(0);
     return 0;
 }
 
@@ -80,12 +92,11 @@ void CTesselEmlConverterGuiView::LayoutSteps()
     const int cx = rc.Width(), cy = rc.Height();
     CRect area = m_nBannerHeight != 0 ? CRect(0, m_nBannerHeight, cx, m_nBannerHeight + cy + 25 - m_nBannerHeight)
                                       : CRect(0, 70, cx, 70 + cy - 45);
-    // The hidden tab headers leave the step 25 pixels below the client's bottom
-    // edge otherwise; the step view keeps its buttons on screen.
+    // The hidden tab headers would leave the step 25 pixels below the client's
+    // bottom edge; the step view keeps its buttons on screen.
     area.bottom = std::min<LONG>(area.bottom, rc.bottom);
-    for (CPavoCommonBaseView* pView : m_steps)
-        if (pView != nullptr)
-            pView->MoveWindow(&area);
+    if (m_wndTabControl.GetSafeHwnd() != nullptr)
+        m_wndTabControl.MoveWindow(&area);
     // The side buttons stay in the layout with no size: their commands come
     // through the frame's menu and toolbar.
     for (HoverBitmapButton& button : m_sideButtons)
@@ -133,16 +144,18 @@ bool CTesselEmlConverterGuiView::IsActiveStep(int nIndex) const
            && pFrame->GetActiveView() == m_steps[static_cast<size_t>(nIndex)];
 }
 
-void CTesselEmlConverterGuiView::SelectItem(int nIndex)
+void CTesselEmlConverterGuiView::OnTabSelChange(NMHDR*, LRESULT* pResult)
 {
+    ActivateCurrentStep();
+    *pResult = 0;
+}
+
+void CTesselEmlConverterGuiView::ActivateCurrentStep()
+{
+    const int nIndex = m_wndTabControl.GetCurSel();
     CPavoCommonBaseView* pView = GetStepView(nIndex);
     if (pView == nullptr)
         return;
-    m_nCurrentItem = nIndex;
-    for (CPavoCommonBaseView* pOther : m_steps)
-        if (pOther != nullptr && pOther != pView)
-            pOther->ShowWindow(SW_HIDE);
-    pView->ShowWindow(SW_SHOW);
     CFrameWnd* pFrame = GetParentFrame();
     if (pFrame != nullptr)
         pFrame->SetActiveView(pView);
@@ -158,13 +171,15 @@ void CTesselEmlConverterGuiView::SelectItem(int nIndex)
     for (HoverBitmapButton* pButton : {&m_sideButtons[0], &m_sideButtons[3]})
         if (pButton->GetSafeHwnd() != nullptr)
             pButton->EnableWindow(nIndex == 0);
-    for (HoverBitmapButton& button : m_sideButtons)
+    for (HoverBitmapButton& button : m_sideButtons) {
         button.SetStatusWindow(pMain != nullptr ? &pMain->GetStatusBar() : nullptr);
+        button.SetTabItem(m_wndTabControl.GetItem(0));
+    }
 }
 
 LRESULT CTesselEmlConverterGuiView::OnSelectStep(WPARAM wParam, LPARAM)
 {
-    SelectItem(static_cast<int>(wParam));
+    m_wndTabControl.SetCurSel(static_cast<int>(wParam));
     return 0;
 }
 
@@ -184,7 +199,7 @@ LRESULT CTesselEmlConverterGuiView::OnConfirmStop(WPARAM, LPARAM)
 
 void CTesselEmlConverterGuiView::OnLocateFile()
 {
-    if (m_nCurrentItem == 0 && m_steps[0] != nullptr)
+    if (GetCurrentStepIndex() == 0 && m_steps[0] != nullptr)
         m_steps[0]->SendMessage(WM_ADD_FILE, 0, 0);
 }
 
@@ -202,7 +217,7 @@ void CTesselEmlConverterGuiView::OnAboutButton()
 
 void CTesselEmlConverterGuiView::OnConvertButton()
 {
-    if (m_nCurrentItem == 0 && m_steps[0] != nullptr)
+    if (GetCurrentStepIndex() == 0 && m_steps[0] != nullptr)
         m_steps[0]->OnNext();
 }
 

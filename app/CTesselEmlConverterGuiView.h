@@ -1,4 +1,5 @@
 #pragma once
+#include "CXTTabWindow.h"
 #include "Framework.h"
 #include "HoverBitmapButton.h"
 #include <array>
@@ -13,7 +14,8 @@ public:
     CTesselEmlConverterGuiView();
     void OnDraw(CDC* pDC) override;
 
-    int GetCurrentStepIndex() const { return m_nCurrentItem; }
+    int GetCurrentStepIndex() const { return m_wndTabControl.GetCurSel(); }
+    CXTTabWindow& GetTabControl() { return m_wndTabControl; }
     CPavoCommonBaseView* GetStepView(int nIndex) const;
     CPavoCommonBaseView* GetCurrentStepView() const { return m_pCurrentStepView; }
 
@@ -21,6 +23,7 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    afx_msg void OnTabSelChange(NMHDR*, LRESULT* pResult);
     afx_msg LRESULT OnSelectStep(WPARAM wParam, LPARAM);
     afx_msg LRESULT OnStopCurrent(WPARAM, LPARAM);
     afx_msg LRESULT OnConfirmStop(WPARAM, LPARAM);
@@ -35,15 +38,15 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // The step host: makes item nIndex current and activates its view.
-    void SelectItem(int nIndex);
+    // Makes the current tab item's view the active step.
+    void ActivateCurrentStep();
     bool IsActiveStep(int nIndex) const;
     void LayoutSteps();
 
+    CXTTabWindow m_wndTabControl;   // the step host; its headers stay hidden
     int m_nBannerHeight = 33;
     int m_nBannerWidth = 0;
     CPavoCommonBaseView* m_pCurrentStepView = nullptr;
-    std::array<CPavoCommonBaseView*, 3> m_steps{};   // child windows; they delete themselves
-    int m_nCurrentItem = -1;
+    std::array<CPavoCommonBaseView*, 3> m_steps{};   // pages of the tab control; they delete themselves
     std::array<HoverBitmapButton, 4> m_sideButtons;   // ids 4 to 7
 };

@@ -190,6 +190,8 @@ void HoverBitmapButton::OnMouseMove(UINT nFlags, CPoint point)
         m_pStatus->SetWindowText(m_strDescription);
         m_pStatus->Invalidate();
     }
+    if (m_pTabItem != nullptr)
+        m_pTabItem->SetCaption(m_strDescription);
     Default();
     if ((nFlags & MK_LBUTTON) != 0 && !m_bHover)
         return;
@@ -220,6 +222,8 @@ void HoverBitmapButton::OnMouseLeave()
     LeaveHover();
     if (m_pStatus != nullptr && m_pStatus->GetSafeHwnd() != nullptr)
         m_pStatus->SetWindowText(kProductHomePage);
+    if (m_pTabItem != nullptr)
+        m_pTabItem->SetCaption(L"");
 }
 
 void HoverBitmapButton::OnKillFocus(CWnd*)

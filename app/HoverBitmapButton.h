@@ -1,4 +1,5 @@
 #pragma once
+#include "CXTPTabManagerItem.h"
 #include "Framework.h"
 
 // Flat owner-drawn picture button: one picture at rest, another while hovered
@@ -12,8 +13,9 @@ public:
     // Returns 0, 1 when a bitmap cannot be read, 2 when a mask cannot be made.
     int SetBitmaps(UINT nFirst, COLORREF crFirstKey, UINT nSecond, COLORREF crSecondKey, UINT nDisabled);
     void SetTooltipText(const CString& text, BOOL bActivate = TRUE);
-    // Borrowed; the main view hands them over. The tab item is not part of the plain host.
+    // Borrowed; the main view hands them over.
     void SetStatusWindow(CWnd* pStatus) { m_pStatus = pStatus; }
+    void SetTabItem(CXTPTabManagerItem* pItem) { m_pTabItem = pItem; }
     BOOL IsHovered() const { return m_bHover; }
     // Index of the picture that the next paint shows (-1: none).
     int PictureToDraw(BOOL bPressed, BOOL bDisabled) const;
@@ -61,4 +63,5 @@ private:
     HWND m_hTooltip = nullptr;
     CString m_strDescription;
     CWnd* m_pStatus = nullptr;
+    CXTPTabManagerItem* m_pTabItem = nullptr;
 };

@@ -1,32 +1,55 @@
 #!/usr/bin/env bash
-# Builds the program (x86_64) and runs it under Wine until it ends. When no
-# display is usable, Wine runs on a private Xvfb: the script then saves a
-# screenshot after a few seconds to build/run-screenshot.png and closes the
-# program.
+# Builds the program (x86_64) and starts it as the user does: through the
+# launcher OrbalinStart.exe, which finds the Notes client in the registry, puts
+# its directory on PATH and starts Orbalin.exe from the current directory. The
+# Notes client here is the stand-in built beside the program, with the sample
+# databases in its Data directory. When no display is usable, Wine runs on a
+# private Xvfb: the script then saves a screenshot after a few seconds to
+# build/run-screenshot.png and closes the program.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-program=$root/build/x86_64/app/Orbalin.exe
+build=$root/build/x86_64
+app_dir=$build/app
+launcher=$build/launcher/OrbalinStart.exe
+notes_dir=$build/notes
 
 "$root/scripts/install-deps.sh"
-ORBALIN_BUILD_ROOT=$root/build ORBALIN_TARGETS=Orbalin "$root/scripts/build.sh" x86_64
-
-# Orbalin finds the Notes API through PATH, as the launcher arranges it: here
-# the stand-in Notes client built beside the program.
-export WINEPATH="Z:${root//\//\\}\\build\\x86_64\\notes"
+ORBALIN_BUILD_ROOT=$root/build ORBALIN_TARGETS="Orbalin OrbalinStart lnapi redemption_standin" \
+  "$root/scripts/build.sh" x86_64
 
 source "$root/scripts/wine-env.sh"
-wine_session_start
+# A wineserver already running for the prefix makes "wineserver -p" fail: that is fine.
+wine_session_start || xdpyinfo >/dev/null 2>&1
+
+# The registry value the launcher reads: the Notes client's directory.
+"$wine_loader" reg add 'HKLM\SOFTWARE\Lotus\Notes' /v path /d "Z:${notes_dir//\//\\}" /f >/dev/null
+# The PST writer's automation server, when it was built.
+redemption_dll=$(find "$build/standins" -name Redemption.dll -print -quit 2>/dev/null || true)
+[[ -n $redemption_dll ]] && redemption_standin_register "$redemption_dll"
+
+# The program's Windows path as the process list shows it, to find the process
+# that the launcher started (the launcher itself ends at once).
+program_win="Z:${app_dir//\//\\}\\Orbalin.exe"
+program_pids() { pgrep -f -x "${program_win//\\/\\\\}.*" || true; }
+
+# The launcher starts Orbalin.exe from its current directory.
+cd "$app_dir"
+"$root/scripts/wine-run" "$launcher"
+
+for _ in $(seq 50); do [[ -n $(program_pids) ]] && break; sleep 0.2; done
+pids=$(program_pids)
+if [[ -z $pids ]]; then
+  echo "Orbalin did not start" >&2
+  exit 1
+fi
 
 if [[ -z ${orbalin_xvfb_pid:-} ]]; then
-  "$root/scripts/wine-run" "$program"
+  while [[ -n $(program_pids) ]]; do sleep 1; done
   exit
 fi
 
-"$root/scripts/wine-run" "$program" &
-program_pid=$!
 sleep 8
 "$root/scripts/screenshot.sh" "$root/build/run-screenshot.png"
 echo "No usable display: the program ran on Xvfb $DISPLAY; screenshot saved to build/run-screenshot.png"
-kill "$program_pid" 2>/dev/null || true
-wait "$program_pid" 2>/dev/null || true
+for pid in $pids; do kill "$pid" 2>/dev/null || true; done
 wine_session_stop

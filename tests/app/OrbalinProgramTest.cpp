@@ -46,7 +46,20 @@ HWND FindChildOfClass(HWND parent, const std::wstring& cls)
 
 HWND StepView(HWND frame, int index)
 {
-    return ::GetDlgItem(::GetDlgItem(frame, kViewId), kFirstStepId + index);
+    // The step views are the pages of the main view's tab control (id 100).
+    return ::GetDlgItem(::GetDlgItem(::GetDlgItem(frame, kViewId), 100), kFirstStepId + index);
+}
+
+// The first step's view once the frame has made it (the frame shows before its view is done).
+HWND WaitForStepOne(HWND frame)
+{
+    for (int i = 0; i < 200; ++i) {
+        HWND step = StepView(frame, 0);
+        if (step != nullptr && ::IsWindowVisible(step))
+            return step;
+        ::Sleep(50);
+    }
+    return nullptr;
 }
 
 // Closes the program through its question, answering Yes.
@@ -80,9 +93,8 @@ TEST(OrbalinProgramTest, StartsMaximisedWithBarsBannerAndStepOne)
     ::GetWindowRect(status, &statusRect);
     EXPECT_GT(statusRect.bottom - statusRect.top, 10);
 
-    HWND step1 = StepView(frame, 0);
+    HWND step1 = WaitForStepOne(frame);
     ASSERT_NE(nullptr, step1);
-    EXPECT_TRUE(::IsWindowVisible(step1));
     EXPECT_FALSE(::IsWindowVisible(StepView(frame, 1)));
     EXPECT_FALSE(::IsWindowVisible(StepView(frame, 2)));
     EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(step1, 1)));    // Next
@@ -176,6 +188,7 @@ TEST(OrbalinProgramTest, StepsChangeByMessagesAndNavigationButtons)
     ASSERT_NE(nullptr, frame);
     HWND view = ::GetDlgItem(frame, kViewId);
     ASSERT_NE(nullptr, view);
+    ASSERT_NE(nullptr, WaitForStepOne(frame));
 
     // WM_SELECT_STEP shows exactly the step asked for.
     for (int step : {2, 1, 0}) {
@@ -209,4 +222,66 @@ TEST(OrbalinProgramTest, StepsChangeByMessagesAndNavigationButtons)
     ::MapWindowPoints(nullptr, step2, reinterpret_cast<POINT*>(&exitRect), 2);
     EXPECT_EQ(client.right - 360, exitRect.left);
     CloseWithYes(program, frame);
+}
+
+namespace {
+
+HWND WaitForWindowTitled(const OrbalinProcess& program, const std::wstring& title)
+{
+    for (int i = 0; i < 200; ++i) {
+        for (HWND hWnd : program.Windows()) {
+            wchar_t text[128] = {};
+            ::GetWindowTextW(hWnd, text, 128);
+            if (title == text && ::IsWindowVisible(hWnd))
+                return hWnd;
+        }
+        ::Sleep(50);
+    }
+    return nullptr;
+}
+
+testsupport::WindowCapture Shot(HWND hWnd, const wchar_t* name)
+{
+    ::Sleep(400);
+    auto shot = testsupport::WindowCapture::FromWindow(hWnd, true);
+    shot.SavePng(EmptyFolder(L"app") + L"\\" + name);
+    return shot;
+}
+
+}  // namespace
+
+TEST(OrbalinProgramTest, ScreenshotsAtStartAboutAndCloseQuestion)
+{
+    OrbalinProcess program;
+    ASSERT_TRUE(program.Start(NOTES_CLIENT_DIR));
+    HWND frame = program.WaitForMainWindow();
+    ASSERT_NE(nullptr, frame);
+    ASSERT_NE(nullptr, WaitForStepOne(frame));
+    ::SetWindowPos(frame, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    auto start = Shot(frame, L"start.png");
+    EXPECT_LT(start.CountColor(start.Bounds(), RGB(0, 0, 0), 4), start.Width() * start.Height() / 50);
+
+    // About: white with a one-pixel yellow frame, its text drawn.
+    ::PostMessageW(frame, WM_COMMAND, 57664, 0);
+    HWND about = WaitForWindowTitled(program, L"About Orbalin");
+    ASSERT_NE(nullptr, about);
+    auto aboutShot = Shot(about, L"about.png");
+    EXPECT_EQ(RGB(255, 255, 0), aboutShot.At(0, aboutShot.Height() / 2));
+    EXPECT_TRUE(aboutShot.IsMostlyColor(RECT{2, 2, aboutShot.Width() - 2, aboutShot.Height() - 2}, RGB(255, 255, 255), 0.6));
+    RECT text{};
+    ::GetWindowRect(::GetDlgItem(about, 1008), &text);
+    ::MapWindowPoints(nullptr, about, reinterpret_cast<POINT*>(&text), 2);
+    EXPECT_TRUE(aboutShot.HasTextLikePixels(text, 40));
+    PressButton(about, IDOK);
+    ::Sleep(300);
+
+    // The close question shows its text and buttons.
+    ::PostMessageW(frame, WM_CLOSE, 0, 0);
+    HWND box = program.WaitForMessageBox(L"Are you sure , You want to close the software?");
+    ASSERT_NE(nullptr, box);
+    auto boxShot = Shot(box, L"close-question.png");
+    EXPECT_TRUE(boxShot.HasTextLikePixels(boxShot.Bounds(), 60));
+    EXPECT_LT(boxShot.CountColor(boxShot.Bounds(), RGB(0, 0, 0), 4), boxShot.Width() * boxShot.Height() / 5);
+    PressButton(box, IDYES);
+    EXPECT_TRUE(program.WaitForExit(20000));
 }

@@ -2,6 +2,12 @@
 
 #include "MessagePump.h"
 #include "PleaseWaitDialog.h"
+#include "SaveTextTypeDialog.h"
+#include "SavingCompleteDialog.h"
+#include "WindowCapture.h"
+
+#include <functional>
+#include <vector>
 
 namespace {
 
@@ -67,4 +73,87 @@ TEST(WaitDialogTest, EnterAndEscapeDoNotCloseAndStopReachesTheFrame)
     EXPECT_TRUE(caption.IsEmpty());
     dialog.DestroyWindow();
     frame.DestroyWindow();
+}
+
+namespace {
+
+// Drives a modal dialog from inside its own loop: each timer tick runs the next action
+// on the dialog found by caption; the dialog's outcome is then checked by the test.
+struct ModalScript {
+    const wchar_t* caption;
+    std::vector<std::function<void(HWND)>> actions;
+    size_t next = 0;
+    static ModalScript* current;
+
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD)
+    {
+        HWND dialog = ::FindWindowW(nullptr, current->caption);
+        if (dialog == nullptr || !::IsWindowVisible(dialog))
+            return;
+        if (current->next < current->actions.size())
+            current->actions[current->next++](dialog);
+        else
+            ::KillTimer(nullptr, id);
+    }
+    INT_PTR Run(CDialog& dialog)
+    {
+        current = this;
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 150, Tick);
+        const INT_PTR result = dialog.DoModal();
+        ::KillTimer(nullptr, timer);
+        return result;
+    }
+};
+ModalScript* ModalScript::current = nullptr;
+
+void PostKey(HWND dialog, WPARAM key)
+{
+    HWND target = ::GetFocus() != nullptr ? ::GetFocus() : dialog;
+    ::PostMessageW(target, WM_KEYDOWN, key, 0);
+    ::PostMessageW(target, WM_KEYUP, key, 0xC0000000);
+}
+
+}  // namespace
+
+TEST(NoticeDialogTest, SaveTextTypeAnswersTheCheckedFormatAndIgnoresEnterAndEscape)
+{
+    SaveTextTypeDialog unchanged;
+    ModalScript okAtOnce{L"Select Save Text Type", {[](HWND d) { ::PostMessageW(d, WM_COMMAND, IDOK, 0); }}};
+    EXPECT_EQ(IDOK, okAtOnce.Run(unchanged));
+    EXPECT_EQ(SaveTextTypeDialog::TextFormat, unchanged.GetFormat());
+
+    SaveTextTypeDialog rtf;
+    bool stillOpen = false;
+    ModalScript script{L"Select Save Text Type",
+                       {[](HWND d) { PostKey(d, VK_RETURN); }, [](HWND d) { PostKey(d, VK_ESCAPE); },
+                        [&](HWND d) {
+                            stillOpen = ::IsWindowVisible(d) != FALSE;
+                            ::SendMessageW(::GetDlgItem(d, 1006), BM_CLICK, 0, 0);
+                            ::PostMessageW(d, WM_COMMAND, IDOK, 0);
+                        }}};
+    EXPECT_EQ(IDOK, script.Run(rtf));
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(SaveTextTypeDialog::RtfFormat, rtf.GetFormat());
+}
+
+TEST(NoticeDialogTest, SavingCompleteIsWhiteWithItsText)
+{
+    SavingCompleteDialog dialog;
+    COLORREF corner = CLR_INVALID;
+    bool textShown = false;
+    ModalScript script{L"Orbalin", {[&](HWND d) {
+                                        ::RedrawWindow(d, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+                                        testsupport::PumpMessages(50);
+                                        auto shot = testsupport::WindowCapture::FromWindow(d, true);
+                                        corner = shot.At(shot.Width() - 3, shot.Height() - 3);
+                                        RECT text{};
+                                        ::GetWindowRect(::GetDlgItem(d, 100), &text);
+                                        ::MapWindowPoints(nullptr, d, reinterpret_cast<POINT*>(&text), 2);
+                                        textShown = shot.HasTextLikePixels(text, 30)
+                                                    && shot.IsMostlyColor(text, 0xFFFFFF, 0.6);
+                                        ::PostMessageW(d, WM_COMMAND, IDOK, 0);
+                                    }}};
+    EXPECT_EQ(IDOK, script.Run(dialog));
+    EXPECT_EQ(RGB(255, 255, 255), corner);
+    EXPECT_TRUE(textShown);
 }

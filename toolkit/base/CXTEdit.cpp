@@ -1,0 +1,12 @@
+#include "CXTEdit.h"
+
+#include "ToolkitLookData.h"
+
+BOOL CXTEdit::BindToParent(CWnd* pParentWnd)
+{
+    if (!::IsWindow(GetSafeHwnd()) || pParentWnd == nullptr || !::IsWindow(pParentWnd->GetSafeHwnd()))
+        return FALSE;
+    SetFont(&ToolkitLookData::Instance().fontNormal);
+    m_pParentWnd = pParentWnd;
+    return TRUE;
+}
