@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <process.h>
-
 #include <algorithm>
 
 #include "CXTBrowseEdit.h"
@@ -218,15 +216,13 @@ TEST(CaptionTest, ChangeCaptionNowPaintsAtOnceAndFromAWorkerThread)
     caption.ChangeCaptionNow(L"", nullptr);
     EXPECT_EQ(0, redPixels());
 
-    // The program's workers are C runtime threads, as here.
-    auto paint = [](void* pCaption) -> unsigned {
-        static_cast<CXTCaption*>(pCaption)->ChangeCaptionNow(L"Please wait while initializing saving...", nullptr);
-        return 0;
-    };
-    HANDLE hWorker = reinterpret_cast<HANDLE>(_beginthreadex(nullptr, 0, paint, &caption, 0, nullptr));
-    ASSERT_NE(nullptr, hWorker);
-    ::WaitForSingleObject(hWorker, INFINITE);
-    ::CloseHandle(hWorker);
+    // From the program's kind of worker thread.
+    CWorkerThread worker;
+    ASSERT_TRUE(worker.Start([&caption] {
+        caption.ChangeCaptionNow(L"Please wait while initializing saving...", nullptr);
+        return 0u;
+    }));
+    ASSERT_TRUE(worker.Join());
     EXPECT_STREQ(L"Please wait while initializing saving...", caption.GetCaptionText());
     testsupport::PumpMessages(50);
     EXPECT_GT(redPixels(), 20);

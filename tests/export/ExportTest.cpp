@@ -116,11 +116,9 @@ public:
 };
 
 // What the save thread does: OLE, the PST and every Redemption object live and die on
-// one thread of their own. It is the program's worker thread, not std::thread: with
-// this toolchain the destructors of thread_local objects (the framework's per-thread
-// window map among them) run after a std::thread's thread storage was freed. While
-// this (user-interface) thread waits, it answers the messages the worker sends to
-// its windows, as the wizard's does.
+// one thread of their own, the program's kind of worker thread. While this
+// (user-interface) thread waits, it answers the messages the worker sends to its
+// windows, as the wizard's does.
 template <typename Work>
 void OnSaveThread(Work work) {
     CWorkerThread thread;
