@@ -21,6 +21,7 @@
 namespace {
 
 constexpr int kViewId = 0xE900;   // the frame's view pane
+constexpr int kTabControlId = 100;
 constexpr int kFirstStepId = 59648;
 constexpr UINT kExportCommand = 32775;
 constexpr int kStopButton = 4;
@@ -79,6 +80,8 @@ protected:
         m_frame = m_program.WaitForMainWindow();
         ASSERT_NE(nullptr, m_frame);
         m_driver = std::make_unique<WizardDriver>(m_program);
+        // The frame shows before its view has made the step pages.
+        ASSERT_TRUE(WizardDriver::WaitFor([&] { return ::IsWindowVisible(Step(0)) != FALSE; }));
     }
 
     void TearDown() override
@@ -91,7 +94,11 @@ protected:
         EXPECT_TRUE(m_program.WaitForExit(20000));
     }
 
-    HWND Step(int index) const { return ::GetDlgItem(::GetDlgItem(m_frame, kViewId), kFirstStepId + index); }
+    // The step views are the pages of the main view's tab control (id 100).
+    HWND Step(int index) const
+    {
+        return ::GetDlgItem(::GetDlgItem(::GetDlgItem(m_frame, kViewId), kTabControlId), kFirstStepId + index);
+    }
     HWND StepList(int index) const { return WizardDriver::ChildOfClass(Step(index), WC_LISTVIEWW); }
 
     testsupport::WindowCapture Shot(HWND window, const std::wstring& name) const
