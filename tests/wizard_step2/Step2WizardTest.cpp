@@ -343,13 +343,15 @@ private:
     std::thread m_thread;
 };
 
-// Ticks off three folders, Exports with the Save Options answered by the driver
-// and waits for the end of the save; the saved file is read back by
-// check_step2_export.py with Python's csv.
-void ExportTickedFolders(UINT targetButton, UINT folderEdit, UINT nameEdit, const std::wstring& file)
+using FolderPath = std::vector<CString>;
+
+// Clicks the check boxes of the given folders in turn, Exports with the Save
+// Options answered by the driver and waits for the end of the save; the saved
+// file is read back by check_step2_export.py with an independent reader.
+void ExportClickedFolders(const std::vector<FolderPath>& clicks, const std::vector<CString>& expected,
+                          UINT targetButton, UINT folderEdit, UINT nameEdit, const std::wstring& file)
 {
-    for (const std::vector<CString>& levels :
-         std::vector<std::vector<CString>>{{L"($Meetings)"}, {L"($All)"}, {L"Projects"}})
+    for (const FolderPath& levels : clicks)
         Step2WizardTest::ClickCheckBoxOf(levels);
     const std::wstring path = InProcessWizard::OutputFolder() + L"\\" + file;
     ::DeleteFileW(path.c_str());
@@ -363,7 +365,6 @@ void ExportTickedFolders(UINT targetButton, UINT folderEdit, UINT nameEdit, cons
 
     // What Export handed to the save: the ticked folders of the database only.
     const CStringArray& saved = InProcessWizard::Frame().GetSettings().m_folders;
-    const std::vector<CString> expected = {L"($Calendar)\\", L"($ToDo)\\", L"($Journal)\\", L"Reisen\\Z\u00FCrich\\"};
     ASSERT_EQ(expected.size(), static_cast<size_t>(saved.GetSize()));
     for (size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(expected[i], saved[static_cast<INT_PTR>(i)]);
@@ -372,7 +373,17 @@ void ExportTickedFolders(UINT targetButton, UINT folderEdit, UINT nameEdit, cons
 
 TEST_F(Step2WizardTest, ExportSavesTheTickedFoldersAsCsv)
 {
-    ExportTickedFolders(1005, 1007, 1008, L"step2.csv");
+    ExportClickedFolders({{L"($Meetings)"}, {L"($All)"}, {L"Projects"}},
+                         {L"($Calendar)\\", L"($ToDo)\\", L"($Journal)\\", L"Reisen\\Z\u00FCrich\\"}, 1005, 1007,
+                         1008, L"step2.csv");
+}
+
+// Everything unticked (the root's box), then a folder and a subtree ticked and a
+// folder of that subtree unticked again: the PST holds exactly the two folders left ticked.
+TEST_F(Step2WizardTest, ExportSavesTheTickedFoldersIntoAPst)
+{
+    ExportClickedFolders({FolderPath{}, {L"($Meetings)"}, {L"Projects"}, {L"Projects", L"2026", L"Orbalin"}},
+                         {L"($Meetings)\\", L"Projects\\2026\\"}, 1012, 1000, 1001, L"step2.pst");
 }
 
 }  // namespace
