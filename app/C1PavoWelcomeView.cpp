@@ -86,7 +86,6 @@ LRESULT C1PavoWelcomeView::OnStepActivated()
         pWnd->ShowWindow(SW_SHOW);
     ShowStop(FALSE);
     ShowBack(FALSE);
-    ShowExit(TRUE);
     ShowNext(TRUE);
     SetCurrentStep(0);
     m_btnNext.SetWindowText(L"Export");

@@ -45,8 +45,6 @@ int C2PavoFolderTreeView::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CPavoCommonBaseView::OnCreate(lpcs) == -1)
         return -1;
-    // The workers' window calls travel through it; a second call does nothing.
-    CUiThreadCall::Initialize();
     m_tree.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT
                       | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS | TVS_CHECKBOXES,
                   CRect(10, 10, 300, 100), this, IDC_FOLDER_TREE);

@@ -4,6 +4,7 @@
 #include "CMainFrame.h"
 #include "CTesselEmlConverterGuiDoc.h"
 #include "CTesselEmlConverterGuiView.h"
+#include "CUiThreadCall.h"
 #include "resource.h"
 
 namespace {
@@ -51,6 +52,8 @@ BOOL CTesselEmlConverterGuiApp::InitInstance()
         return FALSE;
     }
     AfxInitRichEdit();
+    // The wizard's workers reach their windows through it; before any view exists.
+    CUiThreadCall::Initialize();
     SetRegistryKey(L"Local AppWizard-Generated Applications");
     LoadStdProfileSettings(4);
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CTesselEmlConverterGuiDoc),

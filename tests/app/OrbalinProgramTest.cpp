@@ -3,15 +3,19 @@
 #include "OrbalinProcess.h"
 #include "TestPaths.h"
 #include "WindowCapture.h"
+#include "WizardDriver.h"
 
 #include <commctrl.h>
 #include <string>
+#include <utility>
 
 namespace {
 
 constexpr UINT kSelectStep = WM_USER + 101;
 constexpr int kViewId = 0xE900;   // the frame's view pane
 constexpr int kFirstStepId = 59648;
+
+std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
 
 std::wstring EmptyFolder(const std::wstring& name)
 {
@@ -98,8 +102,11 @@ TEST(OrbalinProgramTest, StartsMaximisedWithBarsBannerAndStepOne)
     EXPECT_FALSE(::IsWindowVisible(StepView(frame, 1)));
     EXPECT_FALSE(::IsWindowVisible(StepView(frame, 2)));
     EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(step1, 1)));    // Next
-    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(step1, 3)));    // Exit
+    // Step 1 offers Export and Preview; Back, Exit and Stop are hidden.
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(step1, 5)));    // Preview
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(step1, 3)));   // Exit
     EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(step1, 2)));   // Back
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(step1, 4)));   // Stop
 
     ::SetWindowPos(frame, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ::Sleep(800);
@@ -182,45 +189,94 @@ TEST(OrbalinProgramTest, CloseQuestionNoKeepsRunningAndHelpFileMissingIsReported
 
 TEST(OrbalinProgramTest, StepsChangeByMessagesAndNavigationButtons)
 {
+    // The program works on a copy of a sample database, in its current folder.
+    const std::wstring folder = EmptyFolder(L"app-steps");
+    const std::wstring database = folder + L"\\amueller.nsf";
+    ASSERT_TRUE(::CopyFileW((Widen(ORBALIN_TEST_SOURCE_DIR) + L"\\resources\\sample-data\\mail\\amueller.nsf").c_str(),
+                            database.c_str(), FALSE));
     OrbalinProcess program;
-    ASSERT_TRUE(program.Start(NOTES_CLIENT_DIR));
+    ASSERT_TRUE(program.Start(NOTES_CLIENT_DIR, folder));
     HWND frame = program.WaitForMainWindow();
     ASSERT_NE(nullptr, frame);
     HWND view = ::GetDlgItem(frame, kViewId);
     ASSERT_NE(nullptr, view);
-    ASSERT_NE(nullptr, WaitForStepOne(frame));
+    HWND step1 = WaitForStepOne(frame);
+    ASSERT_NE(nullptr, step1);
+    HWND step2 = StepView(frame, 1);
+    WizardDriver driver(program);
+    auto onlyStep = [&](int step) {
+        for (int i = 0; i < 3; ++i)
+            if ((i == step) != (::IsWindowVisible(StepView(frame, i)) != FALSE))
+                return false;
+        return true;
+    };
+
+    // With an empty list, Export and Preview are refused and step 1 stays.
+    const std::pair<int, const wchar_t*> refusals[] = {{1, L"Please add NSF file(s) to the list before exporting"},
+                                                       {5, L"Please select file from list to see preview"}};
+    for (auto [button, text] : refusals) {
+        WizardDriver::Click(step1, button);
+        HWND box = program.WaitForMessageBox(text);
+        ASSERT_NE(nullptr, box) << "button " << button;
+        PressButton(box, IDOK);
+        EXPECT_TRUE(WizardDriver::WaitFor([&] { return !::IsWindow(box); }));
+        EXPECT_TRUE(onlyStep(0)) << "button " << button;
+    }
+
+    // Add the database through "Add File(s)", select its row and preview it: step 2 lists its folders.
+    HWND list = WizardDriver::ChildOfClass(step1, WC_LISTVIEWW);
+    ASSERT_NE(nullptr, list);
+    WizardDriver::Click(step1, 100);
+    HWND dialog = driver.WaitForDialog(L"Open");
+    ASSERT_NE(nullptr, dialog);
+    HWND name = ::GetDlgItem(dialog, 0x47C);
+    if (name != nullptr && WizardDriver::ChildOfClass(name, L"Edit") != nullptr)
+        name = WizardDriver::ChildOfClass(name, L"Edit");
+    if (name == nullptr)
+        name = ::GetDlgItem(dialog, 0x480);
+    ASSERT_NE(nullptr, name);
+    WizardDriver::SetText(name, database);
+    WizardDriver::Click(dialog, IDOK);
+    ASSERT_TRUE(WizardDriver::WaitFor([&] { return driver.ItemCount(list) == 1; }));
+    ASSERT_TRUE(driver.ClickItem(list, 0));
+    ASSERT_TRUE(WizardDriver::WaitFor([&] { return ListView_GetNextItem(list, -1, LVNI_SELECTED) == 0; }));
+    WizardDriver::Click(step1, 5);
+    EXPECT_TRUE(WizardDriver::WaitFor([&] { return onlyStep(1); }));
+    // The listing and the first folder's preview are done when the tree holds the
+    // folders, takes clicks again and Back is back.
+    HWND back2 = ::GetDlgItem(step2, 2);
+    HWND tree = FindChildOfClass(step2, WC_TREEVIEWW);   // inside the splitter
+    auto stepTwoAtRest = [&] {
+        return ::SendMessageW(tree, TVM_GETCOUNT, 0, 0) > 1 && ::IsWindowEnabled(tree) && ::IsWindowVisible(back2);
+    };
+    ASSERT_TRUE(WizardDriver::WaitFor(stepTwoAtRest))
+        << "tree items " << ::SendMessageW(tree, TVM_GETCOUNT, 0, 0) << ", tree enabled " << ::IsWindowEnabled(tree)
+        << ", Back shown " << ::IsWindowVisible(back2);
+    WizardDriver::Click(step2, 2);
+    EXPECT_TRUE(WizardDriver::WaitFor([&] { return onlyStep(0); }));
 
     // WM_SELECT_STEP shows exactly the step asked for.
-    for (int step : {2, 1, 0}) {
-        ::SendMessageW(view, kSelectStep, static_cast<WPARAM>(step), 0);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(i == step, ::IsWindowVisible(StepView(frame, i)) != FALSE) << "step " << step << " view " << i;
+    for (int step : {1, 0}) {
+        ::PostMessageW(view, kSelectStep, static_cast<WPARAM>(step), 0);
+        // Step 2 lists the database again; wait for it to come to rest.
+        EXPECT_TRUE(WizardDriver::WaitFor([&] { return onlyStep(step) && (step != 1 || stepTwoAtRest()); }))
+            << "step " << step;
     }
-    // An unknown step changes nothing.
-    ::SendMessageW(view, kSelectStep, 7, 0);
-    EXPECT_TRUE(::IsWindowVisible(StepView(frame, 0)));
 
-    // Next on step 1 goes through the frame to step 2; Back there returns.
-    HWND step1 = StepView(frame, 0);
-    ::SendMessageW(step1, WM_COMMAND, MAKEWPARAM(1, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(step1, 1)));
-    EXPECT_TRUE(::IsWindowVisible(StepView(frame, 1)));
-    EXPECT_FALSE(::IsWindowVisible(step1));
-    HWND step2 = StepView(frame, 1);
-    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(step2, 2)));   // Back shows on step 2
-    ::SendMessageW(step2, WM_COMMAND, MAKEWPARAM(2, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(step2, 2)));
-    EXPECT_TRUE(::IsWindowVisible(step1));
-
-    // With Back hidden (step 1), Exit takes Back's place; on step 2 it moves left.
-    RECT client{}, exitRect{};
-    ::GetClientRect(step1, &client);
-    ::GetWindowRect(::GetDlgItem(step1, 3), &exitRect);
-    ::MapWindowPoints(nullptr, step1, reinterpret_cast<POINT*>(&exitRect), 2);
-    EXPECT_EQ(client.right - 240, exitRect.left);
-    ::SendMessageW(view, kSelectStep, 1, 0);
-    ::GetClientRect(step2, &client);
-    ::GetWindowRect(::GetDlgItem(step2, 3), &exitRect);
-    ::MapWindowPoints(nullptr, step2, reinterpret_cast<POINT*>(&exitRect), 2);
-    EXPECT_EQ(client.right - 360, exitRect.left);
+    // Exit takes Back's place while Back is hidden (step 1) and moves left of it otherwise (step 2, at rest).
+    auto exitLeft = [](HWND step) {
+        RECT client{}, exitRect{};
+        ::GetClientRect(step, &client);
+        ::SendMessageW(step, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+        ::GetWindowRect(::GetDlgItem(step, 3), &exitRect);
+        ::MapWindowPoints(nullptr, step, reinterpret_cast<POINT*>(&exitRect), 2);
+        return client.right - exitRect.left;
+    };
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(step1, 2)));
+    EXPECT_EQ(240, exitLeft(step1));
+    ::PostMessageW(view, kSelectStep, 1, 0);
+    ASSERT_TRUE(WizardDriver::WaitFor([&] { return onlyStep(1) && stepTwoAtRest(); }));
+    EXPECT_EQ(360, exitLeft(step2));
     CloseWithYes(program, frame);
 }
 

@@ -326,5 +326,14 @@ TEST(TabWindowTest, PagesShowOneAtATimeAndHiddenHeadersLeaveThePageTheWholeWindo
     tabs.SetCurSel(2);
     EXPECT_EQ(3, owner.selChanges);
     EXPECT_TRUE(pages[2].GetStyle() & WS_VISIBLE);
+
+    // Indices past either end select the nearest item: some page always shows.
+    tabs.SetCurSel(0);
+    tabs.SetCurSel(7);
+    EXPECT_EQ(2, tabs.GetCurSel());
+    EXPECT_TRUE(pages[2].GetStyle() & WS_VISIBLE);
+    tabs.SetCurSel(-3);
+    EXPECT_EQ(0, tabs.GetCurSel());
+    EXPECT_TRUE(pages[0].GetStyle() & WS_VISIBLE);
     owner.DestroyWindow();
 }

@@ -1,5 +1,7 @@
 #include "CXTTabWindow.h"
 
+#include <algorithm>
+
 #include "CXTGradientFiller.h"
 #include "CXTOffscreenDC.h"
 #include "ToolkitLookData.h"
@@ -45,7 +47,9 @@ CXTPTabManagerItem* CXTTabWindow::InsertItem(int nIndex, LPCTSTR lpszCaption, HW
 
 void CXTTabWindow::SetCurSel(int nIndex)
 {
-    CXTPTabManagerItem* pItem = GetItem(nIndex);
+    // An index past either end selects the nearest item; only an empty tab selects none.
+    const int count = GetItemCount();
+    CXTPTabManagerItem* pItem = count == 0 ? nullptr : GetItem(std::clamp(nIndex, 0, count - 1));
     if (pItem != m_pSelected) {
         if (::IsWindow(m_hWndShown))
             ::ShowWindow(m_hWndShown, SW_HIDE);
