@@ -24,30 +24,6 @@ std::wstring EmptyFolder(const std::wstring& name)
     return dir;
 }
 
-struct ClassSearch {
-    std::wstring cls;
-    HWND found;
-};
-
-BOOL CALLBACK MatchClass(HWND hWnd, LPARAM lParam)
-{
-    auto* s = reinterpret_cast<ClassSearch*>(lParam);
-    wchar_t name[64] = {};
-    ::GetClassNameW(hWnd, name, 64);
-    if (_wcsicmp(name, s->cls.c_str()) == 0) {
-        s->found = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND FindChildOfClass(HWND parent, const std::wstring& cls)
-{
-    ClassSearch search{cls, nullptr};
-    ::EnumChildWindows(parent, MatchClass, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 HWND StepView(HWND frame, int index)
 {
     // The step views are the pages of the main view's tab control (id 100).
@@ -87,10 +63,10 @@ TEST(OrbalinProgramTest, StartsMaximisedWithBarsBannerAndStepOne)
     EXPECT_TRUE(::IsZoomed(frame));
     HMENU menu = ::GetMenu(frame);
     ASSERT_NE(nullptr, menu);
-    HWND toolbar = FindChildOfClass(frame, TOOLBARCLASSNAMEW);
+    HWND toolbar = WizardDriver::ChildOfClass(frame, TOOLBARCLASSNAMEW);
     ASSERT_NE(nullptr, toolbar);
     EXPECT_EQ(5, static_cast<int>(::SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0)) - 1);
-    HWND status = FindChildOfClass(frame, STATUSCLASSNAMEW);
+    HWND status = WizardDriver::ChildOfClass(frame, STATUSCLASSNAMEW);
     ASSERT_NE(nullptr, status);
     EXPECT_EQ(4, static_cast<int>(::SendMessageW(status, SB_GETPARTS, 0, 0)));
     RECT statusRect{};
@@ -245,7 +221,7 @@ TEST(OrbalinProgramTest, StepsChangeByMessagesAndNavigationButtons)
     // The listing and the first folder's preview are done when the tree holds the
     // folders, takes clicks again and Back is back.
     HWND back2 = ::GetDlgItem(step2, 2);
-    HWND tree = FindChildOfClass(step2, WC_TREEVIEWW);   // inside the splitter
+    HWND tree = WizardDriver::ChildOfClass(step2, WC_TREEVIEWW);   // inside the splitter
     auto stepTwoAtRest = [&] {
         return ::SendMessageW(tree, TVM_GETCOUNT, 0, 0) > 1 && ::IsWindowEnabled(tree) && ::IsWindowVisible(back2);
     };
