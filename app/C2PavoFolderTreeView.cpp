@@ -213,8 +213,9 @@ UINT C2PavoFolderTreeView::PreviewFolder(const CString& path)
         pFrame->PreviewFolder(&m_gridPanel, path);
     }
     const bool cancelled = pFrame == nullptr || pFrame->IsStopRequested();
+    // The last entries on their own, so they show before the closing work.
+    RunOnUiThread([&] { m_gridPanel.EndFill(); });
     RunOnUiThread([&] {
-        m_gridPanel.EndFill();
         m_previewPanel.ClearFields();
         if (m_gridPanel.GetEntryRowCount() > 0) {
             m_previewPanel.ShowMessage(PreviewPanel::SelectItem);

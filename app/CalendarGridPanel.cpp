@@ -20,6 +20,10 @@ constexpr COLORREF kTextBack = 0xE1FFFF;
 constexpr COLORREF kGridBack = 0xE6FFFF;
 constexpr UINT_PTR kRefreshTimer = 1;
 constexpr UINT kRefreshMilliseconds = 250;
+// A batch goes to the user-interface thread once it holds this many entries or
+// is this old, so a slow database still shows its entries as they come.
+constexpr size_t kBatchEntries = 200;
+constexpr ULONGLONG kBatchMilliseconds = 50;
 }  // namespace
 
 CalendarGridPanel::CalendarGridPanel() : m_grid(0, 0, 0, 0) {}
@@ -67,6 +71,7 @@ void CalendarGridPanel::SetUpGrid()
 
 void CalendarGridPanel::Reset()
 {
+    m_kept.clear();
     m_grid.RemoveAllCells();
     SetUpGrid();
     m_grid.Invalidate();
@@ -103,30 +108,49 @@ void CalendarGridPanel::StartRowPair(int titleRow)
 
 void CalendarGridPanel::AddField(int /*unused*/, const CString& text, int kind, const CString& subject)
 {
-    RunOnUiThread([&] {
-        const int rows = m_grid.RowCount();
-        int column = m_nEntryCounter;
-        if (column >= Columns) {
-            StartRowPair(rows);
-            column = 0;
-        }
-        const int textRow = m_grid.RowCount() - 1;
-        const int titleRow = textRow - 1;
-        if (kind == LongTextKind) {
-            WriteCell(textRow, column, text, -1);
-            m_grid.ChangeCellText(titleRow, column, subject);
-            m_grid.ChangeCellImage(titleRow, column, 3);
-            for (int c = 0; c < Columns; ++c)
-                m_grid.ChangeCellBackColour(textRow, c, kTextBack);
-            m_grid.ChangeRowHeight(textRow, kTextHeight);
-        }
-        // Only the entry's row pair changed; cells out of sight cost no paint.
-        for (int c = 0; c < Columns; ++c) {
-            m_grid.MarkCellDirty(titleRow, c);
-            m_grid.MarkCellDirty(textRow, c);
-        }
-        m_nEntryCounter = column + 1;
-    });
+    if (CUiThreadCall::IsUiThread()) {
+        AddKeptEntries();
+        AddEntry(text, kind, subject);
+        return;
+    }
+    if (m_kept.empty())
+        m_nLastHandOver = ::GetTickCount64();
+    m_kept.push_back({text, kind, subject});
+    if (m_kept.size() >= kBatchEntries || ::GetTickCount64() - m_nLastHandOver >= kBatchMilliseconds)
+        RunOnUiThread([this] { AddKeptEntries(); });
+}
+
+void CalendarGridPanel::AddKeptEntries()
+{
+    for (const KeptEntry& entry : m_kept)
+        AddEntry(entry.text, entry.kind, entry.subject);
+    m_kept.clear();
+}
+
+void CalendarGridPanel::AddEntry(const CString& text, int kind, const CString& subject)
+{
+    const int rows = m_grid.RowCount();
+    int column = m_nEntryCounter;
+    if (column >= Columns) {
+        StartRowPair(rows);
+        column = 0;
+    }
+    const int textRow = m_grid.RowCount() - 1;
+    const int titleRow = textRow - 1;
+    if (kind == LongTextKind) {
+        WriteCell(textRow, column, text, -1);
+        m_grid.ChangeCellText(titleRow, column, subject);
+        m_grid.ChangeCellImage(titleRow, column, 3);
+        for (int c = 0; c < Columns; ++c)
+            m_grid.ChangeCellBackColour(textRow, c, kTextBack);
+        m_grid.ChangeRowHeight(textRow, kTextHeight);
+    }
+    // Only the entry's row pair changed; cells out of sight cost no paint.
+    for (int c = 0; c < Columns; ++c) {
+        m_grid.MarkCellDirty(titleRow, c);
+        m_grid.MarkCellDirty(textRow, c);
+    }
+    m_nEntryCounter = column + 1;
 }
 
 void CalendarGridPanel::BeginFill()
@@ -138,6 +162,7 @@ void CalendarGridPanel::BeginFill()
 
 void CalendarGridPanel::EndFill()
 {
+    AddKeptEntries();
     if (!m_bFilling)
         return;
     m_bFilling = false;

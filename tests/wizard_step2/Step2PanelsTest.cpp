@@ -349,15 +349,41 @@ TEST_F(GridPanelTest, EntriesFillFiveColumnsPerRowPair)
     EXPECT_EQ(CString(L"Entry 12"), grid.CellTextAt(0, 0));
 }
 
+// The worker's entries reach the grid in batches while it reads and the rest at
+// EndFill, which the preview worker's last call makes; all of them in order.
 TEST_F(GridPanelTest, EntriesFromTheWorkerArriveInOrderOnTheUserInterfaceThread)
 {
-    OnWorker([&] { Add(23); });
     CGridCtrl& grid = panel.GetGrid();
-    ASSERT_EQ(10, grid.RowCount());
-    for (int i = 0; i < 23; ++i) {
-        CString subject;
-        subject.Format(L"Entry %d", i + 1);
-        EXPECT_EQ(subject, grid.CellTextAt(2 * (i / 5), i % 5));
+    const auto countEntries = [&] {
+        int entries = 0;
+        for (int row = 1; row < grid.RowCount(); row += 2)
+            for (int col = 0; col < 5; ++col)
+                entries += grid.CellTextAt(row, col).IsEmpty() ? 0 : 1;
+        return entries;
+    };
+    struct Case {
+        int entries;
+        int atLeastBeforeEnd;   // handed over while the worker still read
+    };
+    for (const Case& c : {Case{23, 0}, Case{450, 400}}) {
+        panel.Reset();
+        added = 0;
+        int beforeEnd = -1;
+        panel.BeginFill();
+        OnWorker([&] {
+            Add(c.entries);
+            RunOnUiThread([&] {
+                beforeEnd = countEntries();
+                panel.EndFill();
+            });
+        });
+        EXPECT_GE(beforeEnd, c.atLeastBeforeEnd) << c.entries;
+        ASSERT_EQ(2 * ((c.entries + 4) / 5), grid.RowCount());
+        for (int i = 0; i < c.entries; ++i) {
+            CString subject;
+            subject.Format(L"Entry %d", i + 1);
+            EXPECT_EQ(subject, grid.CellTextAt(2 * (i / 5), i % 5));
+        }
     }
 }
 

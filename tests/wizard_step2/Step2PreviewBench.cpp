@@ -1,6 +1,9 @@
 // Benchmark, run on demand: how long step 2 takes to fill its grid with a large
 // folder, and how responsive the window stays meanwhile (the longest wait of a
-// message posted to the user-interface thread every 10 ms).
+// message posted to the user-interface thread every 10 ms). Under Xvfb without a
+// window manager, hiding the wait dialog takes about 2 s ("hide wait dialog"):
+// "grid filled after" includes it when the message loop gets no turn between the
+// step's call that adds the last entries and the one that hides the dialog.
 //   step2_preview_bench [database.nsf]   (default: the test output folder's bench5000.nsf,
 //   written by: notesdb_generate --entries 5000 --body-size 500 --attachment-size 1500 --seed 3)
 #include <atomic>
@@ -29,10 +32,25 @@ LONGLONG Now()
     return now.QuadPart;
 }
 
+std::atomic<int> g_entriesWanted{0};
+
+// On the user-interface thread: the last entry is in the grid.
+bool GridFull()
+{
+    const int entries = g_entriesWanted.load();
+    const int rows = 2 * ((entries + 4) / 5);
+    CGridCtrl& grid = InProcessWizard::Step().GetGridPanel().GetGrid();
+    return entries > 0 && grid.RowCount() >= rows && !grid.CellTextAt(rows - 1, (entries - 1) % 5).IsEmpty();
+}
+
 LRESULT CALLBACK ProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_PROBE) {
         const LONGLONG waited = Now() - static_cast<LONGLONG>(lParam);
+        // A probe that finds the grid full waited for the step's closing work
+        // (hiding the wait dialog), not for the fill.
+        if (g_filling.load() && GridFull())
+            g_filling.store(false);
         if (g_filling.load() && waited > g_longestWait.load())
             g_longestWait.store(waited);
         ++g_probes;
@@ -131,14 +149,13 @@ int wmain(int argc, wchar_t** argv)
             ::Sleep(10);
         }
     });
+    g_entriesWanted.store(counting.entries);
     const LONGLONG start = Now();
     g_filling.store(true);
     InProcessWizard::ClickTreeLabel(InProcessWizard::FindFolder({L"($Calendar)"}));
     std::printf("click handled after: %.0f ms\n", Milliseconds(Now() - start));
     // Filled: the last entry is in the grid. Ended: the step is ready again.
-    const int rows = 2 * ((counting.entries + 4) / 5);
-    CGridCtrl& grid = InProcessWizard::Step().GetGridPanel().GetGrid();
-    InProcessWizard::WaitUntil([&] { return grid.RowCount() >= rows && !grid.CellTextAt(rows - 1, (counting.entries - 1) % 5).IsEmpty(); }, 600000);
+    InProcessWizard::WaitUntil(GridFull, 600000);
     const LONGLONG filled = Now() - start;
     g_filling.store(false);
     const bool ended = InProcessWizard::WaitForReading(600000);
