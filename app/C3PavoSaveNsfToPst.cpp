@@ -94,8 +94,6 @@ LRESULT C3PavoSaveNsfToPst::OnStepActivated()
     if (pFrame == nullptr)
         return 1;
     m_caption.ShowWindow(SW_SHOW);
-    // The save thread has its dialogs run here.
-    CUiThreadCall::Initialize();
     // Stops any engine loop still running before this save starts.
     pFrame->SetStopFlags(1);
     ::Sleep(2000);

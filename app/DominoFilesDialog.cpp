@@ -57,7 +57,6 @@ void DominoFilesDialog::DoDataExchange(CDataExchange* pDX)
 BOOL DominoFilesDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    CUiThreadCall::Initialize();
     m_pFrame = CMainFrame::GetFrame();
     m_servers.InsertColumn(0, L"Domino Server Name(s)", LVCFMT_LEFT, 200);
     m_files.InsertColumn(0, L"Domino Server nsf Files", LVCFMT_LEFT, 200);
