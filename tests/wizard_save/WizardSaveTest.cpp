@@ -109,7 +109,8 @@ protected:
         return shot;
     }
 
-    // The file dialog of "Add File(s)" opens in the program's current folder.
+    // Picks files of the scratch mail folder in the dialog of "Add File(s)"; the dialog
+    // may open in whatever folder was used last, so it is taken there first.
     void AddLocalFiles(const std::wstring& names)
     {
         WizardDriver::Click(Step(0), 100);
@@ -121,6 +122,10 @@ protected:
         if (edit == nullptr)
             edit = ::GetDlgItem(dialog, 0x480);
         ASSERT_NE(nullptr, edit);
+        WizardDriver::SetText(edit, m_mail);
+        WizardDriver::Click(dialog, IDOK);
+        ::Sleep(500);
+        ASSERT_TRUE(::IsWindow(dialog));
         WizardDriver::SetText(edit, names);
         WizardDriver::Click(dialog, IDOK);
         ASSERT_TRUE(WizardDriver::WaitFor([&] { return !::IsWindow(dialog); }));
