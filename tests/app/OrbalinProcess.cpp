@@ -2,6 +2,8 @@
 
 #include "MessagePump.h"
 
+#include <cstdio>
+
 namespace {
 
 std::wstring EnvironmentWithPath(const std::wstring& first)
@@ -35,9 +37,17 @@ bool OrbalinProcess::Start(const std::wstring& notesDir, const std::wstring& wor
     std::wstring env = EnvironmentWithPath(notesDir);
     STARTUPINFOW si{};
     si.cb = sizeof(si);
-    return ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                            env.data(), workDir.empty() ? nullptr : workDir.c_str(), &si, &m_pi)
-           != FALSE;
+    // A machine busy with parallel test runs can refuse a new process now and
+    // then (seen once on CI): try again before calling it a failure, and say why.
+    for (int attempt = 1;; ++attempt) {
+        if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                             env.data(), workDir.empty() ? nullptr : workDir.c_str(), &si, &m_pi))
+            return true;
+        std::fprintf(stderr, "Orbalin.exe did not start (attempt %d, error %lu)\n", attempt, ::GetLastError());
+        if (attempt == 3)
+            return false;
+        ::Sleep(1000);
+    }
 }
 
 OrbalinProcess::~OrbalinProcess()
