@@ -39,6 +39,10 @@ int C1PavoWelcomeView::OnCreate(LPCREATESTRUCT lpcs)
     if (CPavoCommonBaseView::OnCreate(lpcs) == -1)
         return -1;
     const CRect none(0, 0, 0, 0);
+    m_iconSingle.Create(L"", WS_CHILD | WS_VISIBLE | SS_ICON, none, this);
+    m_iconSingle.SetIcon(AfxGetApp()->LoadIcon(180));
+    m_iconMultiple.Create(L"", WS_CHILD | WS_VISIBLE | SS_ICON, none, this);
+    m_iconMultiple.SetIcon(AfxGetApp()->LoadIcon(182));
     m_singleFile.CreateEx(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, none, this, 1);
     m_singleFile.SetFilter(kNsfFilter);
     m_singleFile.PrepareBrowseEdit(this, CXTBrowseEdit::BrowseFile);
@@ -82,7 +86,7 @@ LRESULT C1PavoWelcomeView::OnStepActivated()
     m_nLayoutMode = 1;
     m_singleFile.SetWindowText(L"");
     for (CWnd* pWnd : std::initializer_list<CWnd*>{&m_list, &m_btnAddFile, &m_btnAddDomino, &m_btnAddFiles, &m_btnRemove,
-                                                   &m_btnRemoveAll, &m_optSingle, &m_optMultiple})
+                                                   &m_btnRemoveAll, &m_optSingle, &m_optMultiple, &m_iconSingle, &m_iconMultiple})
         pWnd->ShowWindow(SW_SHOW);
     ShowStop(FALSE);
     ShowBack(FALSE);
@@ -132,7 +136,8 @@ void C1PavoWelcomeView::Layout(int cx, int cy)
     m_btnAddFiles.MoveWindow(cx - 360, 20, 100, 26);
     m_btnAddDomino.MoveWindow(cx - 520, 20, 140, 26);
     // Only the list and its four buttons are shown.
-    for (CWnd* pWnd : std::initializer_list<CWnd*>{&m_singleFile, &m_btnAddFile, &m_optSingle, &m_optMultiple})
+    for (CWnd* pWnd : std::initializer_list<CWnd*>{&m_singleFile, &m_btnAddFile, &m_optSingle, &m_optMultiple,
+                                                   &m_iconSingle, &m_iconMultiple})
         pWnd->MoveWindow(0, 0, 0, 0);
 }
 

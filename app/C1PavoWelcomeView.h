@@ -46,6 +46,8 @@ private:
     void ShowRows();
     void Layout(int cx, int cy);
 
+    CStatic m_iconSingle;
+    CStatic m_iconMultiple;
     CXTBrowseEdit m_singleFile;
     CListCtrl m_list;
     CXTButton m_btnAddFile;

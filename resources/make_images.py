@@ -69,6 +69,25 @@ def arrow(colour, left=False):
     return p
 
 
+def page(offset):
+    """A 32 x 32 sheet with a folded corner and text lines, moved by offset."""
+    def p(x, y):
+        x, y = x - offset[0], y - offset[1]
+        if not (6 <= x <= 21 and 3 <= y <= 26) or x - y > 15:
+            return (0, 0, 0, 0)
+        if x in (6, 21) or y in (3, 26) or x - y == 15:
+            return (60, 60, 90, 255)
+        if y % 4 == 2 and 9 <= x <= 18 and y > 7:
+            return (90, 120, 200, 255)
+        return (255, 255, 255, 255)
+    return p
+
+
+def pages():
+    back, front = page((4, 2)), page((0, 0))
+    return lambda x, y: front(x, y) if front(x, y)[3] else back(x, y)
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     navy, sky, gold = (20, 50, 120), (120, 180, 240), (251, 211, 10)
@@ -111,6 +130,14 @@ def main():
     ico("exit.ico", disc((200, 30, 30)))
     ico("stop.ico", lambda x, y: ((200, 0, 0, 255) if 2 <= x <= 13 and 2 <= y <= 13 else (0, 0, 0, 0)))
     ico("preview.ico", disc((0, 150, 200)))
+    # Step 1: the list buttons (add, remove, remove all) and the two option pictures.
+    ico("list-add.ico", lambda x, y: ((0, 150, 0, 255) if (6 <= x <= 9 and 2 <= y <= 13) or (2 <= x <= 13 and 6 <= y <= 9)
+                                      else (0, 0, 0, 0)))
+    ico("list-remove.ico", lambda x, y: (200, 30, 30, 255) if 2 <= x <= 13 and 6 <= y <= 9 else (0, 0, 0, 0))
+    ico("list-remove-all.ico", lambda x, y: (200, 30, 30, 255) if 2 <= x <= 13 and (abs(x - y) <= 1 or abs(x + y - 15) <= 1)
+        else (0, 0, 0, 0))
+    ico("single-file.ico", page((0, 0)), 32)
+    ico("multiple-files.ico", pages(), 32)
     for number, colour in zip((216, 217, 218, 219, 220), ((40, 40, 40), (0, 120, 215), (200, 120, 0), (120, 0, 160), (0, 150, 80))):
         ico(f"command-{number}.ico", disc(colour))
 
