@@ -511,6 +511,7 @@ void CNotesReader::ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadS
     CRdoItems items;
     if (mode == 0) items.AttachDispatch(pstFolder.GetItems());
     const int count = static_cast<int>(m_viewFolder.GetEntryCount());
+    bool documentOpened = false;
     for (int i = 0; i < count && !m_nCancel; ++i) {
         if (m_pFolderProgress && IsUsableWindow(m_pFolderProgress->GetSafeHwnd()))
             SetWindowTextW(m_pFolderProgress->GetSafeHwnd(), L"");
@@ -541,15 +542,18 @@ void CNotesReader::ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadS
         } catch (...) {
         }
         if (mode == 0) pstFolder.Save();
-        DeleteFileW(tempDirectory + L"aasseedd.eml");
+        documentOpened = true;
         SetBarPosition(m_pItemProgress, 100);
     }
+    // Nothing in the program writes this file; removing it once per folder rather than
+    // after every entry keeps the same end state without a lookup per entry.
+    if (documentOpened) DeleteFileW(tempDirectory + L"aasseedd.eml");
     items.ReleaseDispatch();
 }
 
 int CNotesReader::ReadBody(LNDocument document, int& isRtf, CString& rtfText, CString& plainText) {
     const CString rtfPath = TemporaryDirectory() + L"ch111.rtf";
-    DeleteFileW(rtfPath);
+    DeleteRtfFile(rtfPath);
     isRtf = 0;
     try {
         if (document.RefreshObjectFromNoteHandle() != LNNOERROR) return 0;
@@ -577,7 +581,7 @@ int CNotesReader::ReadBody(LNDocument document, int& isRtf, CString& rtfText, CS
     } catch (...) {
         haveRichText = false;
     }
-    DeleteFileW(rtfPath);
+    DeleteRtfFile(rtfPath);
     if (!haveRichText) return 1;
     try {
         LNString first;
@@ -602,6 +606,7 @@ int CNotesReader::ReadBody(LNDocument document, int& isRtf, CString& rtfText, CS
     if (m_nBodyTextType != 2) return 1;
     try {
         LNRTCursor start, end;
+        m_bRtfFileMayExist = true;
         if (richText.GetCursor(&start) == LNNOERROR && richText.GetEndCursor(&end) == LNNOERROR &&
             richText.Export(CStringToLnString(rtfPath), start, end, "RTF") == LNNOERROR) {
             const CString text = ReadTextFile(rtfPath);
@@ -613,6 +618,12 @@ int CNotesReader::ReadBody(LNDocument document, int& isRtf, CString& rtfText, CS
     } catch (...) {
     }
     return 1;
+}
+
+void CNotesReader::DeleteRtfFile(const CString& path) {
+    if (!m_bRtfFileMayExist) return;
+    // A file that could not be deleted (in use) is tried again before the next body.
+    m_bRtfFileMayExist = !DeleteFileW(path) && ::GetLastError() != ERROR_FILE_NOT_FOUND;
 }
 
 CString CNotesReader::ReadTextFile(const CString& path) {

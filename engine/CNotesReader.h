@@ -67,6 +67,7 @@ protected:
     bool WaitDialogUsable() const;
     void ShowWaitProgress(int percent);
     static void SetBarPosition(CProgressCtrl* bar, int percent);
+    void DeleteRtfFile(const CString& path);
 
     CString m_strLastError;
     int m_bSessionStarted;
@@ -76,6 +77,10 @@ protected:
     LNViewFolder m_viewFolder;
     LNViewFolderArray m_viewFolders;
     LNSTATUS m_lastStatus;
+    // Whether "ch111.rtf" may lie in the temporary directory (left by an earlier run or
+    // by the last body's export). Deleting a file that is not there is not free (a
+    // directory scan under Wine), and the entry loop would do it twice for every body.
+    bool m_bRtfFileMayExist = true;
 
 public:
     // Written by the wizard before a run; the windows are borrowed.

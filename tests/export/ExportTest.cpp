@@ -402,6 +402,24 @@ TEST_F(ExportTest, StopAtAChosenEntryKeepsExactlyTheEntriesSavedBefore) {
     }
 }
 
+// The fixed-name files of an export are removed even when an earlier run left them
+// behind.
+TEST_F(ExportTest, TemporaryFilesOfAnEarlierRunAreRemoved) {
+    const fs::path temp = fs::path(CNotesReader::TemporaryDirectory().GetString());
+    std::ofstream(temp / "ch111.rtf") << "{\\rtf1\\ansi stale body}";
+    std::ofstream(temp / "aasseedd.eml") << "stale";
+    Open(WriteDatabase(L"fixture-temp.nsf", kExportFixture));
+    const fs::path csv = FreshFile(L"fixture-temp.csv");
+    {
+        CSpreadSheet sheet(csv.wstring().c_str(), L",");
+        EXPECT_EQ(facade.ExportOneFolder(L"($Calendar)\\", 1, &sheet), 1);
+        ASSERT_TRUE(sheet.Commit());
+    }
+    EXPECT_FALSE(fs::exists(temp / "ch111.rtf"));
+    EXPECT_FALSE(fs::exists(temp / "aasseedd.eml"));
+    EXPECT_NE(ReadAll(csv).find("Agenda: budget"), std::string::npos);
+}
+
 TEST_F(ExportTest, PstModeWithoutAWriterExportsNothing) {
     Open(WriteDatabase(L"fixture-nowriter.nsf", kExportFixture));
     EXPECT_EQ(facade.ExportOneFolder(L"($Calendar)\\", 0, nullptr), 0);
