@@ -3,21 +3,21 @@
 CString CRdoFolder::GetName()
 {
     CString result;
-    InvokeHelper(0x0, DISPATCH_PROPERTYGET, VT_BSTR, &result, nullptr);
+    GetProperty(0x0, VT_BSTR, &result);
     return result;
 }
 
 LPDISPATCH CRdoFolder::GetItems()
 {
     LPDISPATCH result = nullptr;
-    InvokeHelper(0x11, DISPATCH_PROPERTYGET, VT_DISPATCH, &result, nullptr);
+    GetProperty(0x11, VT_DISPATCH, &result);
     return result;
 }
 
 LPDISPATCH CRdoFolder::GetFolders()
 {
     LPDISPATCH result = nullptr;
-    InvokeHelper(0x12, DISPATCH_PROPERTYGET, VT_DISPATCH, &result, nullptr);
+    GetProperty(0x12, VT_DISPATCH, &result);
     return result;
 }
 

@@ -3,7 +3,7 @@
 BOOL CRdoSession::GetLoggedOn()
 {
     BOOL result = FALSE;
-    InvokeHelper(0x2, DISPATCH_PROPERTYGET, VT_BOOL, &result, nullptr);
+    GetProperty(0x2, VT_BOOL, &result);
     return result;
 }
 
@@ -17,7 +17,7 @@ void CRdoSession::Logon(const VARIANT& profileName, const VARIANT& showDialog, c
 LPDISPATCH CRdoSession::GetStores()
 {
     LPDISPATCH result = nullptr;
-    InvokeHelper(0x6, DISPATCH_PROPERTYGET, VT_DISPATCH, &result, nullptr);
+    GetProperty(0x6, VT_DISPATCH, &result);
     return result;
 }
 
@@ -29,6 +29,6 @@ void CRdoSession::Logoff()
 CString CRdoSession::GetVersion()
 {
     CString result;
-    InvokeHelper(0x6002001D, DISPATCH_PROPERTYGET, VT_BSTR, &result, nullptr);
+    GetProperty(0x6002001D, VT_BSTR, &result);
     return result;
 }

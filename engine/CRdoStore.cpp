@@ -3,12 +3,8 @@
 LPDISPATCH CRdoStore::GetRootFolder()
 {
     LPDISPATCH result = nullptr;
-    InvokeHelper(0x68, DISPATCH_PROPERTYGET, VT_DISPATCH, &result, nullptr);
+    GetProperty(0x68, VT_DISPATCH, &result);
     return result;
 }
 
-void CRdoStore::SetName(LPCTSTR name)
-{
-    static const BYTE params[] = VTS_BSTR;
-    InvokeHelper(0xA, DISPATCH_PROPERTYPUT, VT_EMPTY, nullptr, params, name);
-}
+void CRdoStore::SetName(LPCTSTR name) { SetProperty(0xA, VT_BSTR, name); }
