@@ -1,9 +1,9 @@
 #pragma once
 // Combo boxes ("COMBOBOX").
 
-#include "CWnd.h"
+#include "COwnerDrawnItemsCtrl.h"
 
-class CComboBox : public CWnd
+class CComboBox : public COwnerDrawnItemsCtrl
 {
     DECLARE_DYNAMIC(CComboBox)
 public:
@@ -57,19 +57,4 @@ public:
     BOOL SetEditSel(int nStartChar, int nEndChar) { return Send(CB_SETEDITSEL, 0, MAKELONG(nStartChar, nEndChar)); }
     int GetItemHeight(int nIndex) const { return Send(CB_GETITEMHEIGHT, static_cast<WPARAM>(nIndex)); }
     int SetItemHeight(int nIndex, UINT cyItemHeight) { return Send(CB_SETITEMHEIGHT, static_cast<WPARAM>(nIndex), cyItemHeight); }
-
-    // Owner-drawn combo boxes.
-    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
-    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
-    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
-    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
-
-protected:
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-
-private:
-    int Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    {
-        return static_cast<int>(SendMessage(message, wParam, lParam));
-    }
 };

@@ -1,9 +1,9 @@
 #pragma once
 // List boxes ("LISTBOX").
 
-#include "CWnd.h"
+#include "COwnerDrawnItemsCtrl.h"
 
-class CListBox : public CWnd
+class CListBox : public COwnerDrawnItemsCtrl
 {
     DECLARE_DYNAMIC(CListBox)
 public:
@@ -64,20 +64,5 @@ public:
     int GetItemRect(int nIndex, LPRECT lpRect) const
     {
         return Send(LB_GETITEMRECT, static_cast<WPARAM>(nIndex), reinterpret_cast<LPARAM>(lpRect));
-    }
-
-    // Owner-drawn list boxes.
-    virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
-    virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct);
-    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct);
-    virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct);
-
-protected:
-    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-
-private:
-    int Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    {
-        return static_cast<int>(SendMessage(message, wParam, lParam));
     }
 };

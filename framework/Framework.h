@@ -47,6 +47,7 @@
 #include "CButton.h"
 #include "CStatic.h"
 #include "CEdit.h"
+#include "COwnerDrawnItemsCtrl.h"
 #include "CListBox.h"
 #include "CComboBox.h"
 #include "CHeaderCtrl.h"

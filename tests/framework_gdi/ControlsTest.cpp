@@ -375,6 +375,53 @@ TEST_F(Controls, ButtonEditAndLists)
     EXPECT_EQ(combo.GetCount(), 0);
 }
 
+// Owner-drawn list boxes and combo boxes get their parent's draw, measure, compare
+// and delete messages back as calls of their own.
+template <class TBase>
+class CountingItems : public TBase {
+public:
+    void DrawItem(LPDRAWITEMSTRUCT) override { ++drawn; }
+    void MeasureItem(LPMEASUREITEMSTRUCT item) override
+    {
+        item->itemHeight = 18;
+        ++measured;
+    }
+    int CompareItem(LPCOMPAREITEMSTRUCT item) override
+    {
+        ++compared;
+        return item->itemData1 < item->itemData2 ? -1 : item->itemData1 > item->itemData2 ? 1 : 0;
+    }
+    void DeleteItem(LPDELETEITEMSTRUCT) override { ++deleted; }
+    int drawn = 0, measured = 0, compared = 0, deleted = 0;
+};
+
+TEST_F(Controls, OwnerDrawnListsAnswerTheirParentsItemMessages)
+{
+    CountingItems<CListBox> list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_SORT, m_area, &m_parent, 1));
+    CountingItems<CComboBox> combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE | CBS_SORT,
+                             CRect(310, 10, 480, 200), &m_parent, 2));
+    for (auto data : {LPARAM{30}, LPARAM{10}, LPARAM{20}}) {
+        list.SendMessage(LB_ADDSTRING, 0, data);
+        combo.SendMessage(CB_ADDSTRING, 0, data);
+    }
+    // Sorted by the control's own comparison.
+    EXPECT_EQ(list.GetItemData(0), 10u);
+    EXPECT_EQ(list.GetItemData(2), 30u);
+    EXPECT_EQ(combo.GetItemData(0), 10u);
+    EXPECT_GT(list.compared, 0);
+    EXPECT_GT(combo.compared, 0);
+    EXPECT_GE(list.measured, 3);
+    EXPECT_GE(combo.measured, 3);
+    list.RedrawWindow();
+    EXPECT_GE(list.drawn, 3);
+    list.ResetContent();
+    combo.ResetContent();
+    EXPECT_EQ(list.deleted, 3);
+    EXPECT_EQ(combo.deleted, 3);
+}
+
 TEST_F(Controls, SpinToolTipAndAnimation)
 {
     CSpinButtonCtrl spin;
