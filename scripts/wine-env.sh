@@ -18,6 +18,9 @@ wine_prefix_ensure() {
     if [[ ! -f $WINEPREFIX/.orbalin-ready ]]; then
       rm -rf "$WINEPREFIX"
       "$wine_loader" wineboot -i >/dev/null 2>&1
+      # Windows are sized by Wine itself, not left to a window manager: there is
+      # none on the test display, and a maximised window would keep its old size.
+      "$wine_loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
       odbc_standin_register
       "$wine_server" -w
       touch "$WINEPREFIX/.orbalin-ready"
