@@ -32,9 +32,10 @@ redemption_dll=$(find "$build/standins" -name Redemption.dll -print -quit 2>/dev
 program_win="Z:${app_dir//\//\\}\\Orbalin.exe"
 program_pids() { pgrep -f -x "${program_win//\\/\\\\}.*" || true; }
 
-# The launcher starts Orbalin.exe from its current directory. Without a window
-# manager Wine leaves a maximised window's X window at its first size, so the
-# programs run in a Wine desktop of the screen's size, which manages them.
+# The launcher starts Orbalin.exe from its current directory. The programs run
+# in a Wine desktop of the screen's size: one window on the display, inside which
+# Wine places and sizes their windows itself (the prefix does not hand them to a
+# window manager), so the maximised frame fills it as on Windows.
 cd "$app_dir"
 screen=$(xdpyinfo 2>/dev/null | awk '/dimensions:/ {d = $2} END {print d}')
 "$root/scripts/wine-run" explorer "/desktop=Orbalin,${screen:-1280x1024}" "$launcher" &
