@@ -304,12 +304,8 @@ void C2PavoFolderTreeView::OnNext()
     if (m_pFrame == nullptr)
         return;
     SettingsRecord& settings = m_pFrame->GetSettings();
-    SaveOptionsDialog dialog(this);
-    dialog.SetSource(settings.m_strDatabasePath, settings.m_strServer);
-    if (dialog.DoModal() != IDOK)
+    if (!SaveOptionsDialog::AskInto(settings, this))
         return;
-    settings.m_target = dialog.m_target;
-    settings.m_bSingleFile = dialog.m_bSingleFile;
     settings.m_folders.RemoveAll();
     settings.m_folders.Append(paths);
     m_pFrame->GoToStep(1);

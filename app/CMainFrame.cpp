@@ -336,17 +336,8 @@ public:
     bool AskSaveOptions() override
     {
         // The dialog runs on the user-interface thread while the save thread waits.
-        SettingsRecord& settings = m_frame.GetSettings();
         bool bOk = false;
-        RunOnUiThread([&] {
-            SaveOptionsDialog dialog(nullptr);
-            dialog.SetSource(settings.m_strDatabasePath, settings.m_strServer);
-            if (dialog.DoModal() != IDOK)
-                return;
-            settings.m_target = dialog.m_target;
-            settings.m_bSingleFile = dialog.m_bSingleFile;
-            bOk = true;
-        });
+        RunOnUiThread([&] { bOk = SaveOptionsDialog::AskInto(m_frame.GetSettings(), nullptr); });
         return bOk;
     }
     bool SaveByTarget(bool bOpenNewTarget, CString& outPath) override

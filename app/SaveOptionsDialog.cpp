@@ -42,6 +42,17 @@ void SaveOptionsDialog::SetSource(const CString& databasePath, const CString& se
     m_strServer = server;
 }
 
+bool SaveOptionsDialog::AskInto(SettingsRecord& settings, CWnd* pParent)
+{
+    SaveOptionsDialog dialog(pParent);
+    dialog.SetSource(settings.m_strDatabasePath, settings.m_strServer);
+    if (dialog.DoModal() != IDOK)
+        return false;
+    settings.m_target = dialog.m_target;
+    settings.m_bSingleFile = dialog.m_bSingleFile;
+    return true;
+}
+
 bool SaveOptionsDialog::IsValidFileName(const CString& name)
 {
     return name.FindOneOf(L"\\/:*?\"<>|") < 0;

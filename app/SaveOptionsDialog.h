@@ -25,6 +25,10 @@ public:
     // Names the database for the information text.
     void SetSource(const CString& databasePath, const CString& server);
 
+    // Runs the dialog for the settings' database; on OK the chosen target and
+    // single-file choice go into the settings. False when the user cancelled.
+    static bool AskInto(SettingsRecord& settings, CWnd* pParent);
+
     // Checks the input; on success fills target and single-file flag and answers an
     // empty text, otherwise the message for the user (nothing is filled).
     static CString ValidateSaveOptions(const SaveOptionsInput& input, SaveTarget& target, BYTE& singleFile);

@@ -1,4 +1,5 @@
 #include "InProcessWizard.h"
+#include "TreeItemSearch.h"
 
 #include "CTesselEmlConverterGuiDoc.h"
 #include "CTesselEmlConverterGuiView.h"
@@ -97,16 +98,7 @@ void InProcessWizard::ClickTreeLabel(HTREEITEM item)
 HTREEITEM InProcessWizard::FindFolder(const std::vector<CString>& levels)
 {
     FolderTreeCtrl& tree = Step().GetFolderTree();
-    HTREEITEM at = tree.GetRootItem();
-    for (const CString& text : levels) {
-        HTREEITEM child = tree.GetChildItem(at);
-        while (child != nullptr && tree.GetItemText(child) != text)
-            child = tree.GetNextSiblingItem(child);
-        if (child == nullptr)
-            return nullptr;
-        at = child;
-    }
-    return at;
+    return FindTreeItem(tree, tree.GetRootItem(), levels);
 }
 
 std::wstring InProcessWizard::OutputFolder()

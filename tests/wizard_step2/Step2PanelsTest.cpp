@@ -13,6 +13,7 @@
 #include "MessagePump.h"
 #include "PreviewPanel.h"
 #include "SplitterWnd.h"
+#include "TreeItemSearch.h"
 #include "WizardMessages.h"
 
 namespace {
@@ -86,19 +87,7 @@ protected:
     }
 
     // The item reached from the root through the texts, one level each.
-    HTREEITEM Find(const std::vector<CString>& texts)
-    {
-        HTREEITEM at = nullptr;
-        for (const CString& text : texts) {
-            HTREEITEM child = at == nullptr ? tree.GetRootItem() : tree.GetChildItem(at);
-            while (child != nullptr && tree.GetItemText(child) != text)
-                child = tree.GetNextSiblingItem(child);
-            if (child == nullptr)
-                return nullptr;
-            at = child;
-        }
-        return at;
-    }
+    HTREEITEM Find(const std::vector<CString>& texts) { return FindTreeItem(tree, nullptr, texts); }
 
     // A point on the item's check box, found by hit-testing along its row.
     CPoint CheckBoxPoint(HTREEITEM item)
