@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build clang libclang-rt-14-dev googletest
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine64 xvfb x11-apps x11-utils imagemagick xdotool
+  wine64 xvfb x11-apps x11-utils imagemagick
+  fonts-wine fonts-ipafont-gothic
   pff-tools pst-utils python3 python3-xlrd
 )
 missing=()

@@ -9,23 +9,47 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 wine_loader=/usr/lib/wine/wine64
 wine_server=/usr/lib/wine/wineserver
 
+# What the prefix is made with; a prefix made by an older form of these scripts
+# is made again, so that every machine runs the tests in the same prefix.
+wine_prefix_version=2
+
+wine_prefix_current() {
+  [[ $(cat "$WINEPREFIX/.orbalin-ready" 2>/dev/null) == "$wine_prefix_version" ]]
+}
+
 # Creates the prefix once (guarded against parallel callers) and installs the
 # project's stand-ins into it when their installer exists.
 wine_prefix_ensure() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
-    if [[ ! -f $WINEPREFIX/.orbalin-ready ]]; then
+    if ! wine_prefix_current; then
       rm -rf "$WINEPREFIX"
       "$wine_loader" wineboot -i >/dev/null 2>&1
       # Windows are sized by Wine itself, not left to a window manager: there is
       # none on the test display, and a maximised window would keep its old size.
       "$wine_loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+      wine_fonts_install
       odbc_standin_register
       "$wine_server" -w
-      touch "$WINEPREFIX/.orbalin-ready"
+      echo "$wine_prefix_version" >"$WINEPREFIX/.orbalin-ready"
     fi
   ) 9>"$WINEPREFIX.lock"
+}
+
+# Wine's own fonts (Tahoma, Marlett for the caption buttons, ...) are not loaded
+# from Debian's fonts-wine folder by this Wine, so they go into the prefix's
+# Fonts folder. Tahoma, the programs' font, borrows the glyphs it lacks (Japanese
+# text in the sample data) from IPAGothic, ahead of Wine's default links.
+wine_fonts_install() {
+  local fonts=$WINEPREFIX/drive_c/windows/Fonts f
+  mkdir -p "$fonts"
+  for f in /usr/share/wine/fonts/*.ttf; do ln -sf "$f" "$fonts/"; done
+  local link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+  local defaults
+  defaults=$("$wine_loader" reg query "$link" /v Tahoma 2>/dev/null |
+             sed -n 's/.*REG_MULTI_SZ[[:space:]]*//p' | tr -d '\r')
+  "$wine_loader" reg add "$link" /v Tahoma /t REG_MULTI_SZ /d "ipag.ttf,IPAGothic${defaults:+\\0$defaults}" /f >/dev/null 2>&1
 }
 
 # The ODBC stand-in's Excel driver in the prefix's ODBC installer keys
@@ -72,7 +96,7 @@ wine_session_stop() {
 redemption_standin_register() {
   local dll=$1 clsid='{5E3B8A31-6C0D-4F7A-9B2E-0A1C4D7E9F21}'
   [[ -f $dll ]] || { echo "redemption_standin_register: no file $dll" >&2; return 1; }
-  [[ -f $WINEPREFIX/.orbalin-ready ]] || wine_prefix_ensure
+  wine_prefix_current || wine_prefix_ensure
   local windll="Z:${dll//\//\\}"
   "$wine_loader" reg add 'HKCR\Redemption.RDOSession\CLSID' /ve /d "$clsid" /f >/dev/null &&
     "$wine_loader" reg add "HKCR\\CLSID\\$clsid" /ve /d 'Redemption.RDOSession' /f >/dev/null &&

@@ -194,7 +194,7 @@ TEST(GridTitleTip, PaintsTheWholeTextOverTheCell)
     testsupport::PumpMessages(100);
     CRect area;
     g.grid.GetWindowRect(&area);
-    const testsupport::WindowCapture shot = testsupport::WindowCapture::FromScreen(area);
+    const testsupport::WindowCapture shot = testsupport::WindowCapture::FromScreen(area, g.tip().GetSafeHwnd());
     ASSERT_FALSE(shot.IsEmpty());
     EXPECT_TRUE(shot.SavePng(GridOutputPath(L"grid_title_tip.png")));
     // The tip carries on past the cell's right edge with the text the cell cuts off.

@@ -1,4 +1,6 @@
 #include "WindowCapture.h"
+#include "CaptureKeeper.h"
+#include "MessagePump.h"
 #include "PngWriter.h"
 
 #include <cstdlib>
@@ -6,6 +8,13 @@
 namespace testsupport {
 
 WindowCapture WindowCapture::FromDC(HDC source, const RECT& area, DWORD rop)
+{
+    WindowCapture capture = Grab(source, area, rop);
+    CaptureKeeper::Instance().Remember(capture);
+    return capture;
+}
+
+WindowCapture WindowCapture::Grab(HDC source, const RECT& area, DWORD rop)
 {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
@@ -51,8 +60,10 @@ WindowCapture WindowCapture::FromDC(HDC source, const RECT& area, DWORD rop)
     return WindowCapture(width, height, std::move(rgb));
 }
 
-WindowCapture WindowCapture::FromScreen(const RECT& area)
+WindowCapture WindowCapture::FromScreen(const RECT& area, HWND shown)
 {
+    if (shown)
+        WaitUntilShown(shown);
     HDC screen = ::GetDC(nullptr);
     WindowCapture capture = FromDC(screen, area, SRCCOPY | CAPTUREBLT);
     ::ReleaseDC(nullptr, screen);
@@ -78,7 +89,7 @@ WindowCapture WindowCapture::FromWindow(HWND window, bool clientOnly)
     const bool onScreen = ::IsWindowVisible(window) && ::IntersectRect(&visible, &area, &screen)
                           && ::EqualRect(&visible, &area);
     if (onScreen)
-        return FromScreen(area);
+        return FromScreen(area, window);
 
     // Off the screen or hidden: let the window paint itself into a bitmap.
     RECT whole{};
@@ -101,6 +112,28 @@ WindowCapture WindowCapture::FromWindow(HWND window, bool clientOnly)
     ::DeleteDC(memory);
     ::ReleaseDC(nullptr, screenDC);
     return capture;
+}
+
+bool WindowCapture::WaitUntilShown(HWND window, unsigned boundMs)
+{
+    const ULONGLONG end = ::GetTickCount64() + boundMs;
+    WindowCapture previous;
+    for (;;) {
+        PumpMessages(20);
+        RECT area{};
+        if (::IsWindowVisible(window) && ::GetWindowRect(window, &area)) {
+            ::UpdateWindow(window);
+            ::GdiFlush();
+            HDC screen = ::GetDC(nullptr);
+            WindowCapture now = Grab(screen, area, SRCCOPY | CAPTUREBLT);
+            ::ReleaseDC(nullptr, screen);
+            if (!now.IsEmpty() && now.m_width == previous.m_width && now.m_rgb == previous.m_rgb)
+                return true;
+            previous = std::move(now);
+        }
+        if (::GetTickCount64() >= end)
+            return false;
+    }
 }
 
 COLORREF WindowCapture::At(int x, int y) const

@@ -14,11 +14,19 @@ class WindowCapture {
 public:
     WindowCapture() = default;
 
-    // The window as it shows on the screen (whole window, or its client area).
-    // A window that is hidden or not fully on the screen is asked to print itself instead.
+    // The window as it shows on the screen (whole window, or its client area), once
+    // it shows there (see WaitUntilShown). A window that is hidden or not fully on
+    // the screen is asked to print itself instead.
     static WindowCapture FromWindow(HWND window, bool clientOnly = false);
-    // A rectangle of the screen, in screen coordinates (layered windows included).
-    static WindowCapture FromScreen(const RECT& area);
+    // A rectangle of the screen, in screen coordinates (layered windows included);
+    // when a window is given, taken once that window shows on the screen.
+    static WindowCapture FromScreen(const RECT& area, HWND shown = nullptr);
+
+    // Pumps this thread's messages until the window is visible, painted and the
+    // screen shows it steadily (two captures of its rectangle alike), for at most
+    // boundMs. Wine hands a window's pixels to the X server after painting, so a
+    // fixed wait may capture what was there before. False when the bound passed.
+    static bool WaitUntilShown(HWND window, unsigned boundMs = 5000);
     // A rectangle of a device context, in its logical coordinates (memory DCs too).
     static WindowCapture FromDC(HDC source, const RECT& area, DWORD rop = SRCCOPY);
 
@@ -45,6 +53,8 @@ public:
     static bool ColorsClose(COLORREF a, COLORREF b, int tolerance);
 
 private:
+    static WindowCapture Grab(HDC source, const RECT& area, DWORD rop);
+
     WindowCapture(int width, int height, std::vector<std::uint8_t> rgb)
         : m_width(width), m_height(height), m_rgb(std::move(rgb)) {}
 

@@ -3,6 +3,8 @@
 // the user's clicks would send them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <set>
 #include <string>
@@ -208,6 +210,111 @@ TEST_F(Step2WizardTest, AClickedFolderFillsTheGridAndAClickedEntryShowsItsText)
     const auto capture = Shot(L"step2-entry-preview.png");
     RECT previewArea = InStep(preview);
     EXPECT_TRUE(capture.HasTextLikePixels(previewArea, 100));
+}
+
+int Lightness(COLORREF c)
+{
+    return (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3;
+}
+
+// The pixels of one glyph that stand out from the background, cut to their
+// bounding box, as text rows of '#' and '.': equal strings are equal glyphs,
+// wherever and in whatever colours they were drawn.
+std::string GlyphInk(const testsupport::WindowCapture& shot, const RECT& area, COLORREF background)
+{
+    const auto ink = [&](int x, int y) {
+        const COLORREF c = shot.At(x, y);
+        return c != CLR_INVALID && std::abs(Lightness(c) - Lightness(background)) > 0x80;
+    };
+    RECT box{area.right, area.bottom, area.left, area.top};
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (ink(x, y))
+                box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
+                           std::max<LONG>(box.bottom, y + 1)};
+    std::string drawn;
+    for (int y = box.top; y < box.bottom; ++y, drawn += '\n')
+        for (int x = box.left; x < box.right; ++x)
+            drawn += ink(x, y) ? '#' : '.';
+    return drawn;
+}
+
+// The glyph that a font draws for a code point no font has (the box that a
+// missing glyph leaves).
+std::string MissingGlyphInk(HFONT font)
+{
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 64, 64);
+    HGDIOBJ oldBitmap = ::SelectObject(memory, bitmap);
+    HGDIOBJ oldFont = ::SelectObject(memory, font);
+    RECT all{0, 0, 64, 64};
+    ::FillRect(memory, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::SetTextColor(memory, RGB(0, 0, 0));
+    ::SetBkMode(memory, TRANSPARENT);
+    ::TextOutW(memory, 8, 8, L"\u0378", 1);
+    const auto shot = testsupport::WindowCapture::FromDC(memory, all);
+    ::SelectObject(memory, oldFont);
+    ::SelectObject(memory, oldBitmap);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return GlyphInk(shot, all, RGB(255, 255, 255));
+}
+
+TEST_F(Step2WizardTest, JapaneseSubjectsDrawTheirGlyphsNotMissingGlyphBoxes)
+{
+    ClickTreeLabel(FindFolder({L"Reisen", L"Z\u00FCrich"}));
+    ASSERT_TRUE(WaitForReading());
+    CGridCtrl& grid = Step().GetGridPanel().GetGrid();
+    const CString subject = L"\u4F1A\u8B70: \u4E88\u7B97\u306E\u78BA\u8A8D";
+    int row = -1, col = -1;
+    for (int r = 0; r < grid.RowCount() && row < 0; r += 2)
+        for (int c = 0; c < grid.ColumnCount(); ++c)
+            if (grid.CellTextAt(r, c) == subject) {
+                row = r;
+                col = c;
+                break;
+            }
+    ASSERT_GE(row, 0) << "no title cell shows the subject";
+    CRect cell;
+    ASSERT_TRUE(grid.CellBounds(row, col, &cell));
+    Shot(L"step2-japanese-subjects.png");
+    const auto shot = testsupport::WindowCapture::FromWindow(grid.GetSafeHwnd(), true);
+    ASSERT_FALSE(shot.IsEmpty());
+
+    // The title is drawn whole after the folder icon; its characters are placed
+    // back from the right end of the text by their widths in the grid's font.
+    const HFONT font = reinterpret_cast<HFONT>(grid.SendMessage(WM_GETFONT));
+    ASSERT_NE(nullptr, font);
+    HDC dc = ::GetDC(grid.GetSafeHwnd());
+    HGDIOBJ old = ::SelectObject(dc, font);
+    std::vector<int> ends(static_cast<size_t>(subject.GetLength()));
+    SIZE size{};
+    ::GetTextExtentExPointW(dc, subject, subject.GetLength(), 0, nullptr, ends.data(), &size);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(grid.GetSafeHwnd(), dc);
+    const COLORREF background = shot.At(cell.right - 2, cell.top + 1);
+    int last = cell.left;
+    for (int x = cell.right - 2; x > cell.left && last == cell.left; --x)
+        for (int y = cell.top + 1; y < cell.bottom - 1; ++y)
+            if (std::abs(Lightness(shot.At(x, y)) - Lightness(background)) > 0x80) {
+                last = x + 1;
+                break;
+            }
+    ASSERT_GT(last, cell.left + size.cx) << "the title cell shows no text";
+
+    const std::string missing = MissingGlyphInk(font);
+    std::set<std::string> glyphs;
+    for (int i : {0, 1, 4, 5, 6, 7}) {   // the Japanese characters
+        const int start = last - size.cx + (i ? ends[i - 1] : 0);
+        const RECT area{start, cell.top + 1, last - size.cx + ends[i], cell.bottom - 1};
+        const std::string ink = GlyphInk(shot, area, background);
+        EXPECT_FALSE(ink.empty()) << "character " << i << " left no ink";
+        EXPECT_NE(missing, ink) << "character " << i << " is drawn as the missing-glyph box:\n" << ink;
+        glyphs.insert(ink);
+    }
+    EXPECT_EQ(6u, glyphs.size()) << "distinct characters share one drawing";
 }
 
 TEST_F(Step2WizardTest, AFolderWithoutCalendarEntriesSaysSoInsteadOfAnEmptyRow)
