@@ -89,7 +89,9 @@ PstReaderCheck::ReadPst PstReaderCheck::readpst(const std::string& pst, const st
     const fs::path dir = workDir + "/readpst";
     fs::remove_all(dir);
     fs::create_directories(dir);
-    r.log = run("readpst -D -t eajc -o '" + dir.string() + "' '" + pst + "'", r.status);
+    // -j 0: one process. readpst otherwise forks a process per folder, and each one's
+    // reopening of the file moves the file position its parent is reading at.
+    r.log = run("readpst -j 0 -D -t eajc -o '" + dir.string() + "' '" + pst + "'", r.status);
     for (const auto& entry : fs::recursive_directory_iterator(dir)) {
         if (entry.is_regular_file()) {
             const std::vector<uint8_t> data = readFile(entry.path().string());
