@@ -26,6 +26,8 @@ MONTHS = "Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec".split()
 # the lines of its subfolders. It counts the subfolders among the items and names the
 # folder only, not its path.
 READPST_DONE = re.compile(r'^[ \t]*"(.*)" - ([0-9]+) items done, ([0-9]+) items skipped\.$', re.M)
+# pffexport's folder for each item, named after the item's kind.
+PFFEXPORT_ITEM = re.compile(r"(Activity|Appointment|Contact|DistributionList|Document|Meeting|Message|Note|RSSFeed|Task)[0-9]{5}")
 
 failures = []
 
@@ -37,6 +39,26 @@ def fail(pst, text):
 def run(args):
     p = subprocess.run(args, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
     return p.returncode, p.stdout.decode("utf-8", "replace")
+
+
+def pffexport_path(top, folder):
+    """Where pffexport writes a folder: it writes these characters of folder names as "_"."""
+    return os.path.join(top, *(re.sub(r'[\x00-\x1f!$%&*+/:;<>?@\\|~\x7f]', "_", level) for level in folder.split("/")))
+
+
+def ical_text(text):
+    """Text as readpst writes it in a calendar line."""
+    return text.replace("\\", "\\\\").replace(";", "\\;").replace(",", "\\,").replace("\r\n", "\n").replace("\n", "\\n")
+
+
+def readpst_events(readpst_dir):
+    """The lines of each event in the files readpst wrote."""
+    events = []
+    for root, _, files in os.walk(readpst_dir):
+        for f in files:
+            text = open(os.path.join(root, f), encoding="utf-8", errors="replace").read()
+            events += [e.splitlines() for e in re.findall(r"^BEGIN:VEVENT$(.*?)^END:VEVENT$", text, re.M | re.S)]
+    return events
 
 
 def pff_time(text):
@@ -68,22 +90,21 @@ def check(pst, expect_path, work):
     for m in READPST_DONE.finditer(log):
         done[m.group(1)].append((int(m.group(2)), int(m.group(3))))
 
+    events = readpst_events(readpst_dir)
     items = {}  # (folder, subject) -> Appointment.txt text
     for kind, folder, *rest in lines:
-        # pffexport writes "$" in folder names as "_".
-        path = os.path.join(top, *folder.replace("$", "_").split("/"))
+        path = pffexport_path(top, folder)
         if kind == "folder":
             cls, count = rest[0], int(rest[1])
             if not os.path.isdir(path):
                 fail(pst, f"pffexport lists no folder {folder}")
                 continue
-            entries = sorted(e for e in os.listdir(path) if re.fullmatch(r"(Appointment|Message)[0-9]{5}", e))
+            entries = sorted(e for e in os.listdir(path) if PFFEXPORT_ITEM.fullmatch(e))
             if len(entries) != count:
                 fail(pst, f"pffexport lists {len(entries)} items in {folder}, not {count}")
             name = folder.split("/")[-1]
             # readpst counts a folder's subfolders among its items.
-            subfolders = [e for e in os.listdir(path)
-                          if os.path.isdir(os.path.join(path, e)) and not re.fullmatch(r"[A-Za-z]+[0-9]{5}", e)]
+            subfolders = [e for e in os.listdir(path) if os.path.isdir(os.path.join(path, e)) and e not in entries]
             # A folder with neither items nor subfolders gets no line; folders of one name
             # take the lines of that name in any order.
             lines_of_name = done[name]
@@ -110,19 +131,27 @@ def check(pst, expect_path, work):
                 fail(pst, f"pffexport lists no item {subject!r} in {folder}")
                 continue
             text = found[0]
-            for label, value in (("Location", location), ("Start time", pff_time(start)), ("End time", pff_time(end))):
-                if not re.search(rf"^{label}:\t+{re.escape(value)}", text, re.M):
+            # pffexport follows a time's seconds with their fraction.
+            for label, value, pattern in (("Location", location, re.escape(location) + "$"),
+                                          ("Start time", pff_time(start), re.escape(pff_time(start)) + r"\b"),
+                                          ("End time", pff_time(end), re.escape(pff_time(end)) + r"\b")):
+                if not re.search(rf"^{label}:\t+{pattern}", text, re.M):
                     fail(pst, f"pffexport shows no {label} {value!r} for {subject!r}:\n{text}")
-            calendar = ""
-            for root, _, files in os.walk(readpst_dir):
-                for f in files:
-                    calendar += open(os.path.join(root, f), encoding="utf-8", errors="replace").read()
-            block = calendar[calendar.find("SUMMARY:" + subject):][:2000]
+            event = next((e for e in events if "SUMMARY:" + ical_text(subject) in e), None)
+            if not event:
+                fail(pst, f"readpst shows no event {subject!r}")
+                continue
             stamp = lambda s: datetime.strptime(s, "%Y-%m-%d %H:%M:%S").strftime("%Y%m%dT%H%M%SZ")
-            for want in ("SUMMARY:" + subject, "DESCRIPTION:" + body, "LOCATION:" + location,
-                         "DTSTART;VALUE=DATE-TIME:" + stamp(start), "DTEND;VALUE=DATE-TIME:" + stamp(end)):
-                if want not in block:
+            for want in ("DTSTART;VALUE=DATE-TIME:" + stamp(start), "DTEND;VALUE=DATE-TIME:" + stamp(end)):
+                if want not in event:
                     fail(pst, f"readpst does not show {want!r} for {subject!r}")
+            # readpst leaves out the line of a location it has none of.
+            shown = next((l[len("LOCATION:"):] for l in event if l.startswith("LOCATION:")), "")
+            if shown != ical_text(location):
+                fail(pst, f"readpst shows the location {shown!r}, not {location!r}, for {subject!r}")
+            # The expectation holds the body's first line.
+            if body and not any(l.startswith("DESCRIPTION:" + ical_text(body)) for l in event):
+                fail(pst, f"readpst does not show the body {body!r} for {subject!r}")
         elif kind == "recipient":
             subject, address = rest
             found = items.get((folder, subject))

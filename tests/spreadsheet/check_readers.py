@@ -27,7 +27,7 @@ def check_csv(path, expected):
 
 def main():
     folder, xlrd_check = sys.argv[1], sys.argv[2]
-    expectations = sorted(glob.glob(os.path.join(folder, '*.expect.json')))
+    expectations = sorted(glob.glob(os.path.join(glob.escape(folder), '*.expect.json')))
     if not expectations:
         print('no files to check in %s' % folder)
         return 1

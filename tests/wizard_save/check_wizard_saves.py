@@ -120,7 +120,7 @@ def check_rows(path, rows, names):
 
 def main():
     out = sys.argv[1]
-    manifests = sorted(glob.glob(os.path.join(out, "*.manifest")))
+    manifests = sorted(glob.glob(os.path.join(glob.escape(out), "*.manifest")))
     if not manifests:
         print(f"no manifests in {out}")
         return 1

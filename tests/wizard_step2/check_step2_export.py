@@ -23,7 +23,7 @@ import check_written_psts as pst_readers  # noqa: E402
 
 CSV_TICKED = ["($Calendar)", "($ToDo)", "($Journal)", "Reisen\\Zürich"]
 PST_TICKED = ["($Meetings)", "Projects\\2026"]
-# Unticked folders as the PST would name them ("$" is "_" in pffexport's output).
+# Unticked folders as the PST would name them.
 PST_UNTICKED = ["($Calendar)", "To Do", "Journals", "All", "Reisen", "Projects/2026/Orbalin"]
 
 
@@ -58,7 +58,7 @@ def check_pst(folders, notes, out):
         pst_readers.check(pst, expect, work)
         top = os.path.join(work, "export.export", "Top of Personal Folders")
         for folder in PST_UNTICKED:
-            if os.path.exists(os.path.join(top, *folder.replace("$", "_").split("/"))):
+            if os.path.exists(pst_readers.pffexport_path(top, folder)):
                 pst_readers.fail(pst, f"pffexport lists the unticked folder {folder}")
     finally:
         shutil.rmtree(work, ignore_errors=True)
