@@ -19,6 +19,19 @@ function(orbalin_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter -Wno-missing-field-initializers)
 endfunction()
 
+# Windows targets parse the platform headers once per target instead of once per
+# source file: they are most of what every source file of theirs compiles. The
+# switches that shape those headers are set for the whole target, since a source
+# file can no longer set them before its first include.
+function(orbalin_windows_headers target)
+  if(WIN32)
+    target_compile_definitions(${target} PRIVATE NOMINMAX OEMRESOURCE)
+    target_precompile_headers(${target} PRIVATE
+      <windows.h> <commctrl.h> <ole2.h> <oleauto.h>
+      <algorithm> <functional> <memory> <string> <unordered_map> <vector>)
+  endif()
+endfunction()
+
 # Tests run where they can: natively, or in the x86_64 Windows build through the
 # cross-compiling emulator (wine64). The i686 build only compiles and links them.
 #   orbalin_test(NAME n SOURCES ... [LIBS ...] [LABELS ...] [WINDOWS_GUI])
@@ -26,6 +39,7 @@ function(orbalin_test)
   cmake_parse_arguments(T "WINDOWS_GUI" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   orbalin_warnings(${T_NAME})
+  orbalin_windows_headers(${T_NAME})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} orbalin_gtest_main)
   target_compile_definitions(${T_NAME} PRIVATE
     ORBALIN_TEST_SOURCE_DIR="${ORBALIN_TEST_SOURCE_DIR}"

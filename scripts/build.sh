@@ -2,7 +2,8 @@
 # Configures and builds one or more of the project's builds:
 #   native  portable libraries with clang, sanitizers and fuzz targets
 #   x86_64  the Windows build the tests run under wine64
-#   i686    the delivered 32-bit Windows build (compiled and linked only)
+#   i686    the delivered 32-bit Windows build: the two programs, compiled and
+#           linked only (its tests cannot run here)
 # Usage: scripts/build.sh [native|x86_64|i686]...   (default: all three)
 # ORBALIN_BUILD_ROOT overrides the build folder (default build/), ORBALIN_TARGETS
 # limits the build to the targets named (space separated).
@@ -24,5 +25,7 @@ for b in "${builds[@]}"; do
   # Configure every time: components appear as folders, which only a configure run sees.
   cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${args[@]}" >/dev/null
   echo "== building $b"
-  cmake --build "$dir" -j "$jobs" ${ORBALIN_TARGETS:+--target $ORBALIN_TARGETS}
+  targets=${ORBALIN_TARGETS:-}
+  [[ $b == i686 && -z $targets ]] && targets="Orbalin OrbalinStart"
+  cmake --build "$dir" -j "$jobs" ${targets:+--target $targets}
 done

@@ -1,4 +1,3 @@
-#define OEMRESOURCE // OBM_ bitmap ids
 #include "CAnimateCtrl.h"
 #include "CBitmap.h"
 #include "CButton.h"

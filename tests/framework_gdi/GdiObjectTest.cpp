@@ -1,4 +1,3 @@
-#define OEMRESOURCE // OBM_ bitmap ids
 #include "CDC.h"
 
 #include <gtest/gtest.h>

@@ -60,7 +60,6 @@ TEST(SampleProgramTest, ShowsViewDrawingAndAboutDialog)
 
     HWND hFrame = WaitForProcessWindow(pi.dwProcessId, L"Untitled - Orbalin framework sample");
     ASSERT_NE(nullptr, hFrame) << "the main window did not appear";
-    ::Sleep(500);   // let it paint
     HWND hView = ::GetDlgItem(hFrame, AFX_IDW_PANE_FIRST);
     ASSERT_NE(nullptr, hView);
     EXPECT_NE(nullptr, ::GetMenu(hFrame));
@@ -77,7 +76,6 @@ TEST(SampleProgramTest, ShowsViewDrawingAndAboutDialog)
     };
     testsupport::WindowCapture view;
     for (int attempt = 0; attempt < 10; ++attempt) {
-        ::Sleep(300);
         view = testsupport::WindowCapture::FromWindow(hView, true);
         if (drawingShows(view))
             break;
@@ -96,7 +94,6 @@ TEST(SampleProgramTest, ShowsViewDrawingAndAboutDialog)
     ::GetDlgItemTextW(hAbout, 1001, text, 64);
     EXPECT_STREQ(L"FrameworkSample, version 1.0", text);
     EXPECT_FALSE(::IsWindowEnabled(hFrame));
-    ::Sleep(300);
     testsupport::WindowCapture about = testsupport::WindowCapture::FromWindow(hAbout);
     EXPECT_TRUE(about.SavePng(testsupport::TestOutputPath(L"framework-sample-about.png")));
 
