@@ -455,9 +455,9 @@ CString SafeAttachmentFileName(const CString& name) {
 }
 
 // Where an attachment is detached in the private folder: under its own safe name when
-// that is short, else under a short name that keeps the extension (a name of 256
-// characters or more is no file name at all). The PST entry keeps the attachment's own
-// name either way.
+// that is short, else under a short name that keeps the extension (a file name holds at
+// most 255 characters, on some file systems 255 bytes, and a path MAX_PATH). The PST
+// entry keeps the attachment's own name either way.
 CString TemporaryAttachmentPath(const CString& folder, const CString& name, int index) {
     constexpr int kLongestName = 64;
     const CString file = SafeAttachmentFileName(name);

@@ -387,8 +387,8 @@ TEST_P(PstFormatTest, AttachedItemIsReadAsAMessage)
         EXPECT_FALSE(outer.attachments[1].message);
         EXPECT_EQ(outer.attachments[1].data, std::vector<uint8_t>{'p'});
     }
-    if (!PstReaderCheck::available("pffexport"))
-        GTEST_SKIP() << "pff-tools are not installed";
+    if (!PstReaderCheck::available("pffexport") || !PstReaderCheck::available("readpst"))
+        GTEST_SKIP() << "pff-tools or pst-utils are not installed";
     const PstReaderCheck::Export ex = PstReaderCheck::pffexport(file, dir);
     ASSERT_EQ(ex.status, 0) << ex.log;
     std::string files;
@@ -400,6 +400,13 @@ TEST_P(PstFormatTest, AttachedItemIsReadAsAMessage)
     EXPECT_NE(ex.text(attached + "Message.txt").find("Inner body"), std::string::npos) << files;
     EXPECT_EQ(ex.files.count(attached + "Attachments/1_deep.txt"), 1u) << files;
     EXPECT_EQ(ex.files.count(item + "Attachments/2_plain.txt"), 1u) << files;
+    // readpst writes the attached item as a message/rfc822 part of the outer message.
+    const PstReaderCheck::ReadPst rp = PstReaderCheck::readpst(file, dir);
+    ASSERT_EQ(rp.status, 0) << rp.log;
+    const size_t part = rp.output.find("Content-Type: message/rfc822");
+    ASSERT_NE(part, std::string::npos) << rp.output;
+    for (const char* want : {"Subject: Inner subject", "Inner body", "filename=\"deep.txt\""})
+        EXPECT_NE(rp.output.find(want, part), std::string::npos) << want << "\n" << rp.output;
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, PstFormatTest, ::testing::Values(PstStore::Format::Unicode, PstStore::Format::Ansi),
