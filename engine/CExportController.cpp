@@ -13,11 +13,11 @@ int CExportController::ExportOneFolder(const CString& folderPath, int mode, CSpr
         if (mode == 0) {
             if (!m_pWriter) return 0;
             CRdoFolder folder;
-            if (m_pWriter->GetOrCreateFolder(folderPath, folder) == 1) {
-                m_pReader->ExportFolder(folderPath, folder, 0, nullptr);
-                folder.Save();
-                folder.ReleaseDispatch();
-            }
+            // A folder with no PST folder to go to is not saved: the save must say so.
+            if (m_pWriter->GetOrCreateFolder(folderPath, folder) != 1) return 0;
+            m_pReader->ExportFolder(folderPath, folder, 0, nullptr);
+            folder.Save();
+            folder.ReleaseDispatch();
         } else if (mode == 1) {
             CRdoFolder none;
             m_pReader->ExportFolder(folderPath, none, 1, sheet);

@@ -454,6 +454,21 @@ CString SafeAttachmentFileName(const CString& name) {
     return device ? L"_" + file : file;
 }
 
+// Where an attachment is detached in the private folder: under its own safe name when
+// that is short, else under a short name that keeps the extension (a file name holds at
+// most 255 characters, on some file systems 255 bytes, and a path MAX_PATH). The PST
+// entry keeps the attachment's own name either way.
+CString TemporaryAttachmentPath(const CString& folder, const CString& name, int index) {
+    constexpr int kLongestName = 64;
+    const CString file = SafeAttachmentFileName(name);
+    if (file.GetLength() <= kLongestName && folder.GetLength() + file.GetLength() < MAX_PATH) return folder + file;
+    const int dot = file.ReverseFind(L'.');
+    const CString extension = dot > 0 && file.GetLength() - dot <= 16 ? file.Mid(dot) : CString();
+    CString shortName;
+    shortName.Format(L"attachment%d%s", index + 1, extension.GetString());
+    return folder + shortName;
+}
+
 // A new, empty folder of its own in the temporary directory, so that a detached file
 // never meets a file that was there before; empty when none could be made.
 CString NewPrivateFolder(const CString& tempDirectory) {
@@ -676,7 +691,7 @@ void CNotesReader::CopyAttachments(LNDocument document, CRdoAttachments& attachm
             const CString name = LnStringToCString(array[i].GetAttachmentName());
             if (folder.IsEmpty()) folder = NewPrivateFolder(tempDirectory);
             if (folder.IsEmpty()) break;
-            const CString path = folder + SafeAttachmentFileName(name);
+            const CString path = TemporaryAttachmentPath(folder, name, i);
             if (array[i].Detach(CStringToLnString(path)) == LNNOERROR) {
                 struct Remove {
                     const CString& file;

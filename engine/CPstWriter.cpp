@@ -5,6 +5,8 @@
 #include "COleVariant.h"
 #include "PstTemplateResource.h"
 
+#include <string>
+
 namespace {
 
 // Runs one automation step; any failure it raises is swallowed and reported as false.
@@ -24,6 +26,63 @@ bool Guarded(Step&& step)
 bool FileExists(const CString& path)
 {
     return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+// An ANSI PST (header version below 23) stores text in the ANSI code page.
+bool IsAnsiPstFile(const CString& path)
+{
+    const HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                    nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    unsigned char header[12] = {};
+    DWORD read = 0;
+    const bool ok = ReadFile(file, header, sizeof header, &read, nullptr) && read == sizeof header;
+    CloseHandle(file);
+    return ok && (header[10] | header[11] << 8) < 23;
+}
+
+// Whether the ANSI code page holds the text unchanged.
+bool AnsiKeeps(const CString& text)
+{
+    if (text.IsEmpty())
+        return true;
+    // UTF-8 as the ANSI code page takes no best-fit flag (and needs none).
+    const DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const int n = WideCharToMultiByte(CP_ACP, flags, text, text.GetLength(), nullptr, 0, nullptr, nullptr);
+    if (n <= 0)
+        return false;
+    std::string bytes(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, flags, text, text.GetLength(), bytes.data(), n, nullptr, nullptr);
+    CString back;
+    const int m = MultiByteToWideChar(CP_ACP, 0, bytes.data(), n, back.GetBuffer(n), n);
+    back.ReleaseBuffer(m > 0 ? m : 0);
+    return back == text;
+}
+
+// A folder name an ANSI store keeps as it is: every character the code page lacks is
+// written as its code point ("{U+4F1A}"), so that names which would all become "??"
+// stay apart and the same Notes folder finds its PST folder again.
+CString AnsiFolderName(const CString& name)
+{
+    if (AnsiKeeps(name))
+        return name;
+    CString out;
+    for (int i = 0; i < name.GetLength(); ++i) {
+        const int units = IS_HIGH_SURROGATE(name[i]) && i + 1 < name.GetLength() && IS_LOW_SURROGATE(name[i + 1]) ? 2 : 1;
+        const CString character = name.Mid(i, units);
+        if (AnsiKeeps(character)) {
+            out += character;
+        } else {
+            const unsigned codePoint = units == 2 ? 0x10000u + ((name[i] - 0xD800u) << 10) + (name[i + 1] - 0xDC00u)
+                                                  : static_cast<unsigned>(name[i]);
+            CString escaped;
+            escaped.Format(L"{U+%04X}", codePoint);
+            out += escaped;
+        }
+        i += units - 1;
+    }
+    return out;
 }
 
 }
@@ -105,6 +164,7 @@ bool CPstWriter::AddStore(const CString& pstPath, bool keepExisting)
         if (!keepExisting)
             m_store.SetName(CString(L"Quillmark ") + pstPath);
         ok = m_store.m_lpDispatch != nullptr;
+        m_ansiStore = ok && IsAnsiPstFile(pstPath);
     });
     return ok;
 }
@@ -130,6 +190,7 @@ void CPstWriter::Close()
 
 int CPstWriter::GetOrCreateFolder(const CString& folderPath, CRdoFolder& folder)
 {
+    m_currentFolder.ReleaseDispatch();
     if (CountSeparators(folderPath) == 0)
         return 0;
     bool found = false;
@@ -152,8 +213,14 @@ CRdoFolders CPstWriter::WalkFolderPath(const CString& folderPath, const CRdoFold
 {
     const int n = CountSeparators(folderPath);
     CRdoFolders cur = start;
+    bool walked = false;
     for (int i = 0; i < n; ++i) {
         const CString component = SplitFolderPath(folderPath, i);
+        // "\Leading", "Trailing\" and "Empty\\level" name folders too: an empty level is
+        // no folder of its own.
+        if (component.IsEmpty())
+            continue;
+        walked = true;
         if (FindChildFolder(component, cur))
             cur = OpenChildFolder(component, cur);
         else
@@ -161,13 +228,13 @@ CRdoFolders CPstWriter::WalkFolderPath(const CString& folderPath, const CRdoFold
         if (!cur.m_lpDispatch)
             return CRdoFolders();
     }
-    return cur;
+    return walked ? cur : CRdoFolders();
 }
 
 int CPstWriter::CountSeparators(const CString& path)
 {
     int count = 0;
-    for (int position = path.Find(L'\\'); position > 0; position = path.Find(L'\\', position + 1))
+    for (int position = path.Find(L'\\'); position >= 0; position = path.Find(L'\\', position + 1))
         ++count;
     return count;
 }
@@ -189,7 +256,7 @@ CString CPstWriter::SplitFolderPath(const CString& path, int index)
 
 bool CPstWriter::FindChildFolder(const CString& component, CRdoFolders& folders)
 {
-    const CString name = PstFolderDisplayName(component);
+    const CString name = StoredFolderName(component);
     bool found = false;
     Guarded([&] {
         for (CRdoFolder child(folders.GetFirst()); child.m_lpDispatch; child.AttachDispatch(folders.GetNext()))
@@ -203,7 +270,7 @@ bool CPstWriter::FindChildFolder(const CString& component, CRdoFolders& folders)
 
 CRdoFolders CPstWriter::OpenChildFolder(const CString& component, CRdoFolders& folders)
 {
-    const CString name = PstFolderDisplayName(component);
+    const CString name = StoredFolderName(component);
     CRdoFolders result;
     const bool ok = Guarded([&] {
         for (CRdoFolder child(folders.GetFirst()); child.m_lpDispatch; child.AttachDispatch(folders.GetNext()))
@@ -222,7 +289,7 @@ CRdoFolders CPstWriter::OpenChildFolder(const CString& component, CRdoFolders& f
 
 CRdoFolders CPstWriter::CreateFolder(const CString& component, CRdoFolders& folders, const CString& containerClass)
 {
-    const CString name = PstFolderDisplayName(component);
+    const CString name = StoredFolderName(component);
     CRdoFolders result;
     Guarded([&] {
         CRdoFolder folder(folders.Add(name, COleVariant(containerClass)));
@@ -232,6 +299,12 @@ CRdoFolders CPstWriter::CreateFolder(const CString& component, CRdoFolders& fold
         result.AttachDispatch(folder.GetFolders());
     });
     return result;
+}
+
+CString CPstWriter::StoredFolderName(const CString& component) const
+{
+    const CString name = PstFolderDisplayName(component);
+    return m_ansiStore ? AnsiFolderName(name) : name;
 }
 
 CString CPstWriter::PstFolderDisplayName(const CString& name)

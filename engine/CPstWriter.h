@@ -25,7 +25,8 @@ public:
     bool AddStore(const CString& pstPath, bool keepExisting);
 
     // The PST folder that mirrors a Notes folder path ("A\B\"), created level by level
-    // where missing. 1 with the folder set, 0 when it could not be found or created.
+    // where missing; empty levels are skipped. 1 with the folder set, 0 when it could not
+    // be found or created or the path names no folder.
     int GetOrCreateFolder(const CString& folderPath, CRdoFolder& folder);
     CRdoFolders WalkFolderPath(const CString& folderPath, const CRdoFolders& start);
     static CString SplitFolderPath(const CString& path, int index);
@@ -33,6 +34,8 @@ public:
     bool FindChildFolder(const CString& component, CRdoFolders& folders);
     CRdoFolders OpenChildFolder(const CString& component, CRdoFolders& folders);
     CRdoFolders CreateFolder(const CString& component, CRdoFolders& folders, const CString& containerClass);
+    // The name the store is given for a Notes folder path component.
+    CString StoredFolderName(const CString& component) const;
     static CString PstFolderDisplayName(const CString& name);
     static CString PstContainerClass(const CString& name);
 
@@ -44,6 +47,7 @@ public:
     CRdoStores m_stores;
     CRdoStore m_store;
     CRdoFolder m_currentFolder;
+    bool m_ansiStore = false;                    // the store keeps text in the ANSI code page
     int m_stopFlag = 0;                          // 1 asks the writer to stop
     IPstTemplateWriter* m_mainFrame = nullptr;   // borrowed; writes the blank template
 };

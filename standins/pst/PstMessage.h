@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -30,9 +31,12 @@ public:
         std::string addressType = "SMTP";
         int32_t type = 1;   // 1 To, 2 Cc, 3 Bcc
     };
+    // A file attachment holds its bytes; an attached item (an e-mail forwarded as an
+    // attachment) holds the message instead.
     struct Attachment {
         std::string name;
         std::vector<uint8_t> data;
+        std::shared_ptr<PstMessage> message;
     };
     using NamedKey = std::pair<Guid, uint32_t>;
 

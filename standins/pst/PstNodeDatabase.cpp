@@ -28,17 +28,23 @@ const char* const kDamaged = "The PST file is damaged: ";
 
 uint64_t regionStart(uint64_t r) { return kFirstMap + r * kRegionSize; }
 
+std::string utf8(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 }
 
 PstNodeDatabase::~PstNodeDatabase() = default;
 
-std::unique_ptr<PstNodeDatabase> PstNodeDatabase::open(const std::string& path)
+std::unique_ptr<PstNodeDatabase> PstNodeDatabase::open(const std::filesystem::path& path)
 {
     std::unique_ptr<PstNodeDatabase> db(new PstNodeDatabase());
     db->path_ = path;
     db->file_.open(path, std::ios::in | std::ios::binary);
     if (!db->file_)
-        throw PstError("The PST file \"" + path + "\" cannot be opened.");
+        throw PstError("The PST file \"" + utf8(path) + "\" cannot be opened.");
     db->file_.seekg(0, std::ios::end);
     db->fileSize_ = static_cast<uint64_t>(db->file_.tellg());
     db->loadHeader();
@@ -46,7 +52,7 @@ std::unique_ptr<PstNodeDatabase> PstNodeDatabase::open(const std::string& path)
     return db;
 }
 
-std::unique_ptr<PstNodeDatabase> PstNodeDatabase::create(const std::string& path, bool unicode, uint32_t seed)
+std::unique_ptr<PstNodeDatabase> PstNodeDatabase::create(const std::filesystem::path& path, bool unicode, uint32_t seed)
 {
     std::unique_ptr<PstNodeDatabase> db(new PstNodeDatabase());
     db->path_ = path;
@@ -54,7 +60,7 @@ std::unique_ptr<PstNodeDatabase> PstNodeDatabase::create(const std::string& path
     db->seed_ = seed;
     db->file_.open(path, std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
     if (!db->file_)
-        throw PstError("The PST file \"" + path + "\" cannot be created.");
+        throw PstError("The PST file \"" + utf8(path) + "\" cannot be created.");
     db->writable_ = true;
     db->header_.assign(unicode ? 564 : 512, 0);
     for (uint32_t& mark : db->nidMarks_)
@@ -288,7 +294,7 @@ std::vector<uint8_t> PstNodeDatabase::readRaw(uint64_t offset, size_t size) cons
     file_.seekg(static_cast<std::streamoff>(offset));
     file_.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(size));
     if (!file_)
-        throw PstError("The PST file \"" + path_ + "\" cannot be read.");
+        throw PstError("The PST file \"" + utf8(path_) + "\" cannot be read.");
     return data;
 }
 
@@ -299,7 +305,7 @@ void PstNodeDatabase::ensureWritable()
     file_.close();
     file_.open(path_, std::ios::in | std::ios::out | std::ios::binary);
     if (!file_)
-        throw PstError("The PST file \"" + path_ + "\" cannot be opened for writing.");
+        throw PstError("The PST file \"" + utf8(path_) + "\" cannot be opened for writing.");
     writable_ = true;
 }
 
@@ -310,7 +316,7 @@ void PstNodeDatabase::writeRaw(uint64_t offset, const std::vector<uint8_t>& data
     file_.seekp(static_cast<std::streamoff>(offset));
     file_.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
     if (!file_)
-        throw PstError("The PST file \"" + path_ + "\" cannot be written (disk full?).");
+        throw PstError("The PST file \"" + utf8(path_) + "\" cannot be written (disk full?).");
 }
 
 const NodeEntry* PstNodeDatabase::node(uint32_t nid) const

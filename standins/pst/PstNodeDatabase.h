@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -33,8 +34,9 @@ using SubnodeMap = std::map<uint32_t, SubnodeEntry>;
 // blocks at free places and commit() writes the trees, the maps and the header.
 class PstNodeDatabase {
 public:
-    static std::unique_ptr<PstNodeDatabase> open(const std::string& path);
-    static std::unique_ptr<PstNodeDatabase> create(const std::string& path, bool unicode, uint32_t seed);
+    // Paths are std::filesystem paths so that a Windows path keeps every character.
+    static std::unique_ptr<PstNodeDatabase> open(const std::filesystem::path& path);
+    static std::unique_ptr<PstNodeDatabase> create(const std::filesystem::path& path, bool unicode, uint32_t seed);
     ~PstNodeDatabase();
 
     bool unicode() const { return unicode_; }
@@ -87,7 +89,7 @@ private:
     void writeHeader();
     std::vector<uint8_t> pageTrailer(std::vector<uint8_t> page, uint8_t type, uint64_t offset, uint64_t bid, bool signed_) const;
 
-    std::string path_;
+    std::filesystem::path path_;
     mutable std::fstream file_;
     bool writable_ = false;
     bool unicode_ = true;

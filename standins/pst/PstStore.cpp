@@ -44,7 +44,7 @@ std::vector<uint32_t> PstStore::columns(std::initializer_list<uint32_t> tags) co
     return out;
 }
 
-std::unique_ptr<PstStore> PstStore::create(const std::string& path, Format format, uint32_t seed)
+std::unique_ptr<PstStore> PstStore::create(const std::filesystem::path& path, Format format, uint32_t seed)
 {
     std::unique_ptr<PstStore> store(new PstStore());
     store->db_ = PstNodeDatabase::create(path, format == Format::Unicode, seed);
@@ -62,7 +62,7 @@ std::unique_ptr<PstStore> PstStore::create(const std::string& path, Format forma
     return store;
 }
 
-std::unique_ptr<PstStore> PstStore::open(const std::string& path)
+std::unique_ptr<PstStore> PstStore::open(const std::filesystem::path& path)
 {
     std::unique_ptr<PstStore> store(new PstStore());
     store->db_ = PstNodeDatabase::open(path);
@@ -235,7 +235,8 @@ std::vector<uint32_t> PstStore::subfolders(uint32_t folder) const
 {
     std::vector<uint32_t> out;
     for (const auto& [nid, node] : db_->nodes())
-        if ((nid & 0x1F) == kNidNormalFolder && node.parent == folder && nid != folder)
+        if (((nid & 0x1F) == kNidNormalFolder || (nid & 0x1F) == kNidSearchFolder) && node.parent == folder &&
+            nid != folder)
             out.push_back(nid);
     return out;
 }
@@ -247,6 +248,7 @@ PstFolderInfo PstStore::folder(uint32_t nid) const
     PstFolderInfo info;
     info.nid = nid;
     info.parent = db_->node(nid)->parent;
+    info.search = (nid & 0x1F) == kNidSearchFolder;
     const auto textOf = [&](uint16_t id) {
         const auto p = props.find(id);
         return p == props.end() ? std::string() : PstText::decode(p->second.data, p->second.type == kPtUnicode);
@@ -299,11 +301,33 @@ uint32_t PstStore::saveMessage(uint32_t folderNid, const PstMessage& message)
     Folder& folder = loadFolder(folderNid);
     folder.dirty = true;
     const uint32_t nid = db_->allocateNid(kNidNormalMessage);
-    PropertyMap props = message.properties();
+    PropertyMap props;
+    SubnodeMap subnodes;
+    buildMessage(message, props, subnodes);
+    writeProperties(nid, folderNid, props, std::move(subnodes));
+
+    TableRow row{nid, {}};
+    for (uint32_t tag : folder.contents.columns) {
+        const auto it = props.find(static_cast<uint16_t>(tag >> 16));
+        if (it != props.end() && it->second.type == (tag & 0xFFFF))
+            row.values.insert(*it);
+    }
+    folder.contents.rows.push_back(std::move(row));
+    const uint32_t count = static_cast<uint32_t>(folder.properties[kContentCount].asInteger()) + 1;
+    folder.properties[kContentCount] = PropertyValue::integer(kPtLong, count, 4);
+    if (!folder.properties.count(kContentUnread))
+        folder.properties[kContentUnread] = PropertyValue::integer(kPtLong, 0, 4);
+    return nid;
+}
+
+void PstStore::buildMessage(const PstMessage& message, PropertyMap& props, SubnodeMap& subnodes)
+{
+    if (message.unicode() != unicode())
+        throw PstError("The message was made for a PST file of the other format.");
+    props = message.properties();
     for (const auto& [key, value] : message.named())
         props[names_.idFor(key.first, key.second)] = value;
 
-    SubnodeMap subnodes;
     PstTableContext::Table recipients;
     recipients.columns = columns({0x0C150003, 0x0E0F000B, 0x0FFE0003, 0x3001FFFF, 0x3002FFFF, 0x3003FFFF,
                                   0x39000003, 0x39FEFFFF, 0x3A40000B, 0x5FF6FFFF});
@@ -339,14 +363,32 @@ uint32_t PstStore::saveMessage(uint32_t folderNid, const PstMessage& message)
             const PstMessage::Attachment& a = message.attachments[i];
             const uint32_t attachNid = static_cast<uint32_t>(((0x400 + i) << 5) | kNidAttachment);
             PropertyMap ap;
-            ap[kAttachSize] = PropertyValue::integer(kPtLong, a.data.size(), 4);
+            SubnodeMap inner;
             ap[kAttachFilename] = text(a.name);
             ap[kAttachLongFilename] = text(a.name);
             ap[kDisplayName] = text(a.name);
-            ap[kAttachMethod] = PropertyValue::integer(kPtLong, 1, 4);
             ap[kRenderingPosition] = PropertyValue::integer(kPtLong, 0xFFFFFFFFu, 4);
-            ap[kAttachData] = PropertyValue::binary(a.data);
-            SubnodeMap inner;
+            if (a.message) {
+                // An attached item is a message of its own in a subnode of the attachment;
+                // the data object names that subnode and the message's size.
+                PropertyMap itemProps;
+                SubnodeMap itemSubnodes;
+                buildMessage(*a.message, itemProps, itemSubnodes);
+                const auto itemBlocks = PstPropertyContext::build(*db_, itemProps, itemSubnodes);
+                constexpr uint32_t kItemNid = (1u << 5) | kNidNormalMessage;
+                inner[kItemNid] = SubnodeEntry{db_->writeTree(itemBlocks), db_->writeSubnodes(itemSubnodes)};
+                const uint64_t itemSize = itemProps.count(kMessageSize) ? itemProps[kMessageSize].asInteger() : 0;
+                std::vector<uint8_t> object;
+                PstBytes::append(object, kItemNid, 4);
+                PstBytes::append(object, itemSize, 4);
+                ap[kAttachSize] = PropertyValue::integer(kPtLong, itemSize, 4);
+                ap[kAttachMethod] = PropertyValue::integer(kPtLong, 5, 4);
+                ap[kAttachData] = PropertyValue{kPtObject, object};
+            } else {
+                ap[kAttachSize] = PropertyValue::integer(kPtLong, a.data.size(), 4);
+                ap[kAttachMethod] = PropertyValue::integer(kPtLong, 1, 4);
+                ap[kAttachData] = PropertyValue::binary(a.data);
+            }
             const auto blocks = PstPropertyContext::build(*db_, ap, inner);
             subnodes[attachNid] = SubnodeEntry{db_->writeTree(blocks), db_->writeSubnodes(inner)};
             ap.erase(kAttachData);
@@ -375,21 +417,6 @@ uint32_t PstStore::saveMessage(uint32_t folderNid, const PstMessage& message)
     for (const auto& a : message.attachments)
         size += a.data.size();
     props[kMessageSize] = PropertyValue::integer(kPtLong, size, 4);
-
-    writeProperties(nid, folderNid, props, std::move(subnodes));
-
-    TableRow row{nid, {}};
-    for (uint32_t tag : folder.contents.columns) {
-        const auto it = props.find(static_cast<uint16_t>(tag >> 16));
-        if (it != props.end() && it->second.type == (tag & 0xFFFF))
-            row.values.insert(*it);
-    }
-    folder.contents.rows.push_back(std::move(row));
-    const uint32_t count = static_cast<uint32_t>(folder.properties[kContentCount].asInteger()) + 1;
-    folder.properties[kContentCount] = PropertyValue::integer(kPtLong, count, 4);
-    if (!folder.properties.count(kContentUnread))
-        folder.properties[kContentUnread] = PropertyValue::integer(kPtLong, 0, 4);
-    return nid;
 }
 
 PstMessage PstStore::readMessage(uint32_t nid) const
@@ -397,9 +424,17 @@ PstMessage PstStore::readMessage(uint32_t nid) const
     const NodeEntry* node = db_->node(nid);
     if (!node)
         throw PstError("The PST file has no item " + std::to_string(nid) + ".");
-    const SubnodeMap subnodes = db_->readSubnodes(node->bidSub);
+    return readMessageAt(node->bidData, db_->readSubnodes(node->bidSub), 0);
+}
+
+PstMessage PstStore::readMessageAt(uint64_t bidData, const SubnodeMap& subnodes, int depth) const
+{
+    // Attached items nest; a damaged file must not nest them without end.
+    constexpr int kDeepestAttachedItem = 16;
+    if (depth > kDeepestAttachedItem)
+        throw PstError("The PST file is damaged: attached items nest too deeply.");
     PstMessage m(unicode());
-    for (auto& [id, value] : PstPropertyContext::read(*db_, node->bidData, subnodes)) {
+    for (auto& [id, value] : PstPropertyContext::read(*db_, bidData, subnodes)) {
         const auto name = id >= 0x8000 ? names_.name(id) : std::nullopt;
         if (name)
             m.named()[*name] = value;
@@ -429,14 +464,29 @@ PstMessage PstStore::readMessage(uint32_t nid) const
         const auto it = subnodes.find(row.id);
         if (it == subnodes.end())
             throw PstError("The PST file is damaged: an attachment is missing.");
-        const PropertyMap ap = PstPropertyContext::read(*db_, it->second.bidData, db_->readSubnodes(it->second.bidSub));
+        const SubnodeMap attachmentSubnodes = db_->readSubnodes(it->second.bidSub);
+        const PropertyMap ap = PstPropertyContext::read(*db_, it->second.bidData, attachmentSubnodes);
         PstMessage::Attachment a;
         a.name = textOf(ap, kAttachLongFilename);
         if (a.name.empty())
             a.name = textOf(ap, kAttachFilename);
         const auto data = ap.find(kAttachData);
-        if (data != ap.end())
+        if (data != ap.end() && data->second.type == kPtObject) {
+            // An object value is a reference: the subnode that holds the object, and its size.
+            if (data->second.data.size() < 4)
+                throw PstError("The PST file is damaged: an attached object is missing.");
+            const auto object = attachmentSubnodes.find(static_cast<uint32_t>(PstBytes::get(data->second.data, 0, 4)));
+            if (object == attachmentSubnodes.end())
+                throw PstError("The PST file is damaged: an attached object is missing.");
+            const auto method = ap.find(kAttachMethod);
+            if (method != ap.end() && method->second.asInteger() == 5)
+                a.message = std::make_shared<PstMessage>(
+                    readMessageAt(object->second.bidData, db_->readSubnodes(object->second.bidSub), depth + 1));
+            else
+                a.data = db_->readTree(object->second.bidData);
+        } else if (data != ap.end()) {
             a.data = data->second.data;
+        }
         m.attachments.push_back(std::move(a));
     }
     return m;

@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@ struct PstFolderInfo {
     std::string name;
     std::string containerClass;
     uint32_t contentCount = 0;
+    bool search = false;
 };
 
 // A PST file as a message store: its folders and the messages in them. Opening reads and
@@ -28,8 +30,8 @@ class PstStore {
 public:
     enum class Format { Unicode, Ansi };
 
-    static std::unique_ptr<PstStore> create(const std::string& path, Format format, uint32_t seed = 0x4F52424Cu);
-    static std::unique_ptr<PstStore> open(const std::string& path);
+    static std::unique_ptr<PstStore> create(const std::filesystem::path& path, Format format, uint32_t seed = 0x4F52424Cu);
+    static std::unique_ptr<PstStore> open(const std::filesystem::path& path);
 
     bool unicode() const { return db_->unicode(); }
     std::string displayName() const;
@@ -37,6 +39,7 @@ public:
 
     uint32_t rootFolder() const { return kRootFolder; }
     uint32_t ipmSubtree() const;
+    // Normal and search folders; only normal folders take folders and messages.
     std::vector<uint32_t> subfolders(uint32_t folder) const;
     PstFolderInfo folder(uint32_t nid) const;
     std::optional<uint32_t> findSubfolder(uint32_t parent, const std::string& name) const;
@@ -67,6 +70,9 @@ private:
     // The node's property context; large values join the subnodes it already has.
     void writeProperties(uint32_t nid, uint32_t parent, const PropertyMap& properties, SubnodeMap subnodes = {});
     void writeTable(uint32_t nid, const PstTableContext::Table& table);
+    // A message's properties and subnodes (recipients, attachments, attached items) as stored.
+    void buildMessage(const PstMessage& message, PropertyMap& props, SubnodeMap& subnodes);
+    PstMessage readMessageAt(uint64_t bidData, const SubnodeMap& subnodes, int depth) const;
     Folder& loadFolder(uint32_t nid);
     void writeFolder(uint32_t nid, const Folder& folder);
     uint32_t addFolder(uint32_t nid, uint32_t parent, const std::string& name, const std::string& containerClass);

@@ -208,14 +208,4 @@ std::wstring fromUtf8(const std::string& text)
     return out;
 }
 
-std::string toAnsiPath(const std::wstring& path)
-{
-    if (path.empty())
-        return {};
-    const int n = WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(path.size()), out.data(), n, nullptr, nullptr);
-    return out;
-}
-
 }

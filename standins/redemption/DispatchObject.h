@@ -73,7 +73,5 @@ private:
 
 std::string toUtf8(const std::wstring& text);
 std::wstring fromUtf8(const std::string& text);
-// A path for the C runtime's narrow file functions.
-std::string toAnsiPath(const std::wstring& path);
 
 }

@@ -103,8 +103,8 @@ void Stores::call(DISPID id, const Arguments& args, VARIANT& result)
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         throw AutomationError("The PST path names a folder: " + toUtf8(path));
     std::unique_ptr<pst::PstStore> store = attributes == INVALID_FILE_ATTRIBUTES
-        ? pst::PstStore::create(toAnsiPath(path), pst::PstStore::Format::Unicode)
-        : pst::PstStore::open(toAnsiPath(path));
+        ? pst::PstStore::create(std::filesystem::path(path), pst::PstStore::Format::Unicode)
+        : pst::PstStore::open(std::filesystem::path(path));
     auto state = std::make_shared<StoreState>(std::move(store), path);
     session_->stores.push_back(state);
     putObject(result, new Store(state));

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "CSpreadSheet.h"
 #include "CWorkerThread.h"
 #include "CalendarConversion.h"
+#include "PstStore.h"
 #include "PstTemplateResource.h"
 
 namespace {
@@ -143,9 +145,11 @@ protected:
         reader.m_nBodyTextType = 2;
     }
     void Open(const CString& path) {
-        CStringArray folders;
-        ASSERT_EQ(facade.ScanCurrentDatabase(path, L"", folders, 1, nullptr), 1) << Narrow(reader.GetLastError().GetString());
+        scanned.RemoveAll();
+        ASSERT_EQ(facade.ScanCurrentDatabase(path, L"", scanned, 1, nullptr), 1) << Narrow(reader.GetLastError().GetString());
     }
+
+    CStringArray scanned;  // the folders the last scan offered
 
     CNotesReader reader;
     TemplateWriter templates;
@@ -248,6 +252,183 @@ TEST_F(ExportTest, FixtureIntoPstMirrorsFoldersAndKeepsAttachmentsInsideTheTempo
            "attachment\t($Calendar)\tReview\tcon.txt\t74776f\n"
            "attachment\t($Calendar)\tReview\t3_same.txt\t6669727374\n"
            "attachment\t($Calendar)\tReview\t4_same.txt\t7365636f6e64\n";
+}
+
+// Notes folder names may start or end with a backslash or hold an empty level; such a
+// folder goes where its named levels lead. A name without any level has no PST folder,
+// and the save says so.
+const std::string kOddPathsFixture = R"(notesdb 1
+folder "\\Leading" calendar
+entries 1
+folder "Trailing\\" calendar
+entries 2
+folder "Empty\\\\level" calendar
+entries 3
+folder "\\" calendar
+entries 4
+
+note 1
+item Subject text "Lead"
+item Location text "L1"
+item STARTDATETIME datetime 2026-06-01T09:00:00
+item EndDateTime datetime 2026-06-01T10:00:00
+note 2
+item Subject text "Trail"
+item Location text "L2"
+item STARTDATETIME datetime 2026-06-02T09:00:00
+item EndDateTime datetime 2026-06-02T10:00:00
+note 3
+item Subject text "Level"
+item Location text "L3"
+item STARTDATETIME datetime 2026-06-03T09:00:00
+item EndDateTime datetime 2026-06-03T10:00:00
+note 4
+item Subject text "Nameless"
+item Location text "L4"
+item STARTDATETIME datetime 2026-06-04T09:00:00
+item EndDateTime datetime 2026-06-04T10:00:00
+)";
+
+TEST_F(ExportTest, FolderPathsWithEmptyLevelsArriveWhereTheirNamedLevelsLead) {
+    Open(WriteDatabase(L"odd-paths.nsf", kOddPathsFixture));
+    ASSERT_EQ(scanned.GetSize(), 4);
+    const fs::path pst = FreshFile(L"odd-paths.pst");
+    std::map<std::wstring, int> results;
+    OnSaveThread([&] {
+        ASSERT_TRUE(facade.OpenPst(pst.wstring().c_str(), false));
+        for (INT_PTR i = 0; i < scanned.GetSize(); ++i)
+            results[scanned[i].GetString()] = facade.ExportOneFolder(scanned[i], 0, nullptr);
+        facade.ClosePst();
+    });
+    const std::map<std::wstring, int> expected = {
+        {L"\\Leading\\", 1}, {L"Trailing\\\\", 1}, {L"Empty\\\\level\\", 1}, {L"\\\\", 0}};
+    EXPECT_EQ(results, expected);
+    std::ofstream(fs::path(pst).replace_extension(".expect"), std::ios::binary)
+        << "folder\tLeading\tIPF.Note\t1\n"
+           "folder\tTrailing\tIPF.Note\t1\n"
+           "folder\tEmpty\tIPF.Note\t0\n"
+           "folder\tEmpty/level\tIPF.Note\t1\n"
+           "item\tLeading\tLead\tL1\t2026-06-01 09:00:00\t2026-06-01 10:00:00\t\n"
+           "item\tTrailing\tTrail\tL2\t2026-06-02 09:00:00\t2026-06-02 10:00:00\t\n"
+           "item\tEmpty/level\tLevel\tL3\t2026-06-03 09:00:00\t2026-06-03 10:00:00\t\n";
+}
+
+// An ANSI PST keeps folder names in the ANSI code page; names it cannot hold must not
+// all become "??" and merge, and a nested folder must find its parent again.
+const std::string kNonLatinFoldersFixture = R"(notesdb 1
+folder "\u4F1A\u8B70" calendar
+entries 1
+folder "\u6771\u4EAC" calendar
+entries 2
+folder "\u4F1A\u8B70\\2026" calendar
+entries 3
+folder "Z\u00FCrich" calendar
+entries 4
+
+note 1
+item Subject text "Meeting"
+item Location text "M"
+item STARTDATETIME datetime 2026-07-01T09:00:00
+item EndDateTime datetime 2026-07-01T10:00:00
+note 2
+item Subject text "Tokyo"
+item Location text "T"
+item STARTDATETIME datetime 2026-07-02T09:00:00
+item EndDateTime datetime 2026-07-02T10:00:00
+note 3
+item Subject text "Minutes"
+item Location text "N"
+item STARTDATETIME datetime 2026-07-03T09:00:00
+item EndDateTime datetime 2026-07-03T10:00:00
+note 4
+item Subject text "Lake"
+item Location text "Z"
+item STARTDATETIME datetime 2026-07-04T09:00:00
+item EndDateTime datetime 2026-07-04T10:00:00
+)";
+
+TEST_F(ExportTest, NonLatinFoldersStayApartInAnAnsiPst) {
+    Open(WriteDatabase(L"non-latin.nsf", kNonLatinFoldersFixture));
+    ASSERT_EQ(scanned.GetSize(), 4);
+    const fs::path pst = FreshFile(L"non-latin-ansi.pst");
+    // The Redemption of Outlook 2000 and older writes ANSI files.
+    ASSERT_TRUE(SetEnvironmentVariableW(L"ORBALIN_REDEMPTION_VERSION", L"10.0.6626"));
+    OnSaveThread([&] {
+        ASSERT_TRUE(facade.OpenPst(pst.wstring().c_str(), false));
+        for (INT_PTR i = 0; i < scanned.GetSize(); ++i) EXPECT_EQ(facade.ExportOneFolder(scanned[i], 0, nullptr), 1);
+        facade.ClosePst();
+    });
+    SetEnvironmentVariableW(L"ORBALIN_REDEMPTION_VERSION", nullptr);
+    const std::string header = ReadAll(pst).substr(10, 2);
+    ASSERT_EQ(header.size(), 2u);
+    EXPECT_LT(static_cast<uint8_t>(header[0]), 23) << "not an ANSI file";
+    std::ofstream(fs::path(pst).replace_extension(".expect"), std::ios::binary)
+        << "folder\t{U+4F1A}{U+8B70}\tIPF.Note\t1\n"
+           "folder\t{U+4F1A}{U+8B70}/2026\tIPF.Note\t1\n"
+           "folder\t{U+6771}{U+4EAC}\tIPF.Note\t1\n"
+           "folder\tZ\xC3\xBCrich\tIPF.Note\t1\n"
+           "item\t{U+4F1A}{U+8B70}\tMeeting\tM\t2026-07-01 09:00:00\t2026-07-01 10:00:00\t\n"
+           "item\t{U+6771}{U+4EAC}\tTokyo\tT\t2026-07-02 09:00:00\t2026-07-02 10:00:00\t\n"
+           "item\t{U+4F1A}{U+8B70}/2026\tMinutes\tN\t2026-07-03 09:00:00\t2026-07-03 10:00:00\t\n"
+           "item\tZ\xC3\xBCrich\tLake\tZ\t2026-07-04 09:00:00\t2026-07-04 10:00:00\t\n";
+}
+
+// Attachment names of 256 characters and more are no file names: the detached file gets
+// a short name of its own, and the attachment keeps its name in the PST.
+TEST_F(ExportTest, AttachmentsWithOverlongNamesKeepTheirNamesInThePst) {
+    const std::string longName = std::string(252, 'a') + ".txt";
+    std::string cjkName;  // 100 characters, 300 bytes in UTF-8
+    for (int i = 0; i < 100; ++i) cjkName += "\xE8\xB3\x87";
+    cjkName += ".pdf";
+    Open(WriteDatabase(L"long-attachment-names.nsf", "notesdb 1\nfolder Files calendar\nentries 1\n\nnote 1\n"
+                                                     "item Subject text \"Files\"\nitem Location text \"F\"\n"
+                                                     "item STARTDATETIME datetime 2026-08-01T09:00:00\n"
+                                                     "item EndDateTime datetime 2026-08-01T10:00:00\n"
+                                                     "attachment \"" + longName + "\" text \"long\"\n"
+                                                     "attachment \"" + cjkName + "\" text \"cjk\"\n"
+                                                     "attachment \"short.txt\" text \"short\"\n"));
+    const fs::path pst = FreshFile(L"long-attachment-names.pst");
+    OnSaveThread([&] {
+        ASSERT_TRUE(facade.OpenPst(pst.wstring().c_str(), false));
+        EXPECT_EQ(facade.ExportOneFolder(L"Files\\", 0, nullptr), 1);
+        facade.ClosePst();
+    });
+    const auto store = pst::PstStore::open(pst);
+    const std::optional<uint32_t> folder = store->findSubfolder(store->ipmSubtree(), "Files");
+    ASSERT_TRUE(folder);
+    const std::vector<uint32_t> messages = store->messages(*folder);
+    ASSERT_EQ(messages.size(), 1u);
+    std::vector<std::pair<std::string, std::string>> attachments;
+    for (const auto& a : store->readMessage(messages[0]).attachments)
+        attachments.emplace_back(a.name, std::string(a.data.begin(), a.data.end()));
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {longName, "long"}, {cjkName, "cjk"}, {"short.txt", "short"}};
+    EXPECT_EQ(attachments, expected);
+    std::ofstream(fs::path(pst).replace_extension(".expect"), std::ios::binary)
+        << "folder\tFiles\tIPF.Note\t1\n"
+           "item\tFiles\tFiles\tF\t2026-08-01 09:00:00\t2026-08-01 10:00:00\t\n"
+           "attachment\tFiles\tFiles\t" << longName << "\t6c6f6e67\n"
+           "attachment\tFiles\tFiles\t" << cjkName << "\t636a6b\n"
+           "attachment\tFiles\tFiles\tshort.txt\t73686f7274\n";
+}
+
+// A PST is saved into a folder whose name the ANSI code page cannot hold.
+TEST_F(ExportTest, PstIsSavedIntoAFolderWithANonAnsiName) {
+    Open(WriteDatabase(L"unicode-folder.nsf", kExportFixture));
+    const fs::path folder = OutputFolder() / L"\u65E5\u03A9\u0436";
+    fs::create_directories(folder);
+    const fs::path pst = folder / L"unicode-folder.pst";
+    std::error_code ignored;
+    fs::remove(pst, ignored);
+    OnSaveThread([&] {
+        ASSERT_TRUE(facade.OpenPst(pst.wstring().c_str(), false));
+        EXPECT_EQ(facade.ExportOneFolder(L"Projects\\2026\\", 0, nullptr), 1);
+        facade.ClosePst();
+    });
+    EXPECT_TRUE(fs::exists(pst));
+    std::ofstream(fs::path(pst).replace_extension(".expect"), std::ios::binary)
+        << "folder\tProjects/2026\tIPF.Note\t1\n"
+           "item\tProjects/2026\tNested\tLab\t2026-04-01 12:00:00\t2026-04-01 13:00:00\t\n";
 }
 
 // The chosen folders of the sample mail database (in the stand-in's data directory);

@@ -346,6 +346,69 @@ TEST_P(PstFormatTest, ManyItemsAndLargeTablesStayReadable)
     EXPECT_EQ(rp.done["Calendar"], kCount) << rp.log;
 }
 
+// An e-mail attached to a message (attachment method 5) is a message of its own, nested
+// in the attachment; it is read back as a message, as pffexport exports it.
+TEST_P(PstFormatTest, AttachedItemIsReadAsAMessage)
+{
+    const std::string dir = outputDir("attached-item-" + name());
+    const std::string file = dir + "/attached.pst";
+    uint32_t folder = 0;
+    {
+        auto store = PstStore::create(file, GetParam());
+        folder = store->createFolder(store->ipmSubtree(), "Forwarded", "IPF.Note");
+        PstMessage inner = store->newMessage("IPM.Note");
+        inner.setString(0x0037, "Inner subject");
+        inner.setString(0x1000, "Inner body");
+        inner.recipients.push_back({"Bob Example", "bob@example.com"});
+        inner.attachments.push_back({"deep.txt", {'d', 'e', 'e', 'p'}, nullptr});
+        PstMessage outer = store->newMessage("IPM.Note");
+        outer.setString(0x0037, "Outer subject");
+        outer.setString(0x1000, "Outer body");
+        outer.attachments.push_back({"Inner subject", {}, std::make_shared<PstMessage>(inner)});
+        outer.attachments.push_back({"plain.txt", {'p'}, nullptr});
+        store->saveMessage(folder, outer);
+        store->commit();
+    }
+    {
+        const auto store = PstStore::open(file);
+        const std::vector<uint32_t> messages = store->messages(folder);
+        ASSERT_EQ(messages.size(), 1u);
+        const PstMessage outer = store->readMessage(messages[0]);
+        ASSERT_EQ(outer.attachments.size(), 2u);
+        const PstMessage::Attachment& attached = outer.attachments[0];
+        ASSERT_TRUE(attached.message) << "read as " << attached.data.size() << " bytes";
+        EXPECT_TRUE(attached.data.empty());
+        EXPECT_EQ(attached.message->getString(0x0037), "Inner subject");
+        EXPECT_EQ(attached.message->getString(0x1000), "Inner body");
+        ASSERT_EQ(attached.message->recipients.size(), 1u);
+        EXPECT_EQ(attached.message->recipients[0].address, "bob@example.com");
+        ASSERT_EQ(attached.message->attachments.size(), 1u);
+        EXPECT_EQ(attached.message->attachments[0].data, (std::vector<uint8_t>{'d', 'e', 'e', 'p'}));
+        EXPECT_FALSE(outer.attachments[1].message);
+        EXPECT_EQ(outer.attachments[1].data, std::vector<uint8_t>{'p'});
+    }
+    if (!PstReaderCheck::available("pffexport") || !PstReaderCheck::available("readpst"))
+        GTEST_SKIP() << "pff-tools or pst-utils are not installed";
+    const PstReaderCheck::Export ex = PstReaderCheck::pffexport(file, dir);
+    ASSERT_EQ(ex.status, 0) << ex.log;
+    std::string files;
+    for (const auto& [path, data] : ex.files)
+        files += path + "\n";
+    const std::string item = "Top of Personal Folders/Forwarded/Message00001/";
+    const std::string attached = item + "Attachments/Attachment00001/Message00001/";
+    EXPECT_NE(ex.text(attached + "OutlookHeaders.txt").find("Subject:\t\t\t\tInner subject\n"), std::string::npos) << files;
+    EXPECT_NE(ex.text(attached + "Message.txt").find("Inner body"), std::string::npos) << files;
+    EXPECT_EQ(ex.files.count(attached + "Attachments/1_deep.txt"), 1u) << files;
+    EXPECT_EQ(ex.files.count(item + "Attachments/2_plain.txt"), 1u) << files;
+    // readpst writes the attached item as a message/rfc822 part of the outer message.
+    const PstReaderCheck::ReadPst rp = PstReaderCheck::readpst(file, dir);
+    ASSERT_EQ(rp.status, 0) << rp.log;
+    const size_t part = rp.output.find("Content-Type: message/rfc822");
+    ASSERT_NE(part, std::string::npos) << rp.output;
+    for (const char* want : {"Subject: Inner subject", "Inner body", "filename=\"deep.txt\""})
+        EXPECT_NE(rp.output.find(want, part), std::string::npos) << want << "\n" << rp.output;
+}
+
 INSTANTIATE_TEST_SUITE_P(Formats, PstFormatTest, ::testing::Values(PstStore::Format::Unicode, PstStore::Format::Ansi),
                          [](const auto& info) { return info.param == PstStore::Format::Unicode ? "Unicode" : "Ansi"; });
 
@@ -384,8 +447,26 @@ TEST_P(PstOutlookFileTest, ListsAndExtendsOutlookFiles)
     }
     if (!PstReaderCheck::available("pffexport") || !PstReaderCheck::available("readpst"))
         GTEST_SKIP() << "pff-tools or pst-utils are not installed";
+    // Every folder below the root, search folders included, by path as pffexport names them.
+    std::set<std::string> everyFolder;
+    int searchFolders = 0;
+    {
+        const auto store = PstStore::open(copy);
+        std::vector<std::pair<uint32_t, std::string>> pending;
+        for (uint32_t f : store->subfolders(store->rootFolder()))
+            pending.push_back({f, store->folder(f).name});
+        for (size_t i = 0; i < pending.size(); ++i) {
+            everyFolder.insert(pending[i].second);
+            searchFolders += store->folder(pending[i].first).search;
+            for (uint32_t f : store->subfolders(pending[i].first))
+                pending.push_back({f, pending[i].second + "/" + store->folder(f).name});
+        }
+    }
     const PstReaderCheck::Export before = PstReaderCheck::pffexport(copy, dir);
     ASSERT_EQ(before.status, 0) << before.log;
+    EXPECT_EQ(everyFolder, before.folders);
+    // Each of these files has Outlook's "SPAM Search Folder 2".
+    EXPECT_GE(searchFolders, 1);
     for (const auto& folder : before.folders)
         if (folder.rfind(ours.begin()->first, 0) == 0)
             EXPECT_TRUE(ours.count(folder)) << "we do not list " << folder;

@@ -218,7 +218,7 @@ TEST_F(PstWriterTest, StopFlagAndClosingTwice)
 TEST_F(PstWriterTest, FolderPathsAreMirrored)
 {
     EXPECT_EQ(CPstWriter::CountSeparators(L"Projects\\2005\\"), 2);
-    EXPECT_EQ(CPstWriter::CountSeparators(L"\\x\\"), 0);
+    EXPECT_EQ(CPstWriter::CountSeparators(L"\\x\\"), 2);
     EXPECT_EQ(CPstWriter::SplitFolderPath(L"Projects\\2005\\", 1), CString(L"2005"));
     EXPECT_EQ(CPstWriter::SplitFolderPath(L"Projects\\2005\\", 2), CString(L""));
     EXPECT_EQ(CPstWriter::SplitFolderPath(L"Projects\\tail", 1), CString(L""));
@@ -236,6 +236,9 @@ TEST_F(PstWriterTest, FolderPathsAreMirrored)
         {L"Projects\\2005\\", 1, L"2005"},  {L"By Diary Date\\", 1, L"By Diary Date"},
         {L"($Calendar)\\", 1, L"($Calendar)"}, {L"($ToDo)\\", 1, L"To Do"},
         {L"no separator", 0, nullptr},
+        // Empty levels are skipped: each of these still names a folder.
+        {L"\\Leading\\", 1, L"Leading"}, {L"Trailing\\\\", 1, L"Trailing"},
+        {L"Projects\\\\2005\\", 1, L"2005"}, {L"\\\\", 0, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(Narrow(c.notesPath));
@@ -265,7 +268,8 @@ TEST_F(PstWriterTest, FolderPathsAreMirrored)
     }
     const std::map<std::string, std::string> wanted = {
         {"Calendar", "IPF.Appointment"}, {"Projects", "IPF.Note"}, {"Projects/2005", "IPF.Note"},
-        {"By Diary Date", "IPF.Jornal"}, {"($Calendar)", "IPF.Appointment"}, {"To Do", "IPF.Task"}};
+        {"By Diary Date", "IPF.Jornal"}, {"($Calendar)", "IPF.Appointment"}, {"To Do", "IPF.Task"},
+        {"Leading", "IPF.Note"}, {"Trailing", "IPF.Note"}};
     EXPECT_EQ(classes, wanted);
 }
 

@@ -73,9 +73,9 @@ def check(pst, expect_path, work):
         fail(pst, "pffinfo failed:\n" + out)
 
     target = os.path.join(work, "export")
-    status, out = run(["pffexport", "-q", "-t", target, pst])
+    status, export_log = run(["pffexport", "-q", "-t", target, pst])
     if status != 0:
-        fail(pst, "pffexport failed:\n" + out)
+        fail(pst, "pffexport failed:\n" + export_log)
     top = os.path.join(target + ".export", "Top of Personal Folders")
 
     readpst_dir = os.path.join(work, "readpst")
@@ -171,7 +171,12 @@ def check(pst, expect_path, work):
             found = items.get((folder, subject))
             files = os.path.join(found[1], "Attachments") if found else ""
             matches = [f for f in (os.listdir(files) if files and os.path.isdir(files) else []) if f == name or f.endswith("_" + name)]
-            if not matches:
+            if not matches and len(os.fsencode(name)) > 250:
+                # No file system here takes a name that long: pffexport names it in its
+                # complaint instead, and the bytes cannot be compared.
+                if not re.search(r"/Attachments/[0-9]+_" + re.escape(name) + " with error: File name too long", export_log):
+                    fail(pst, f"pffexport does not name attachment {name[:40]}... of {subject!r}")
+            elif not matches:
                 fail(pst, f"pffexport lists no attachment {name} of {subject!r}")
             elif open(os.path.join(files, matches[0]), "rb").read() != bytes.fromhex(data):
                 fail(pst, f"attachment {name} of {subject!r} differs")
