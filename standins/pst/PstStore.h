@@ -8,6 +8,7 @@
 #include "PstNameMap.h"
 #include "PstNodeDatabase.h"
 #include "PstTableContext.h"
+#include "PstTableWriter.h"
 
 namespace pst {
 
@@ -56,6 +57,7 @@ private:
     struct Folder {
         PropertyMap properties;
         PstTableContext::Table hierarchy, contents, associated;
+        PstTableWriter contentsWriter;   // messages only ever join the end of the contents
         bool dirty = false;
     };
 
@@ -68,7 +70,7 @@ private:
     void writeProperties(uint32_t nid, uint32_t parent, const PropertyMap& properties, SubnodeMap subnodes = {});
     void writeTable(uint32_t nid, const PstTableContext::Table& table);
     Folder& loadFolder(uint32_t nid);
-    void writeFolder(uint32_t nid, const Folder& folder);
+    void writeFolder(uint32_t nid, Folder& folder);
     uint32_t addFolder(uint32_t nid, uint32_t parent, const std::string& name, const std::string& containerClass);
     void buildBlank();
 
