@@ -535,7 +535,7 @@ void CNotesReader::ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadS
             int isRtf = 0;
             CString rtfText, plainText;
             try {
-                ReadBody(document, isRtf, rtfText, plainText);
+                ReadBody(document, mode == 0, isRtf, rtfText, plainText);
             } catch (...) {
             }
             try {
@@ -557,7 +557,7 @@ void CNotesReader::ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadS
     items.ReleaseDispatch();
 }
 
-int CNotesReader::ReadBody(LNDocument document, int& isRtf, CString& rtfText, CString& plainText) {
+int CNotesReader::ReadBody(LNDocument document, bool rtfTarget, int& isRtf, CString& rtfText, CString& plainText) {
     const CString rtfPath = TemporaryDirectory() + L"ch111.rtf";
     DeleteRtfFile(rtfPath);
     isRtf = 0;
@@ -609,7 +609,8 @@ int CNotesReader::ReadBody(LNDocument document, int& isRtf, CString& rtfText, CS
         }
     } catch (...) {
     }
-    if (m_nBodyTextType != 2) return 1;
+    // A sheet takes the plain text only: its export would write and read the RTF for nothing.
+    if (m_nBodyTextType != 2 || !rtfTarget) return 1;
     try {
         LNRTCursor start, end;
         m_bRtfFileMayExist = true;

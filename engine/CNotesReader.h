@@ -48,7 +48,8 @@ public:
     // mode 1 rows into a sheet.
     int ExportFolder(const CString& folderName, CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet);
     void ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet);
-    int ReadBody(LNDocument document, int& isRtf, CString& rtfText, CString& plainText);
+    // rtfTarget: the target takes the body as RTF (a PST), so it is read that way too.
+    int ReadBody(LNDocument document, bool rtfTarget, int& isRtf, CString& rtfText, CString& plainText);
     CString ReadTextFile(const CString& path);
     void CopyAttachments(LNDocument document, CRdoAttachments& attachments);
     void WriteItem(CRdoItems& items, LNDocument document, int isRtf, const CString& rtfText,

@@ -580,32 +580,49 @@ TEST_F(ExportTest, BarsAreSentOnlyPositionsThatChangeWhatTheyShow) {
         text += i == 1 ? "item Body richtext \"Long body\"\nrtf <<END\n" + rtf + "END\n" : "item Body text \"Short\"\n";
     }
     Open(WriteDatabase(L"bars.nsf", text));
-    CWnd step;
-    ASSERT_TRUE(step.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 400, 100, nullptr, nullptr));
-    RecordingBar folderBar, itemBar;
-    ASSERT_TRUE(folderBar.Create(WS_CHILD, CRect(0, 0, 200, 20), &step, 1));
-    ASSERT_TRUE(itemBar.Create(WS_CHILD, CRect(0, 40, 200, 60), &step, 2));
-    reader.m_pFolderProgress = &folderBar;
-    reader.m_pItemProgress = &itemBar;
-    const fs::path csv = FreshFile(L"bars.csv");
-    OnSaveThread([&] {
-        CSpreadSheet sheet(csv.wstring().c_str(), L",");
-        CRdoFolder none;
-        EXPECT_EQ(reader.ExportFolder(L"($Calendar)\\", none, 1, &sheet), 1);
-        EXPECT_TRUE(sheet.Commit());
-    });
-    reader.m_pFolderProgress = nullptr;
-    reader.m_pItemProgress = nullptr;
-    EXPECT_NE(ReadAll(csv).find("Long body"), std::string::npos);
-    // The folder bar: each percent once, from 0 to 100, and its text cleared once.
-    ASSERT_FALSE(folderBar.positions.empty());
-    EXPECT_EQ(folderBar.positions.back(), 100);
-    EXPECT_EQ(folderBar.positions.size(), std::set<int>(folderBar.positions.begin(), folderBar.positions.end()).size());
-    EXPECT_EQ(folderBar.texts, 1);
-    // The item bar: the long body's entry goes 0, its body's share, 100; every other entry 0, 100.
-    const std::vector<int> firstEntry(itemBar.positions.begin(), itemBar.positions.begin() + 3);
-    EXPECT_EQ(firstEntry, (std::vector<int>{0, 100 * 200 / 210, 100}));
-    EXPECT_EQ(itemBar.positions.size(), 3u + 2u * (kEntries - 1));
+    for (const int mode : {0, 1}) {
+        SCOPED_TRACE(mode == 0 ? "PST" : "CSV");
+        CWnd step;
+        ASSERT_TRUE(step.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 400, 100, nullptr, nullptr));
+        RecordingBar folderBar, itemBar;
+        ASSERT_TRUE(folderBar.Create(WS_CHILD, CRect(0, 0, 200, 20), &step, 1));
+        ASSERT_TRUE(itemBar.Create(WS_CHILD, CRect(0, 40, 200, 60), &step, 2));
+        reader.m_pFolderProgress = &folderBar;
+        reader.m_pItemProgress = &itemBar;
+        const fs::path out = FreshFile(mode == 0 ? L"bars.pst" : L"bars.csv");
+        OnSaveThread([&] {
+            if (mode == 0) {
+                ASSERT_TRUE(facade.OpenPst(out.wstring().c_str(), false));
+                EXPECT_EQ(facade.ExportOneFolder(L"($Calendar)\\", 0, nullptr), 1);
+                facade.ClosePst();
+            } else {
+                CSpreadSheet sheet(out.wstring().c_str(), L",");
+                CRdoFolder none;
+                EXPECT_EQ(reader.ExportFolder(L"($Calendar)\\", none, 1, &sheet), 1);
+                EXPECT_TRUE(sheet.Commit());
+            }
+        });
+        reader.m_pFolderProgress = nullptr;
+        reader.m_pItemProgress = nullptr;
+        if (mode == 1) {
+            EXPECT_NE(ReadAll(out).find("Long body"), std::string::npos);
+        }
+        // The folder bar: each percent once, up to 100, and its text cleared once.
+        ASSERT_FALSE(folderBar.positions.empty());
+        EXPECT_EQ(folderBar.positions.back(), 100);
+        EXPECT_EQ(folderBar.positions.size(),
+                  std::set<int>(folderBar.positions.begin(), folderBar.positions.end()).size());
+        EXPECT_EQ(folderBar.texts, 1);
+        // The item bar: every entry 0, 100; into a PST the long body's entry shows the body's
+        // share between them. A sheet takes plain text, so no RTF is read for it.
+        std::vector<int> expected;
+        for (int i = 1; i <= kEntries; ++i) {
+            expected.push_back(0);
+            if (i == 1 && mode == 0) expected.push_back(100 * 200 / 210);
+            expected.push_back(100);
+        }
+        EXPECT_EQ(itemBar.positions, expected);
+    }
 }
 
 TEST_F(ExportTest, PstModeWithoutAWriterExportsNothing) {
