@@ -117,28 +117,31 @@ uint32_t PstHeapWriter::addBtree(int keySize, int dataSize, const std::vector<st
     std::vector<uint8_t> header{0xB5, static_cast<uint8_t>(keySize), static_cast<uint8_t>(dataSize), 0, 0, 0, 0, 0};
     if (records.empty())
         return add(header);
-    std::vector<std::vector<uint8_t>> level = records;
+    const std::vector<std::vector<uint8_t>>* level = &records;
+    std::vector<std::vector<uint8_t>> upper;
     size_t recordSize = keySize + dataSize;
     uint8_t levels = 0;
     for (;;) {
         const size_t per = kMaxAllocation / recordSize;
-        std::vector<std::vector<uint8_t>> upper;
-        for (size_t i = 0; i < level.size(); i += per) {
+        std::vector<std::vector<uint8_t>> next;
+        for (size_t i = 0; i < level->size(); i += per) {
             std::vector<uint8_t> chunk;
-            const size_t n = std::min(per, level.size() - i);
+            const size_t n = std::min(per, level->size() - i);
+            chunk.reserve(n * recordSize);
             for (size_t k = 0; k < n; ++k)
-                chunk.insert(chunk.end(), level[i + k].begin(), level[i + k].end());
+                chunk.insert(chunk.end(), (*level)[i + k].begin(), (*level)[i + k].end());
             const uint32_t hid = add(chunk);
-            std::vector<uint8_t> index(level[i].begin(), level[i].begin() + keySize);
+            std::vector<uint8_t> index((*level)[i].begin(), (*level)[i].begin() + keySize);
             PstBytes::append(index, hid, 4);
-            upper.push_back(std::move(index));
+            next.push_back(std::move(index));
         }
-        if (upper.size() == 1) {
+        if (next.size() == 1) {
             header[3] = levels;
-            PstBytes::put(header.data() + 4, PstBytes::get(upper[0].data() + keySize, 4), 4);
+            PstBytes::put(header.data() + 4, PstBytes::get(next[0].data() + keySize, 4), 4);
             return add(header);
         }
-        level.swap(upper);
+        upper.swap(next);
+        level = &upper;
         recordSize = keySize + 4;
         ++levels;
     }

@@ -443,7 +443,7 @@ void PstNodeDatabase::addRef(uint64_t bid)
     if (it == bbt_.end())
         damaged("a block it refers to is missing.");
     ++it->second.refs;
-    blockTree_.changed.insert(it->first);
+    ++refChanges_[it->first];
 }
 
 uint64_t PstNodeDatabase::writeTree(const std::vector<std::vector<uint8_t>>& blocks, std::vector<uint64_t>& bids)
@@ -543,11 +543,12 @@ void PstNodeDatabase::releaseTree(uint64_t bid)
     const auto it = bbt_.find(bid & ~uint64_t(1));
     if (it == bbt_.end())
         return;
-    blockTree_.changed.insert(it->first);
     if (it->second.refs > 2) {
         --it->second.refs;
+        --refChanges_[it->first];
         return;
     }
+    blockTree_.changed.insert(it->first);
     std::vector<std::vector<uint8_t>> children;
     if (bid & 2) {
         const std::vector<uint8_t> data = readBlock(bid);
@@ -570,8 +571,8 @@ void PstNodeDatabase::releaseSubnodes(uint64_t bid)
     const auto it = bbt_.find(bid & ~uint64_t(1));
     if (it == bbt_.end())
         return;
-    blockTree_.changed.insert(it->first);
     if (it->second.refs <= 2) {
+        blockTree_.changed.insert(it->first);
         const std::vector<uint8_t> data = readBlock(bid);
         if (data.size() >= 4 && data[0] == 0x02) {
             const int id = unicode_ ? 8 : 4;
@@ -592,6 +593,7 @@ void PstNodeDatabase::releaseSubnodes(uint64_t bid)
         return;
     }
     --it->second.refs;
+    --refChanges_[it->first];
 }
 
 void PstNodeDatabase::setNode(uint32_t nid, const NodeEntry& entry)
@@ -701,6 +703,13 @@ PstNodeDatabase::TreePage PstNodeDatabase::writeTreePage(bool nodes, uint8_t lev
 uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
 {
     TreeLayout& tree = nodes ? nodeTree_ : blockTree_;
+    if (!nodes) {
+        // A block shared by a new tree and let go by the old one keeps its entry as it was.
+        for (const auto& [bid, change] : refChanges_)
+            if (change != 0)
+                tree.changed.insert(bid);
+        refChanges_.clear();
+    }
     const int id = unicode_ ? 8 : 4;
     const size_t meta = unicode_ ? 488 : 496;
     const size_t leafSize = nodes ? (unicode_ ? 32 : 16) : (unicode_ ? 24 : 12);

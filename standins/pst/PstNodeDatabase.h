@@ -130,6 +130,7 @@ private:
     std::map<uint32_t, NodeEntry> nbt_;
     std::vector<uint64_t> treePages_;     // pages of the B-trees as the file was opened with
     TreeLayout nodeTree_, blockTree_;
+    std::map<uint64_t, int> refChanges_;   // blocks whose reference count moved since the last commit
     std::vector<uint8_t> used_;           // one byte per 64-byte unit from the first map on
     std::vector<bool> mapDirty_;          // per region: its allocation map page is out of date
     uint64_t freeUnits_ = 0;

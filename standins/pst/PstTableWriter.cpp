@@ -40,22 +40,24 @@ NodeEntry PstTableWriter::write(PstNodeDatabase& db, const PstTableContext::Tabl
     for (size_t n = rowCount_; n < rows.size(); ++n) {
         const std::vector<uint8_t> row = PstTableContext::rowBytes(db, *heap_, layout_, rows[n], large);
         rows_.insert(rows_.end(), row.begin(), row.end());
-        index_.emplace_back(rows[n].id, static_cast<uint32_t>(n));
     }
     rowCount_ = rows.size();
 
     const PstHeapWriter::Mark mark = heap_->mark();
-    std::vector<std::pair<uint32_t, uint32_t>> sorted = index_;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<std::vector<uint8_t>> records;
-    records.reserve(sorted.size());
-    for (const auto& [id, n] : sorted) {
+    // New messages have rising ids: the index records are kept, and sorted only when one
+    // came out of order.
+    for (size_t n = rowsBefore; n < rows.size(); ++n) {
         std::vector<uint8_t> record;
-        PstBytes::append(record, id, 4);
+        PstBytes::append(record, rows[n].id, 4);
         PstBytes::append(record, n, db.unicode() ? 4 : 2);
-        records.push_back(std::move(record));
+        records_.push_back(std::move(record));
     }
-    const uint32_t indexHid = heap_->addBtree(4, db.unicode() ? 4 : 2, records);
+    const auto byId = [](const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+        return PstBytes::get(a.data(), 4) < PstBytes::get(b.data(), 4);
+    };
+    if (!std::is_sorted(records_.begin(), records_.end(), byId))
+        std::stable_sort(records_.begin(), records_.end(), byId);
+    const uint32_t indexHid = heap_->addBtree(4, db.unicode() ? 4 : 2, records_);
     uint32_t rowsHnid = 0;
     SubnodeMap subnodes;
     if (!rows_.empty() && rows_.size() <= PstHeapWriter::kMaxAllocation) {

@@ -24,7 +24,7 @@ private:
     std::optional<PstHeapWriter> heap_;   // the values of the rows so far
     size_t rowCount_ = 0;
     std::vector<uint8_t> rows_;           // the row matrix
-    std::vector<std::pair<uint32_t, uint32_t>> index_;   // row id, row number
+    std::vector<std::vector<uint8_t>> records_;   // the row index: row id, row number
     std::vector<std::vector<uint8_t>> heapBlocks_;
     std::vector<uint64_t> heapBids_;
     size_t stableBlocks_ = 0;             // heap blocks no later row changes
