@@ -491,10 +491,14 @@ CString CNotesReader::TemporaryDirectory() {
     return directory;
 }
 
-void CNotesReader::SetBarPosition(CProgressCtrl* bar, int percent) {
-    if (!bar) return;
+void CNotesReader::SetBarPosition(CProgressCtrl* bar, int& sent, int percent) {
+    // Each position costs a round trip to the window's thread and a repaint: one that
+    // the bar already shows is not sent again.
+    if (!bar || percent == sent) return;
     const HWND window = bar->GetSafeHwnd();
-    if (IsUsableWindow(window)) SendMessageW(window, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+    if (!IsUsableWindow(window)) return;
+    SendMessageW(window, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+    sent = percent;
 }
 
 int CNotesReader::ExportFolder(const CString& folderName, CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet) {
@@ -521,17 +525,19 @@ int CNotesReader::ExportFolder(const CString& folderName, CRdoFolder& pstFolder,
 
 void CNotesReader::ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet) {
     if (m_nCancel) return;
-    SetBarPosition(m_pItemProgress, 0);
+    // The bars may have been moved since the last folder: the first position of each is sent.
+    m_nFolderBarSent = m_nItemBarSent = -1;
+    SetBarPosition(m_pItemProgress, m_nItemBarSent, 0);
     const CString tempDirectory = TemporaryDirectory();
     CRdoItems items;
     if (mode == 0) items.AttachDispatch(pstFolder.GetItems());
     const int count = static_cast<int>(m_viewFolder.GetEntryCount());
     bool documentOpened = false;
     for (int i = 0; i < count && !m_nCancel; ++i) {
-        if (m_pFolderProgress && IsUsableWindow(m_pFolderProgress->GetSafeHwnd()))
+        if (i == 0 && m_pFolderProgress && IsUsableWindow(m_pFolderProgress->GetSafeHwnd()))
             SetWindowTextW(m_pFolderProgress->GetSafeHwnd(), L"");
-        SetBarPosition(m_pFolderProgress, (i + 1) * 100 / count);
-        SetBarPosition(m_pItemProgress, 0);
+        SetBarPosition(m_pFolderProgress, m_nFolderBarSent, (i + 1) * 100 / count);
+        SetBarPosition(m_pItemProgress, m_nItemBarSent, 0);
         LNDocument document;
         try {
             const LNVFEntry entry = m_viewFolder[static_cast<LNINT>(i)];
@@ -544,7 +550,7 @@ void CNotesReader::ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadS
             int isRtf = 0;
             CString rtfText, plainText;
             try {
-                ReadBody(document, isRtf, rtfText, plainText);
+                ReadBody(document, mode == 0, isRtf, rtfText, plainText);
             } catch (...) {
             }
             try {
@@ -558,7 +564,7 @@ void CNotesReader::ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadS
         }
         if (mode == 0) pstFolder.Save();
         documentOpened = true;
-        SetBarPosition(m_pItemProgress, 100);
+        SetBarPosition(m_pItemProgress, m_nItemBarSent, 100);
     }
     // Nothing in the program writes this file; removing it once per folder rather than
     // after every entry keeps the same end state without a lookup per entry.
@@ -566,7 +572,7 @@ void CNotesReader::ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadS
     items.ReleaseDispatch();
 }
 
-int CNotesReader::ReadBody(LNDocument document, int& isRtf, CString& rtfText, CString& plainText) {
+int CNotesReader::ReadBody(LNDocument document, bool rtfTarget, int& isRtf, CString& rtfText, CString& plainText) {
     const CString rtfPath = TemporaryDirectory() + L"ch111.rtf";
     DeleteRtfFile(rtfPath);
     isRtf = 0;
@@ -618,7 +624,8 @@ int CNotesReader::ReadBody(LNDocument document, int& isRtf, CString& rtfText, CS
         }
     } catch (...) {
     }
-    if (m_nBodyTextType != 2) return 1;
+    // A sheet takes the plain text only: its export would write and read the RTF for nothing.
+    if (m_nBodyTextType != 2 || !rtfTarget) return 1;
     try {
         LNRTCursor start, end;
         m_bRtfFileMayExist = true;
@@ -632,6 +639,9 @@ int CNotesReader::ReadBody(LNDocument document, int& isRtf, CString& rtfText, CS
         }
     } catch (...) {
     }
+    // The body is in memory now: its file goes at once, so none is left behind when the
+    // export ends, stops or fails after this entry.
+    DeleteRtfFile(rtfPath);
     return 1;
 }
 
@@ -642,8 +652,8 @@ void CNotesReader::DeleteRtfFile(const CString& path) {
 }
 
 CString CNotesReader::ReadTextFile(const CString& path) {
-    // Read as bytes and kept with its line ends: RTF depends on them (a control word
-    // ends at a line break).
+    // Read as bytes in one go and kept with its line ends: RTF depends on them (a control
+    // word ends at a line break).
     const HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return CString();
     std::string bytes;
@@ -651,24 +661,16 @@ CString CNotesReader::ReadTextFile(const CString& path) {
     DWORD read = 0;
     while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
     CloseHandle(file);
-    std::vector<size_t> lineStarts;
-    for (size_t at = 0; at < bytes.size();) {
-        lineStarts.push_back(at);
-        const size_t end = bytes.find('\n', at);
-        at = end == std::string::npos ? bytes.size() : end + 1;
-    }
-    const int n = 10 + static_cast<int>(lineStarts.size());
-    size_t kept = 0;
-    for (size_t k = 1; k <= lineStarts.size(); ++k) {
-        SetBarPosition(m_pItemProgress, static_cast<int>(100 * k / static_cast<size_t>(n)));
-        if (m_nCancel) break;
-        kept = k < lineStarts.size() ? lineStarts[k] : bytes.size();
-    }
-    if (kept == 0) return CString();
+    const size_t lines = bytes.empty() ? 0 : std::count(bytes.begin(), bytes.end() - 1, '\n') + 1;
+    if (lines == 0) return CString();
+    // The item bar shows the share a whole body takes of an entry's work: one position
+    // for the body, not one per line.
+    SetBarPosition(m_pItemProgress, m_nItemBarSent, static_cast<int>(100 * lines / (10 + lines)));
+    if (m_nCancel) return CString();
     // RTF is 7-bit text (other characters are escaped); the ANSI code page covers the rest.
-    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(kept), nullptr, 0);
+    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     CString text;
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(kept), text.GetBuffer(length), length);
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.GetBuffer(length), length);
     text.ReleaseBuffer(length);
     return text;
 }

@@ -48,7 +48,8 @@ public:
     // mode 1 rows into a sheet.
     int ExportFolder(const CString& folderName, CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet);
     void ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet);
-    int ReadBody(LNDocument document, int& isRtf, CString& rtfText, CString& plainText);
+    // rtfTarget: the target takes the body as RTF (a PST), so it is read that way too.
+    int ReadBody(LNDocument document, bool rtfTarget, int& isRtf, CString& rtfText, CString& plainText);
     CString ReadTextFile(const CString& path);
     void CopyAttachments(LNDocument document, CRdoAttachments& attachments);
     void WriteItem(CRdoItems& items, LNDocument document, int isRtf, const CString& rtfText,
@@ -66,7 +67,8 @@ protected:
     static bool IsUsableWindow(HWND window);
     bool WaitDialogUsable() const;
     void ShowWaitProgress(int percent);
-    static void SetBarPosition(CProgressCtrl* bar, int percent);
+    // Sends the position to a borrowed bar unless sent is already it; sent keeps the last one.
+    void SetBarPosition(CProgressCtrl* bar, int& sent, int percent);
     void DeleteRtfFile(const CString& path);
 
     CString m_strLastError;
@@ -77,10 +79,14 @@ protected:
     LNViewFolder m_viewFolder;
     LNViewFolderArray m_viewFolders;
     LNSTATUS m_lastStatus;
-    // Whether "ch111.rtf" may lie in the temporary directory (left by an earlier run or
-    // by the last body's export). Deleting a file that is not there is not free (a
-    // directory scan under Wine), and the entry loop would do it twice for every body.
+    // Whether "ch111.rtf" may lie in the temporary directory (left by an earlier run, or
+    // by a body export whose file could not be deleted). Deleting a file that is not
+    // there is not free (a directory scan under Wine), and the entry loop would do it
+    // twice for every body.
     bool m_bRtfFileMayExist = true;
+    // The positions last sent to the folder and item bars; -1 before the first.
+    int m_nFolderBarSent = -1;
+    int m_nItemBarSent = -1;
 
 public:
     // Written by the wizard before a run; the windows are borrowed.

@@ -117,70 +117,96 @@ uint32_t PstHeapWriter::addBtree(int keySize, int dataSize, const std::vector<st
     std::vector<uint8_t> header{0xB5, static_cast<uint8_t>(keySize), static_cast<uint8_t>(dataSize), 0, 0, 0, 0, 0};
     if (records.empty())
         return add(header);
-    std::vector<std::vector<uint8_t>> level = records;
+    const std::vector<std::vector<uint8_t>>* level = &records;
+    std::vector<std::vector<uint8_t>> upper;
     size_t recordSize = keySize + dataSize;
     uint8_t levels = 0;
     for (;;) {
         const size_t per = kMaxAllocation / recordSize;
-        std::vector<std::vector<uint8_t>> upper;
-        for (size_t i = 0; i < level.size(); i += per) {
+        std::vector<std::vector<uint8_t>> next;
+        for (size_t i = 0; i < level->size(); i += per) {
             std::vector<uint8_t> chunk;
-            const size_t n = std::min(per, level.size() - i);
+            const size_t n = std::min(per, level->size() - i);
+            chunk.reserve(n * recordSize);
             for (size_t k = 0; k < n; ++k)
-                chunk.insert(chunk.end(), level[i + k].begin(), level[i + k].end());
+                chunk.insert(chunk.end(), (*level)[i + k].begin(), (*level)[i + k].end());
             const uint32_t hid = add(chunk);
-            std::vector<uint8_t> index(level[i].begin(), level[i].begin() + keySize);
+            std::vector<uint8_t> index((*level)[i].begin(), (*level)[i].begin() + keySize);
             PstBytes::append(index, hid, 4);
-            upper.push_back(std::move(index));
+            next.push_back(std::move(index));
         }
-        if (upper.size() == 1) {
+        if (next.size() == 1) {
             header[3] = levels;
-            PstBytes::put(header.data() + 4, PstBytes::get(upper[0].data() + keySize, 4), 4);
+            PstBytes::put(header.data() + 4, PstBytes::get(next[0].data() + keySize, 4), 4);
             return add(header);
         }
-        level.swap(upper);
+        upper.swap(next);
+        level = &upper;
         recordSize = keySize + 4;
         ++levels;
     }
 }
 
+PstHeapWriter::Mark PstHeapWriter::mark() const
+{
+    if (allocations_.empty())
+        return {};
+    return {allocations_.size(), allocations_.back().size(), used_.back()};
+}
+
+void PstHeapWriter::rollback(const Mark& mark)
+{
+    allocations_.resize(mark.blocks);
+    used_.resize(mark.blocks);
+    if (mark.blocks > 0) {
+        allocations_.back().resize(mark.allocations);
+        used_.back() = mark.used;
+    }
+}
+
+size_t PstHeapWriter::blockSize(size_t b) const
+{
+    const size_t n = b < allocations_.size() ? allocations_[b].size() : 0;
+    const size_t data = headerSize(b) + (b < used_.size() ? used_[b] : 0);
+    return data + data % 2 + 4 + 2 * (n + 1);
+}
+
+std::vector<uint8_t> PstHeapWriter::block(size_t b) const
+{
+    std::vector<uint8_t> data(headerSize(b), 0);
+    std::vector<uint16_t> offsets{static_cast<uint16_t>(data.size())};
+    if (b < allocations_.size()) {
+        for (const auto& a : allocations_[b]) {
+            data.insert(data.end(), a.begin(), a.end());
+            offsets.push_back(static_cast<uint16_t>(data.size()));
+        }
+    }
+    if (data.size() % 2)
+        data.push_back(0);
+    PstBytes::put(data, 0, data.size(), 2);
+    PstBytes::append(data, offsets.size() - 1, 2);
+    PstBytes::append(data, 0, 2);
+    for (uint16_t o : offsets)
+        PstBytes::append(data, o, 2);
+    if (b == 0) {
+        data[2] = 0xEC;
+        data[3] = clientSig_;
+        PstBytes::put(data.data() + 4, userRoot_, 4);
+    }
+    if (ownsFillLevels(b)) {
+        // Block 0 keeps the fill levels of blocks 0 to 7, block 8 + 128k those of the next 128.
+        const size_t first = b == 0 ? 0 : b, count = b == 0 ? 8 : 128, slot = b == 0 ? 8 : 2;
+        for (size_t k = first; k < std::min(blockCount(), first + count); ++k)
+            data[slot + (k - first) / 2] |= static_cast<uint8_t>(fillLevel(maxBlock_ - blockSize(k)) << ((k % 2) * 4));
+    }
+    return data;
+}
+
 std::vector<std::vector<uint8_t>> PstHeapWriter::blocks() const
 {
     std::vector<std::vector<uint8_t>> out;
-    std::vector<uint8_t> levels;
-    for (size_t b = 0; b < allocations_.size() || b == 0; ++b) {
-        std::vector<uint8_t> data(headerSize(b), 0);
-        std::vector<uint16_t> offsets{static_cast<uint16_t>(data.size())};
-        if (b < allocations_.size()) {
-            for (const auto& a : allocations_[b]) {
-                data.insert(data.end(), a.begin(), a.end());
-                offsets.push_back(static_cast<uint16_t>(data.size()));
-            }
-        }
-        if (data.size() % 2)
-            data.push_back(0);
-        PstBytes::put(data, 0, data.size(), 2);
-        PstBytes::append(data, offsets.size() - 1, 2);
-        PstBytes::append(data, 0, 2);
-        for (uint16_t o : offsets)
-            PstBytes::append(data, o, 2);
-        levels.push_back(fillLevel(maxBlock_ - data.size()));
-        out.push_back(std::move(data));
-    }
-    out[0][2] = 0xEC;
-    out[0][3] = clientSig_;
-    PstBytes::put(out[0].data() + 4, userRoot_, 4);
-    for (size_t b = 0; b < out.size(); ++b) {
-        size_t owner, slot;
-        if (b < 8) {
-            owner = 0;
-            slot = 8 + b / 2;
-        } else {
-            owner = 8 + (b - 8) / 128 * 128;
-            slot = 2 + (b - owner) / 2;
-        }
-        out[owner][slot] |= static_cast<uint8_t>(levels[b] << ((b % 2) * 4));
-    }
+    for (size_t b = 0; b < blockCount(); ++b)
+        out.push_back(block(b));
     return out;
 }
 

@@ -39,8 +39,22 @@ public:
     uint32_t addBtree(int keySize, int dataSize, const std::vector<std::vector<uint8_t>>& records);
     std::vector<std::vector<uint8_t>> blocks() const;
 
+    // The heap as it stands, to go back to after allocations that are laid out anew each
+    // time (a table's index and header after its rows' values).
+    struct Mark {
+        size_t blocks = 0, allocations = 0, used = 0;
+    };
+    Mark mark() const;
+    void rollback(const Mark& mark);
+    size_t blockCount() const { return allocations_.empty() ? 1 : allocations_.size(); }
+    // One block as blocks() gives it.
+    std::vector<uint8_t> block(size_t b) const;
+    // Whether the block holds the fill levels of other blocks (or the heap's header).
+    static bool ownsFillLevels(size_t b) { return b == 0 || (b >= 8 && (b - 8) % 128 == 0); }
+
 private:
     size_t headerSize(size_t block) const;
+    size_t blockSize(size_t block) const;
 
     uint8_t clientSig_;
     size_t maxBlock_;

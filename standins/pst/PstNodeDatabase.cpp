@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <set>
+#include <type_traits>
 
 #include "PstBytes.h"
 #include "PstCipher.h"
@@ -42,11 +44,9 @@ std::unique_ptr<PstNodeDatabase> PstNodeDatabase::open(const std::filesystem::pa
 {
     std::unique_ptr<PstNodeDatabase> db(new PstNodeDatabase());
     db->path_ = path;
-    db->file_.open(path, std::ios::in | std::ios::binary);
-    if (!db->file_)
+    if (!db->file_.open(path, PstFile::Mode::Read))
         throw PstError("The PST file \"" + utf8(path) + "\" cannot be opened.");
-    db->file_.seekg(0, std::ios::end);
-    db->fileSize_ = static_cast<uint64_t>(db->file_.tellg());
+    db->fileSize_ = db->file_.size();
     db->loadHeader();
     db->loadAllocation();
     return db;
@@ -58,8 +58,7 @@ std::unique_ptr<PstNodeDatabase> PstNodeDatabase::create(const std::filesystem::
     db->path_ = path;
     db->unicode_ = unicode;
     db->seed_ = seed;
-    db->file_.open(path, std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
-    if (!db->file_)
+    if (!db->file_.open(path, PstFile::Mode::Create))
         throw PstError("The PST file \"" + utf8(path) + "\" cannot be created.");
     db->writable_ = true;
     db->header_.assign(unicode ? 564 : 512, 0);
@@ -173,6 +172,8 @@ void PstNodeDatabase::loadBtree(uint64_t offset, uint64_t bid, bool nodes, int d
 void PstNodeDatabase::loadAllocation()
 {
     used_.clear();
+    mapDirty_.clear();
+    freeUnits_ = 0;
     free_.clear();
     const uint64_t eof = fileSize_;
     while (fileSize_ = 0, regionStart(used_.size() * kUnit / kRegionSize) < eof)
@@ -191,6 +192,8 @@ void PstNodeDatabase::addRegion()
 {
     const uint64_t r = used_.size() * kUnit / kRegionSize;
     used_.resize(used_.size() + kRegionSize / kUnit, 0);
+    mapDirty_.push_back(true);
+    freeUnits_ += kRegionSize / kUnit;
     const uint64_t start = regionStart(r);
     fileSize_ = start + kRegionSize;
     const uint64_t firstUnit = r * (kRegionSize / kUnit);
@@ -217,6 +220,7 @@ void PstNodeDatabase::markUsed(uint64_t offset, size_t bytes, bool used)
         if (used_[u] == (used ? 1 : 0))
             continue;
         used_[u] = used ? 1 : 0;
+        mapDirty_[u / (kRegionSize / kUnit)] = true;
         if (used)
             takeUnit(u);
         else
@@ -227,6 +231,7 @@ void PstNodeDatabase::markUsed(uint64_t offset, size_t bytes, bool used)
 // Free space is also kept as runs (first unit -> length) so allocation need not scan the map.
 void PstNodeDatabase::takeUnit(uint64_t unit)
 {
+    --freeUnits_;
     auto it = free_.upper_bound(unit);
     --it;
     const uint64_t start = it->first, length = it->second;
@@ -239,6 +244,7 @@ void PstNodeDatabase::takeUnit(uint64_t unit)
 
 void PstNodeDatabase::giveUnit(uint64_t unit)
 {
+    ++freeUnits_;
     auto next = free_.find(unit + 1);
     uint64_t length = 1;
     if (next != free_.end()) {
@@ -290,10 +296,7 @@ std::vector<uint8_t> PstNodeDatabase::readRaw(uint64_t offset, size_t size) cons
     if (offset > fileSize_ || fileSize_ - offset < size)
         damaged("data lies outside the file.");
     std::vector<uint8_t> data(size);
-    file_.clear();
-    file_.seekg(static_cast<std::streamoff>(offset));
-    file_.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(size));
-    if (!file_)
+    if (!file_.read(offset, data.data(), size))
         throw PstError("The PST file \"" + utf8(path_) + "\" cannot be read.");
     return data;
 }
@@ -302,9 +305,7 @@ void PstNodeDatabase::ensureWritable()
 {
     if (writable_)
         return;
-    file_.close();
-    file_.open(path_, std::ios::in | std::ios::out | std::ios::binary);
-    if (!file_)
+    if (!file_.open(path_, PstFile::Mode::ReadWrite))
         throw PstError("The PST file \"" + utf8(path_) + "\" cannot be opened for writing.");
     writable_ = true;
 }
@@ -312,10 +313,7 @@ void PstNodeDatabase::ensureWritable()
 void PstNodeDatabase::writeRaw(uint64_t offset, const std::vector<uint8_t>& data)
 {
     ensureWritable();
-    file_.clear();
-    file_.seekp(static_cast<std::streamoff>(offset));
-    file_.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    if (!file_)
+    if (!file_.write(offset, data.data(), data.size()))
         throw PstError("The PST file \"" + utf8(path_) + "\" cannot be written (disk full?).");
 }
 
@@ -435,21 +433,46 @@ uint64_t PstNodeDatabase::writeBlock(std::vector<uint8_t> data, bool internal)
     }
     writeRaw(offset, data);
     bbt_[bid] = BlockEntry{offset, static_cast<uint16_t>(size), 2};
+    blockTree_.changed.insert(bid);
     return bid;
 }
 
 uint64_t PstNodeDatabase::writeTree(const std::vector<std::vector<uint8_t>>& blocks)
 {
+    std::vector<uint64_t> bids(blocks.size(), 0);
+    return writeTree(blocks, bids);
+}
+
+void PstNodeDatabase::addRef(uint64_t bid)
+{
+    const auto it = bbt_.find(bid & ~uint64_t(1));
+    if (it == bbt_.end())
+        damaged("a block it refers to is missing.");
+    ++it->second.refs;
+    ++refChanges_[it->first];
+}
+
+uint64_t PstNodeDatabase::writeTree(const std::vector<std::vector<uint8_t>>& blocks, std::vector<uint64_t>& bids)
+{
     if (blocks.empty())
         return 0;
+    const auto leaf = [&](size_t i) {
+        if (bids[i] == 0)
+            bids[i] = writeBlock(blocks[i], false);
+        else
+            addRef(bids[i]);
+        return bids[i];
+    };
     if (blocks.size() == 1)
-        return writeBlock(blocks[0], false);
+        return leaf(0);
     const size_t idSize = unicode_ ? 8 : 4;
     const size_t perArray = (maxBlockData() - 8) / idSize;
     struct Ref { uint64_t bid; uint64_t bytes; };
     std::vector<Ref> level;
-    for (const auto& b : blocks)
-        level.push_back({writeBlock(b, false), b.size()});
+    for (size_t i = 0; i < blocks.size(); ++i) {
+        const uint64_t bid = leaf(i);
+        level.push_back({bid, bbt_.at(bid & ~uint64_t(1)).size});
+    }
     for (int depth = 1; level.size() > 1; ++depth) {
         if (depth > 2)
             throw PstError("The value is too large for a PST file.");
@@ -528,8 +551,10 @@ void PstNodeDatabase::releaseTree(uint64_t bid)
         return;
     if (it->second.refs > 2) {
         --it->second.refs;
+        --refChanges_[it->first];
         return;
     }
+    blockTree_.changed.insert(it->first);
     std::vector<std::vector<uint8_t>> children;
     if (bid & 2) {
         const std::vector<uint8_t> data = readBlock(bid);
@@ -553,6 +578,7 @@ void PstNodeDatabase::releaseSubnodes(uint64_t bid)
     if (it == bbt_.end())
         return;
     if (it->second.refs <= 2) {
+        blockTree_.changed.insert(it->first);
         const std::vector<uint8_t> data = readBlock(bid);
         if (data.size() >= 4 && data[0] == 0x02) {
             const int id = unicode_ ? 8 : 4;
@@ -573,10 +599,12 @@ void PstNodeDatabase::releaseSubnodes(uint64_t bid)
         return;
     }
     --it->second.refs;
+    --refChanges_[it->first];
 }
 
 void PstNodeDatabase::setNode(uint32_t nid, const NodeEntry& entry)
 {
+    nodeTree_.changed.insert(nid);
     const auto it = nbt_.find(nid);
     if (it != nbt_.end()) {
         const NodeEntry old = it->second;
@@ -619,93 +647,174 @@ std::vector<uint8_t> PstNodeDatabase::pageTrailer(std::vector<uint8_t> page, uin
     return page;
 }
 
+std::vector<uint8_t> PstNodeDatabase::leafEntry(bool nodes, uint64_t key) const
+{
+    const int id = unicode_ ? 8 : 4;
+    std::vector<uint8_t> e;
+    PstBytes::append(e, key, id);
+    if (nodes) {
+        const NodeEntry& n = nbt_.at(static_cast<uint32_t>(key));
+        PstBytes::append(e, n.bidData, id);
+        PstBytes::append(e, n.bidSub, id);
+        PstBytes::append(e, n.parent, 4);
+        e.resize(unicode_ ? 32 : 16, 0);
+    } else {
+        const BlockEntry& b = bbt_.at(key);
+        PstBytes::append(e, b.offset, id);
+        PstBytes::append(e, b.size, 2);
+        PstBytes::append(e, b.refs, 2);
+        e.resize(unicode_ ? 24 : 12, 0);
+    }
+    return e;
+}
+
+std::vector<uint64_t> PstNodeDatabase::treeKeys(bool nodes, uint64_t from, std::optional<uint64_t> to) const
+{
+    std::vector<uint64_t> keys;
+    const auto gather = [&](const auto& map) {
+        auto it = map.lower_bound(static_cast<typename std::decay_t<decltype(map)>::key_type>(from));
+        for (; it != map.end() && (!to || it->first < *to); ++it)
+            keys.push_back(it->first);
+    };
+    if (nodes)
+        gather(nbt_);
+    else
+        gather(bbt_);
+    return keys;
+}
+
+PstNodeDatabase::TreePage PstNodeDatabase::writeTreePage(bool nodes, uint8_t level, uint64_t key,
+                                                         std::vector<uint8_t> entries, size_t entrySize)
+{
+    const size_t meta = unicode_ ? 488 : 496;
+    std::vector<uint8_t> page(entries);
+    page.resize(kPage, 0);
+    page[meta] = static_cast<uint8_t>(entries.size() / entrySize);
+    page[meta + 1] = static_cast<uint8_t>(meta / entrySize);
+    page[meta + 2] = static_cast<uint8_t>(entrySize);
+    page[meta + 3] = level;
+    TreePage written;
+    written.key = key;
+    written.offset = allocate(kPage, kPage);
+    written.bid = nextPageBid_++;
+    writeRaw(written.offset, pageTrailer(page, nodes ? kPageNbt : kPageBbt, written.offset, written.bid, true));
+    written.entries = std::move(entries);
+    return written;
+}
+
+// Copy on write: only the leaves that hold a changed key are written again, and above
+// them only the branch pages whose entries changed, so a commit costs what it changed,
+// not what the file holds. A page that is replaced is freed once the header no longer
+// points at it.
 uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
 {
+    TreeLayout& tree = nodes ? nodeTree_ : blockTree_;
+    if (!nodes) {
+        // A block shared by a new tree and let go by the old one keeps its entry as it was.
+        for (const auto& [bid, change] : refChanges_)
+            if (change != 0)
+                tree.changed.insert(bid);
+        refChanges_.clear();
+    }
     const int id = unicode_ ? 8 : 4;
     const size_t meta = unicode_ ? 488 : 496;
     const size_t leafSize = nodes ? (unicode_ ? 32 : 16) : (unicode_ ? 24 : 12);
-    const size_t branchSize = 3 * id;
-    struct Ref { uint64_t key, bid, offset; };
-    std::vector<std::vector<uint8_t>> entries;
-    std::vector<uint64_t> keys;
-    if (nodes) {
-        for (const auto& [nid, n] : nbt_) {
-            std::vector<uint8_t> e;
-            PstBytes::append(e, nid, id);
-            PstBytes::append(e, n.bidData, id);
-            PstBytes::append(e, n.bidSub, id);
-            PstBytes::append(e, n.parent, 4);
-            e.resize(leafSize, 0);
-            entries.push_back(std::move(e));
-            keys.push_back(nid);
-        }
+    const size_t perLeaf = meta / leafSize;
+    if (tree.levels.empty())
+        tree.levels.emplace_back();
+    std::vector<TreePage>& leaves = tree.levels[0];
+    // Leaf i holds the keys from its own (the first leaf: from 0) up to the next leaf's.
+    std::set<size_t> dirty;
+    if (leaves.empty()) {
+        dirty.insert(0);
     } else {
-        for (const auto& [bid, b] : bbt_) {
-            std::vector<uint8_t> e;
-            PstBytes::append(e, bid, id);
-            PstBytes::append(e, b.offset, id);
-            PstBytes::append(e, b.size, 2);
-            PstBytes::append(e, b.refs, 2);
-            e.resize(leafSize, 0);
-            entries.push_back(std::move(e));
-            keys.push_back(bid);
+        for (uint64_t key : tree.changed) {
+            const auto after = std::upper_bound(leaves.begin(), leaves.end(), key,
+                                                [](uint64_t k, const TreePage& p) { return k < p.key; });
+            dirty.insert(after == leaves.begin() ? 0 : static_cast<size_t>(after - leaves.begin() - 1));
         }
     }
-    std::vector<Ref> level;
-    size_t entrySize = leafSize;
-    for (uint8_t depth = 0;; ++depth) {
-        const size_t per = meta / entrySize;
-        std::vector<Ref> pages;
-        size_t i = 0;
-        do {
-            const size_t n = std::min(per, entries.size() - i);
-            std::vector<uint8_t> page(kPage, 0);
-            for (size_t k = 0; k < n; ++k)
-                std::memcpy(page.data() + k * entrySize, entries[i + k].data(), entrySize);
-            page[meta] = static_cast<uint8_t>(n);
-            page[meta + 1] = static_cast<uint8_t>(per);
-            page[meta + 2] = static_cast<uint8_t>(entrySize);
-            page[meta + 3] = depth;
-            const uint64_t offset = allocate(kPage, kPage);
-            const uint64_t bid = nextPageBid_++;
-            writeRaw(offset, pageTrailer(page, nodes ? kPageNbt : kPageBbt, offset, bid, true));
-            treePages_.push_back(offset);
-            pages.push_back({n ? keys[i] : 0, bid, offset});
-            i += n;
-        } while (i < entries.size());
-        if (pages.size() == 1) {
-            rootBid = pages[0].bid;
-            return pages[0].offset;
+    tree.changed.clear();
+    for (auto it = dirty.rbegin(); it != dirty.rend(); ++it) {
+        const size_t i = *it;
+        const uint64_t from = leaves.empty() || i == 0 ? 0 : leaves[i].key;
+        const std::optional<uint64_t> to = i + 1 < leaves.size() ? std::optional<uint64_t>(leaves[i + 1].key) : std::nullopt;
+        const std::vector<uint64_t> keys = treeKeys(nodes, from, to);
+        std::vector<TreePage> pages;
+        bool unchanged = false;
+        for (size_t k = 0; k < keys.size() || (k == 0 && leaves.size() <= 1); k += perLeaf) {
+            std::vector<uint8_t> entries;
+            for (size_t j = k; j < std::min(keys.size(), k + perLeaf); ++j) {
+                const std::vector<uint8_t> e = leafEntry(nodes, keys[j]);
+                entries.insert(entries.end(), e.begin(), e.end());
+            }
+            // A leaf whose entries came back as they were (a block shared and let go again)
+            // stays where it is.
+            unchanged = keys.size() <= perLeaf && i < leaves.size() && leaves[i].entries == entries;
+            if (unchanged)
+                break;
+            pages.push_back(writeTreePage(nodes, 0, k < keys.size() ? keys[k] : 0, std::move(entries), leafSize));
         }
-        entries.clear();
-        keys.clear();
-        for (const Ref& r : pages) {
-            std::vector<uint8_t> e;
-            PstBytes::append(e, r.key, id);
-            PstBytes::append(e, r.bid, id);
-            PstBytes::append(e, r.offset, id);
-            entries.push_back(std::move(e));
-            keys.push_back(r.key);
+        if (unchanged)
+            continue;
+        if (i < leaves.size()) {
+            pendingFree_.emplace_back(leaves[i].offset, kPage);
+            leaves.erase(leaves.begin() + static_cast<std::ptrdiff_t>(i));
         }
-        entrySize = branchSize;
+        leaves.insert(leaves.begin() + static_cast<std::ptrdiff_t>(i), pages.begin(), pages.end());
     }
+    size_t level = 1;
+    for (; tree.levels[level - 1].size() > 1; ++level) {
+        if (tree.levels.size() <= level)
+            tree.levels.emplace_back();
+        const std::vector<TreePage>& below = tree.levels[level - 1];
+        std::vector<TreePage>& old = tree.levels[level];
+        const size_t per = meta / (3 * id);
+        std::vector<TreePage> pages;
+        std::vector<bool> kept(old.size(), false);
+        for (size_t g = 0; g < below.size(); g += per) {
+            std::vector<uint8_t> entries;
+            for (size_t k = g; k < std::min(below.size(), g + per); ++k) {
+                PstBytes::append(entries, below[k].key, id);
+                PstBytes::append(entries, below[k].bid, id);
+                PstBytes::append(entries, below[k].offset, id);
+            }
+            const size_t at = pages.size();
+            if (at < old.size() && old[at].entries == entries) {
+                kept[at] = true;
+                pages.push_back(old[at]);
+                pages.back().key = below[g].key;
+            } else {
+                pages.push_back(writeTreePage(nodes, static_cast<uint8_t>(level), below[g].key, std::move(entries), 3 * id));
+            }
+        }
+        for (size_t k = 0; k < old.size(); ++k)
+            if (!kept[k])
+                pendingFree_.emplace_back(old[k].offset, kPage);
+        old = std::move(pages);
+    }
+    for (size_t k = level; k < tree.levels.size(); ++k)
+        for (const TreePage& page : tree.levels[k])
+            pendingFree_.emplace_back(page.offset, kPage);
+    tree.levels.resize(level);
+    rootBid = tree.levels.back().front().bid;
+    return tree.levels.back().front().offset;
 }
 
 void PstNodeDatabase::writeMaps()
 {
     const uint64_t regions = used_.size() * kUnit / kRegionSize;
     const uint64_t unitsPerRegion = kRegionSize / kUnit;
-    uint64_t amapFree = 0;
     for (uint64_t r = 0; r < regions; ++r) {
+        if (!mapDirty_[r])
+            continue;
+        mapDirty_[r] = false;
         const uint64_t start = regionStart(r);
         std::vector<uint8_t> page(kPage, 0);
         uint8_t* bits = page.data() + (unicode_ ? 0 : 4);
-        for (uint64_t u = 0; u < unitsPerRegion; ++u) {
+        for (uint64_t u = 0; u < unitsPerRegion; ++u)
             if (used_[r * unitsPerRegion + u])
                 bits[u / 8] |= static_cast<uint8_t>(0x80 >> (u % 8));
-            else
-                amapFree += kUnit;
-        }
         writeRaw(start, pageTrailer(page, kPageAMap, start, start, false));
         if (r % 8 == 0) {
             std::vector<uint8_t> pmap(kPage, 0);
@@ -717,6 +826,7 @@ void PstNodeDatabase::writeMaps()
         if (r >= 1024 && (r - 1024) % (496 * 8) == 0)
             writeRaw(start + 3 * kPage, pageTrailer({}, kPageFPMap, start + 3 * kPage, start + 3 * kPage, false));
     }
+    const uint64_t amapFree = freeUnits_ * kUnit;
     header_.resize(unicode_ ? 564 : 512);
     uint8_t* h = header_.data();
     const uint64_t lastMap = regionStart(regions - 1);
@@ -789,9 +899,9 @@ void PstNodeDatabase::commit()
     // The last region may hold nothing yet: the file still spans it whole.
     if (!used_.back())
         writeRaw(fileSize_ - 1, std::vector<uint8_t>(1, 0));
-    file_.flush();
+    sync();
     writeHeader();
-    file_.flush();
+    sync();
     // Space the previous state used is reused only now that the header points at the new one,
     // so a commit cut short leaves the last committed state readable.
     for (const auto& [offset, size] : pendingFree_)
@@ -799,7 +909,12 @@ void PstNodeDatabase::commit()
     pendingFree_.clear();
     writeMaps();
     writeHeader();
-    file_.flush();
+}
+
+void PstNodeDatabase::sync()
+{
+    if (!file_.sync())
+        throw PstError("The PST file \"" + utf8(path_) + "\" cannot be written (disk full?).");
 }
 
 }

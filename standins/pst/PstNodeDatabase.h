@@ -1,11 +1,14 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
+
+#include "PstFile.h"
 
 namespace pst {
 
@@ -31,7 +34,10 @@ using SubnodeMap = std::map<uint32_t, SubnodeEntry>;
 
 // The node database: the header, the block and node B-trees, data blocks and their trees,
 // subnode blocks and the allocation maps. The B-trees are held in memory; writes append
-// blocks at free places and commit() writes the trees, the maps and the header.
+// blocks at free places and commit() writes the trees, the maps and the header. A commit
+// waits for the disk to hold its pages before it writes the header, and for the header
+// after, so neither a killed process nor a power cut leaves a header that points at
+// pages that never arrived.
 class PstNodeDatabase {
 public:
     // Paths are std::filesystem paths so that a Windows path keeps every character.
@@ -52,6 +58,12 @@ public:
 
     uint64_t writeTree(const std::vector<std::vector<uint8_t>>& blocks);
     uint64_t writeTree(const std::vector<uint8_t>& data);
+    // A data tree some of whose blocks are in the file already (their ids in bids, the
+    // rest 0): those are shared with the tree they belong to, not written again. The
+    // ids of the others are filled in.
+    uint64_t writeTree(const std::vector<std::vector<uint8_t>>& blocks, std::vector<uint64_t>& bids);
+    // One more tree refers to the block.
+    void addRef(uint64_t bid);
     uint64_t writeSubnodes(const SubnodeMap& subnodes);
     void releaseTree(uint64_t bid);
     void releaseSubnodes(uint64_t bid);
@@ -66,6 +78,18 @@ private:
         uint64_t offset = 0;
         uint16_t size = 0;
         uint16_t refs = 0;
+    };
+    // A written page of a B-tree: the first key below it, its id and place, and (branch
+    // pages) the entries it holds.
+    struct TreePage {
+        uint64_t key = 0, bid = 0, offset = 0;
+        std::vector<uint8_t> entries;
+    };
+    // A B-tree as the last commit wrote it, from the leaves up (empty before the first
+    // commit of this session), and the keys changed since.
+    struct TreeLayout {
+        std::vector<std::vector<TreePage>> levels;
+        std::set<uint64_t> changed;
     };
     PstNodeDatabase() = default;
 
@@ -85,12 +109,16 @@ private:
     void loadBtree(uint64_t offset, uint64_t bid, bool nodes, int depth, uint64_t& pages);
     void loadAllocation();
     uint64_t writeBtree(bool nodes, uint64_t& rootBid);
+    std::vector<uint8_t> leafEntry(bool nodes, uint64_t key) const;
+    std::vector<uint64_t> treeKeys(bool nodes, uint64_t from, std::optional<uint64_t> to) const;
+    TreePage writeTreePage(bool nodes, uint8_t level, uint64_t key, std::vector<uint8_t> entries, size_t entrySize);
     void writeMaps();
     void writeHeader();
+    void sync();
     std::vector<uint8_t> pageTrailer(std::vector<uint8_t> page, uint8_t type, uint64_t offset, uint64_t bid, bool signed_) const;
 
     std::filesystem::path path_;
-    mutable std::fstream file_;
+    PstFile file_;
     bool writable_ = false;
     bool unicode_ = true;
     uint8_t crypt_ = 0;
@@ -102,8 +130,12 @@ private:
     std::vector<uint8_t> header_;
     std::map<uint64_t, BlockEntry> bbt_;
     std::map<uint32_t, NodeEntry> nbt_;
-    std::vector<uint64_t> treePages_;     // pages of the B-trees now on disk
+    std::vector<uint64_t> treePages_;     // pages of the B-trees as the file was opened with
+    TreeLayout nodeTree_, blockTree_;
+    std::map<uint64_t, int> refChanges_;   // blocks whose reference count moved since the last commit
     std::vector<uint8_t> used_;           // one byte per 64-byte unit from the first map on
+    std::vector<bool> mapDirty_;          // per region: its allocation map page is out of date
+    uint64_t freeUnits_ = 0;
     mutable uint64_t treeBytes_ = 0;      // bytes gathered by the tree being read
     std::vector<std::pair<uint64_t, size_t>> pendingFree_;   // freed once the next commit is written
     std::map<uint64_t, uint64_t> free_;   // free runs: first unit -> length

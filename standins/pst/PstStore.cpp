@@ -192,12 +192,13 @@ PstStore::Folder& PstStore::loadFolder(uint32_t nid)
     return folders_[nid] = std::move(f);
 }
 
-void PstStore::writeFolder(uint32_t nid, const Folder& f)
+void PstStore::writeFolder(uint32_t nid, Folder& f)
 {
     const NodeEntry* node = db_->node(nid);
     writeProperties(nid, node ? node->parent : 0, f.properties);
     writeTable(sibling(nid, kNidHierarchyTable), f.hierarchy);
-    writeTable(sibling(nid, kNidContentsTable), f.contents);
+    // A commit after every saved message must not write the whole contents table again.
+    db_->setNode(sibling(nid, kNidContentsTable), f.contentsWriter.write(*db_, f.contents));
     writeTable(sibling(nid, kNidAssocContentsTable), f.associated);
 }
 
@@ -220,7 +221,7 @@ uint32_t PstStore::addFolder(uint32_t nid, uint32_t parent, const std::string& n
     f.associated.columns = templateColumns(kTemplateAssociated);
     db_->setNode(nid, NodeEntry{0, 0, parent});
     folders_[nid] = f;
-    writeFolder(nid, f);
+    writeFolder(nid, folders_[nid]);
     if (parent != nid) {
         Folder& p = loadFolder(parent);
         p.dirty = true;

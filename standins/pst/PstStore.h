@@ -9,6 +9,7 @@
 #include "PstNameMap.h"
 #include "PstNodeDatabase.h"
 #include "PstTableContext.h"
+#include "PstTableWriter.h"
 
 namespace pst {
 
@@ -59,6 +60,7 @@ private:
     struct Folder {
         PropertyMap properties;
         PstTableContext::Table hierarchy, contents, associated;
+        PstTableWriter contentsWriter;   // messages only ever join the end of the contents
         bool dirty = false;
     };
 
@@ -74,7 +76,7 @@ private:
     void buildMessage(const PstMessage& message, PropertyMap& props, SubnodeMap& subnodes);
     PstMessage readMessageAt(uint64_t bidData, const SubnodeMap& subnodes, int depth) const;
     Folder& loadFolder(uint32_t nid);
-    void writeFolder(uint32_t nid, const Folder& folder);
+    void writeFolder(uint32_t nid, Folder& folder);
     uint32_t addFolder(uint32_t nid, uint32_t parent, const std::string& name, const std::string& containerClass);
     void buildBlank();
 

@@ -94,63 +94,104 @@ PstTableContext::Table PstTableContext::read(const PstNodeDatabase& db, uint64_t
     return table;
 }
 
-std::vector<std::vector<uint8_t>> PstTableContext::build(PstNodeDatabase& db, const Table& table, SubnodeMap& subnodes)
+PstTableContext::Layout PstTableContext::layout(const std::vector<uint32_t>& columns)
 {
-    // Layout: row id and version first, then 8-, 4-, 2- and 1-byte cells, then the cell-existence bits.
+    // Row id and version first, then 8-, 4-, 2- and 1-byte cells, then the cell-existence bits.
     std::vector<uint32_t> tags{kRowId, kRowVersion};
-    for (uint32_t tag : table.columns)
+    for (uint32_t tag : columns)
         if (tag != kRowId && tag != kRowVersion)
             tags.push_back(tag);
     if (tags.size() > 255)
         throw PstError("A table has more columns than a PST file can hold.");
-    std::vector<Column> columns{{kRowId, 0, 4, 0}, {kRowVersion, 4, 4, 1}};
-    uint16_t offset = 8, end4 = 0, end2 = 0, end1 = 0;
+    Layout l;
+    l.cells = {{kRowId, 0, 4, 0}, {kRowVersion, 4, 4, 1}};
+    uint16_t offset = 8;
     for (int size : {8, 4, 2, 1}) {
         for (size_t i = 2; i < tags.size(); ++i) {
             if (cellSize(tags[i] & 0xFFFF) == size) {
-                columns.push_back({tags[i], offset, static_cast<uint8_t>(size), static_cast<uint8_t>(i)});
+                l.cells.push_back({tags[i], offset, static_cast<uint8_t>(size), static_cast<uint8_t>(i)});
                 offset = static_cast<uint16_t>(offset + size);
             }
         }
         if (size == 4)
-            end4 = offset;
+            l.end4 = offset;
         else if (size == 2)
-            end2 = offset;
+            l.end2 = offset;
         else if (size == 1)
-            end1 = offset;
+            l.end1 = offset;
     }
-    const uint16_t rowSize = static_cast<uint16_t>(end1 + (tags.size() + 7) / 8);
+    l.rowSize = static_cast<uint16_t>(l.end1 + (tags.size() + 7) / 8);
+    return l;
+}
 
-    PstHeapWriter heap(0x7C, db.maxBlockData());
-    std::vector<std::vector<uint8_t>> rowBytes;
-    std::vector<std::vector<uint8_t>> index;
-    const std::vector<TableRow>& rows = table.rows;
-    for (size_t n = 0; n < rows.size(); ++n) {
-        const TableRow& r = rows[n];
-        std::vector<uint8_t> row(rowSize, 0);
-        for (const Column& c : columns) {
-            const uint16_t id = static_cast<uint16_t>(c.tag >> 16);
-            std::vector<uint8_t> cell;
-            if (c.tag == kRowId) {
-                PstBytes::append(cell, r.id, 4);
-            } else if (c.tag == kRowVersion) {
-                PstBytes::append(cell, 0, 4);
-            } else {
-                const auto it = r.values.find(id);
-                if (it == r.values.end() || it->second.type != (c.tag & 0xFFFF))
-                    continue;
-                if (fixedSize(it->second.type) > 0)
-                    cell = it->second.data;
-                else
-                    PstBytes::append(cell, storeHnid(db, heap, it->second.data, subnodes), 4);
-            }
-            cell.resize(c.size, 0);
-            std::copy(cell.begin(), cell.end(), row.begin() + c.offset);
-            row[end1 + c.bit / 8] |= static_cast<uint8_t>(0x80 >> (c.bit % 8));
+std::vector<uint8_t> PstTableContext::rowBytes(PstNodeDatabase& db, PstHeapWriter& heap, const Layout& layout,
+                                               const TableRow& r, SubnodeMap& subnodes)
+{
+    std::vector<uint8_t> row(layout.rowSize, 0);
+    for (const Layout::Cell& c : layout.cells) {
+        const uint16_t id = static_cast<uint16_t>(c.tag >> 16);
+        std::vector<uint8_t> cell;
+        if (c.tag == kRowId) {
+            PstBytes::append(cell, r.id, 4);
+        } else if (c.tag == kRowVersion) {
+            PstBytes::append(cell, 0, 4);
+        } else {
+            const auto it = r.values.find(id);
+            if (it == r.values.end() || it->second.type != (c.tag & 0xFFFF))
+                continue;
+            if (fixedSize(it->second.type) > 0)
+                cell = it->second.data;
+            else
+                PstBytes::append(cell, storeHnid(db, heap, it->second.data, subnodes), 4);
         }
-        rowBytes.push_back(std::move(row));
+        cell.resize(c.size, 0);
+        std::copy(cell.begin(), cell.end(), row.begin() + c.offset);
+        row[layout.end1 + c.bit / 8] |= static_cast<uint8_t>(0x80 >> (c.bit % 8));
+    }
+    return row;
+}
+
+std::vector<uint8_t> PstTableContext::info(const Layout& layout, uint32_t indexHid, uint32_t rowsHnid)
+{
+    std::vector<uint8_t> info(22, 0);
+    info[0] = 0x7C;
+    info[1] = static_cast<uint8_t>(layout.cells.size());
+    PstBytes::put(info, 2, layout.end4, 2);
+    PstBytes::put(info, 4, layout.end2, 2);
+    PstBytes::put(info, 6, layout.end1, 2);
+    PstBytes::put(info, 8, layout.rowSize, 2);
+    PstBytes::put(info, 10, indexHid, 4);
+    PstBytes::put(info, 14, rowsHnid, 4);
+    std::vector<Layout::Cell> cells = layout.cells;
+    std::sort(cells.begin(), cells.end(), [](const Layout::Cell& a, const Layout::Cell& b) { return a.tag < b.tag; });
+    for (const Layout::Cell& c : cells) {
+        PstBytes::append(info, c.tag, 4);
+        PstBytes::append(info, c.offset, 2);
+        info.push_back(c.size);
+        info.push_back(c.bit);
+    }
+    return info;
+}
+
+uint32_t PstTableContext::rowMatrixNid(const SubnodeMap& subnodes)
+{
+    uint32_t nid = (1u << 5) | kNidLtp;
+    while (subnodes.count(nid))
+        nid += 1u << 5;
+    return nid;
+}
+
+std::vector<std::vector<uint8_t>> PstTableContext::build(PstNodeDatabase& db, const Table& table, SubnodeMap& subnodes)
+{
+    const Layout l = layout(table.columns);
+    PstHeapWriter heap(0x7C, db.maxBlockData());
+    std::vector<uint8_t> rows;
+    std::vector<std::vector<uint8_t>> index;
+    for (size_t n = 0; n < table.rows.size(); ++n) {
+        const std::vector<uint8_t> row = rowBytes(db, heap, l, table.rows[n], subnodes);
+        rows.insert(rows.end(), row.begin(), row.end());
         std::vector<uint8_t> key;
-        PstBytes::append(key, r.id, 4);
+        PstBytes::append(key, table.rows[n].id, 4);
         PstBytes::append(key, n, db.unicode() ? 4 : 2);
         index.push_back(std::move(key));
     }
@@ -160,45 +201,17 @@ std::vector<std::vector<uint8_t>> PstTableContext::build(PstNodeDatabase& db, co
     const uint32_t indexHid = heap.addBtree(4, db.unicode() ? 4 : 2, index);
 
     uint32_t rowsHnid = 0;
-    const size_t total = rowBytes.size() * rowSize;
-    if (total > 0 && total <= PstHeapWriter::kMaxAllocation) {
-        std::vector<uint8_t> all;
-        for (const auto& r : rowBytes)
-            all.insert(all.end(), r.begin(), r.end());
-        rowsHnid = heap.add(all);
-    } else if (total > 0) {
-        const size_t perBlock = db.maxBlockData() / rowSize;
+    if (!rows.empty() && rows.size() <= PstHeapWriter::kMaxAllocation) {
+        rowsHnid = heap.add(rows);
+    } else if (!rows.empty()) {
+        const size_t perBlock = db.maxBlockData() / l.rowSize * l.rowSize;
         std::vector<std::vector<uint8_t>> blocks;
-        for (size_t i = 0; i < rowBytes.size(); i += perBlock) {
-            std::vector<uint8_t> b;
-            for (size_t k = i; k < std::min(rowBytes.size(), i + perBlock); ++k)
-                b.insert(b.end(), rowBytes[k].begin(), rowBytes[k].end());
-            blocks.push_back(std::move(b));
-        }
-        uint32_t nid = (1u << 5) | kNidLtp;
-        while (subnodes.count(nid))
-            nid += 1u << 5;
-        subnodes[nid] = SubnodeEntry{db.writeTree(blocks), 0};
-        rowsHnid = nid;
+        for (size_t i = 0; i < rows.size(); i += perBlock)
+            blocks.emplace_back(rows.begin() + i, rows.begin() + std::min(rows.size(), i + perBlock));
+        rowsHnid = rowMatrixNid(subnodes);
+        subnodes[rowsHnid] = SubnodeEntry{db.writeTree(blocks), 0};
     }
-
-    std::vector<uint8_t> info(22, 0);
-    info[0] = 0x7C;
-    info[1] = static_cast<uint8_t>(columns.size());
-    PstBytes::put(info, 2, end4, 2);
-    PstBytes::put(info, 4, end2, 2);
-    PstBytes::put(info, 6, end1, 2);
-    PstBytes::put(info, 8, rowSize, 2);
-    PstBytes::put(info, 10, indexHid, 4);
-    PstBytes::put(info, 14, rowsHnid, 4);
-    std::sort(columns.begin(), columns.end(), [](const Column& a, const Column& b) { return a.tag < b.tag; });
-    for (const Column& c : columns) {
-        PstBytes::append(info, c.tag, 4);
-        PstBytes::append(info, c.offset, 2);
-        info.push_back(c.size);
-        info.push_back(c.bit);
-    }
-    heap.setUserRoot(heap.add(info));
+    heap.setUserRoot(heap.add(info(l, indexHid, rowsHnid)));
     return heap.blocks();
 }
 

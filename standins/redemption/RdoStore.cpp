@@ -86,10 +86,10 @@ void Folder::call(DISPID id, const Arguments& args, VARIANT& result)
         putObject(result, new Folders(state_, nid_));
         return;
     case 6:
-        // Saved items are already in the folder's table; the store's commit (store Save or
-        // logoff) writes the tables, so a folder save costs nothing per item.
+        // A folder save commits the store: what was saved before it stays in the file
+        // even when the process is killed or the power fails a moment later.
         args.expect(DISPATCH_METHOD, 0);
-        state_->store();
+        state_->commit();
         return;
     default:
         unknownMember();

@@ -10,7 +10,8 @@
 namespace rdo {
 
 // One PST file opened by a session. Saved items are written into the file at once; commit
-// makes them part of it (store Save, logoff, or the last object letting go of the store).
+// makes them part of it (folder Save, store Save, logoff, or the last object letting go of
+// the store).
 class StoreState {
 public:
     StoreState(std::unique_ptr<pst::PstStore> store, std::wstring path);

@@ -4,9 +4,14 @@
 // engine facade into a CSV file and into a new PST (Redemption stand-in). The Notes
 // side is timed on its own by the same entry loop writing into no target; the writing
 // share of an export is its entry loop's time less that. --rtf reads bodies as RTF
-// (body text type 2). Prints wall times and the peak memory. Run it like the export
-// tests: the stand-in Notes client directory on PATH and the Redemption stand-in
-// registered.
+// (body text type 2). Prints wall times and the peak memory.
+// Then the wizard's road as a user runs it, for each target (CSV, workbook, PST): a
+// fresh scan, the save thread with OLE, every calendar folder of the database (one
+// sheet writer per folder), bodies read as rich text, and the step-3 page's progress
+// bars (the program's own) on a shown window whose thread runs a message loop.
+// Run it like the export tests: the stand-in Notes client directory on PATH, the
+// Redemption stand-in registered and the ODBC stand-in beside the program
+// (WINEDLLOVERRIDES=odbc32=n,b).
 #include <windows.h>
 #include <psapi.h>
 
@@ -15,12 +20,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "AfxOle.h"
 #include "CEngineFacade.h"
 #include "CSpreadSheet.h"
 #include "CWorkerThread.h"
+#include "ProgressBar.h"
 #include "PstTemplateResource.h"
 #include "notesdb/tools/MailGenerator.h"
 
@@ -138,6 +145,105 @@ int Run(const fs::path& folder, const CString& database, bool rtf) {
     return 0;
 }
 
+// The three bars of the step-3 page, laid out as the page lays them out in a window of
+// the wizard's size, shown, on the calling (user-interface) thread.
+class StepThreeBars {
+public:
+    StepThreeBars() {
+        m_page.CreateEx(0, AfxRegisterWndClass(0), L"Saving", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1024, 768,
+                        nullptr, nullptr);
+        CRect client;
+        m_page.GetClientRect(&client);
+        const int c = client.Height() / 2, w = client.Width() - 300;
+        m_item.Create(WS_CHILD | WS_VISIBLE | PBS_SMOOTH, CRect(250, c - 20, 250 + w, c), &m_page, 59395);
+        m_folder.Create(WS_CHILD | WS_VISIBLE | PBS_SMOOTH, CRect(250, c + 20, 250 + w, c + 40), &m_page, 59395);
+        m_database.Create(WS_CHILD | WS_VISIBLE | PBS_SMOOTH, CRect(250, c + 60, 250 + w, c + 80), &m_page, 59394);
+        m_page.UpdateWindow();
+    }
+    ProgressBar& Folder() { return m_folder; }
+    ProgressBar& Item() { return m_item; }
+
+private:
+    CWnd m_page;
+    ProgressBar m_database, m_folder, m_item;
+};
+
+// Runs the work on a save thread while this thread answers its window messages as the
+// wizard's does: sent ones, posted ones and painting.
+double OnSaveThreadWithMessageLoop(const std::function<void()>& work) {
+    const auto from = Clock::now();
+    CWorkerThread save;
+    save.Start([&] {
+        LNNotesSession thread;
+        thread.InitThread();
+        AfxOleInit();
+        work();
+        thread.TermThread();
+        return 0u;
+    });
+    while (save.IsRunning()) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    save.Join();
+    return Seconds(from, Clock::now());
+}
+
+int WizardRoad(const fs::path& folder, const CString& database) {
+    CNotesReader reader;
+    if (!reader.Init()) return 1;
+    reader.m_nBodyTextType = 2;
+    TemplateWriter templates;
+    CEngineFacade facade(reader, &templates);
+    StepThreeBars bars;
+    reader.m_pFolderProgress = &bars.Folder();
+    reader.m_pItemProgress = &bars.Item();
+    std::printf("wizard's road (bars on a shown step-3 page, bodies as rich text, every calendar folder):\n");
+    const auto scan = [&](CStringArray& folders) {
+        if (!facade.ScanCurrentDatabase(database, L"", folders, 1, nullptr)) {
+            std::fwprintf(stderr, L"scan failed: %ls\n", reader.GetLastError().GetString());
+            std::exit(1);
+        }
+    };
+    for (const auto& [name, sheetName] : {std::pair{L"wizard.csv", L","}, std::pair{L"wizard.xls", L"Calendar"}}) {
+        const fs::path out = folder / name;
+        fs::remove(out);
+        bool saved = true;
+        const double seconds = OnSaveThreadWithMessageLoop([&] {
+            CStringArray folders;
+            scan(folders);
+            for (INT_PTR i = 0; i < folders.GetSize(); ++i) {
+                CSpreadSheet sheet(out.wstring().c_str(), sheetName);
+                facade.ExportOneFolder(folders[i], 1, &sheet);
+                saved = sheet.Commit() && saved;
+            }
+        });
+        std::printf("  %s: %.2f s%s; %.1f MB (goal < %d s)\n", sheetName == std::wstring(L",") ? "CSV" : "workbook",
+                    seconds, saved ? "" : " (NOT SAVED)", fs::exists(out) ? fs::file_size(out) / 1048576.0 : 0.0,
+                    sheetName == std::wstring(L",") ? 3 : 5);
+    }
+    const fs::path pst = folder / "wizard.pst";
+    fs::remove(pst);
+    bool opened = false;
+    const double seconds = OnSaveThreadWithMessageLoop([&] {
+        CStringArray folders;
+        scan(folders);
+        opened = facade.OpenPst(pst.wstring().c_str(), false);
+        for (INT_PTR i = 0; opened && i < folders.GetSize(); ++i) facade.ExportOneFolder(folders[i], 0, nullptr);
+        facade.ClosePst();
+    });
+    std::printf("  PST: %.2f s%s, committed at every folder save; %.1f MB (goal < 10 s)\n", seconds,
+                opened ? "" : " (NOT OPENED)", fs::exists(pst) ? fs::file_size(pst) / 1048576.0 : 0.0);
+    reader.m_pFolderProgress = nullptr;
+    reader.m_pItemProgress = nullptr;
+    PrintPeakMemory("the wizard's road");
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -171,5 +277,6 @@ int wmain(int argc, wchar_t** argv) {
     int result = 1;
     save.Start([&] { return static_cast<UINT>(result = Run(folder, database.wstring().c_str(), rtf)); });
     save.Join();
-    return result;
+    if (result != 0) return result;
+    return WizardRoad(folder, database.wstring().c_str());
 }

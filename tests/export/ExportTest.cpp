@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -599,6 +601,209 @@ TEST_F(ExportTest, TemporaryFilesOfAnEarlierRunAreRemoved) {
     EXPECT_FALSE(fs::exists(temp / "ch111.rtf"));
     EXPECT_FALSE(fs::exists(temp / "aasseedd.eml"));
     EXPECT_NE(ReadAll(csv).find("Agenda: budget"), std::string::npos);
+}
+
+// Whichever way an export ends, the temporary directory keeps nothing of it: not the
+// rich-text body of the last entry, not a detached attachment.
+TEST_F(ExportTest, TemporaryDirectoryHoldsNothingAfterAnExportThatEndsStopsOrFails) {
+    const std::string entries = R"(
+note 1
+item Subject text "Planning"
+item Location text "Room 1"
+item Body richtext "Plan"
+rtf "{\\rtf1\\ansi Plan}"
+attachment "plan.txt" text "plan"
+note 2
+item Subject text "Review"
+item Location text "Room 2"
+item Body richtext "Confidential: salary review for Bob"
+rtf "{\\rtf1\\ansi Confidential: salary review for Bob}"
+attachment "review.txt" text "review"
+)";
+    const CString endsDb = WriteDatabase(L"temp-ends.nsf", "notesdb 1\nfolder ($Calendar) calendar\nentries 1 2\n" + entries);
+    // The folder cannot be closed after its entries: the export fails after the last one.
+    const CString failsDb =
+        WriteDatabase(L"temp-fails.nsf", "notesdb 1\nfolder ($Calendar) calendar\nfail close 0x0222\nentries 1 2\n" + entries);
+    const fs::path temp = fs::path(CNotesReader::TemporaryDirectory().GetString());
+    enum Way { Ends, Stops, Fails };
+    for (const Way way : {Ends, Stops, Fails}) {
+        for (const int mode : {0, 1}) {
+            SCOPED_TRACE(std::to_string(way) + (mode == 0 ? " PST" : " CSV"));
+            for (const auto& left : fs::directory_iterator(temp)) fs::remove_all(left.path());
+            reader.m_nCancel = 0;
+            if (way == Fails) {
+                // The scan meets the folder that cannot be closed too; the database stays open.
+                CStringArray folders;
+                EXPECT_EQ(facade.ScanCurrentDatabase(failsDb, L"", folders, 1, nullptr), 0);
+            } else {
+                Open(endsDb);
+            }
+            // Stop comes while the second entry is written: the loop ends after it.
+            CWnd step;
+            ASSERT_TRUE(step.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 400, 100, nullptr, nullptr));
+            StopAfterEntries itemBar(way == Stops ? 2 : 0, [&] { reader.m_nCancel = 1; });
+            ASSERT_TRUE(itemBar.Create(WS_CHILD, CRect(0, 40, 200, 60), &step, 2));
+            reader.m_pItemProgress = &itemBar;
+            const std::wstring name = L"temp-" + std::to_wstring(way) + (mode == 0 ? L".pst" : L".csv");
+            const fs::path out = FreshFile(name);
+            OnSaveThread([&] {
+                if (mode == 0) {
+                    ASSERT_TRUE(facade.OpenPst(out.wstring().c_str(), false));
+                    facade.ExportOneFolder(L"($Calendar)\\", 0, nullptr);
+                    facade.ClosePst();
+                } else {
+                    CSpreadSheet sheet(out.wstring().c_str(), L",");
+                    CRdoFolder none;
+                    EXPECT_EQ(reader.ExportFolder(L"($Calendar)\\", none, 1, &sheet), way == Fails ? 0 : 1);
+                    EXPECT_TRUE(sheet.Commit());
+                }
+            });
+            reader.m_pItemProgress = nullptr;
+            EXPECT_EQ(itemBar.m_entriesDone, 2);
+            if (mode == 1) {
+                EXPECT_NE(ReadAll(out).find("Confidential: salary review for Bob"), std::string::npos);
+            }
+            std::vector<std::string> left;
+            for (const auto& file : fs::directory_iterator(temp)) left.push_back(file.path().filename().string());
+            EXPECT_TRUE(left.empty()) << left.front();
+        }
+    }
+}
+
+// A save killed from outside part-way keeps every entry whose folder save had returned,
+// in a file the readers open (checked by export_pst_readers: at least that many items).
+// The save goes on after the count is reached, so the kill lands wherever it lands.
+TEST_F(ExportTest, KilledSaveKeepsEveryEntryWhoseFolderSaveReturned) {
+    constexpr int kFirst = 200, kSecond = 100;
+    std::string text = "notesdb 1\nfolder ($Calendar) calendar\nentries";
+    for (int i = 1; i <= kFirst; ++i) text += " " + std::to_string(i);
+    text += "\nfolder Later calendar\nentries";
+    for (int i = kFirst + 1; i <= kFirst + kSecond; ++i) text += " " + std::to_string(i);
+    text += "\n";
+    const auto entry = [](int i) {
+        char subject[32];
+        std::snprintf(subject, sizeof subject, "Entry %03d", i);
+        return std::string(subject);
+    };
+    for (int i = 1; i <= kFirst + kSecond; ++i)
+        text += "note " + std::to_string(i) + "\nitem Subject text \"" + entry(i) + "\"\nitem Location text \"Room " +
+                std::to_string(i) +
+                "\"\nitem STARTDATETIME datetime 2026-06-01T09:00:00\nitem EndDateTime datetime 2026-06-01T10:00:00\n"
+                "item Body text \"Body of " + entry(i) + "\"\n";
+    const CString db = WriteDatabase(L"killed.nsf", text);
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    const fs::path child = fs::path(self).parent_path() / L"export_killed_save.exe";
+    for (const int saved : {1, 137, 250}) {
+        SCOPED_TRACE(saved);
+        const fs::path pst = FreshFile(L"killed-after-" + std::to_wstring(saved) + L".pst");
+        const std::wstring eventName = L"orbalin-killed-save-" + std::to_wstring(GetCurrentProcessId());
+        const HANDLE event = CreateEventW(nullptr, TRUE, FALSE, eventName.c_str());
+        ASSERT_NE(event, nullptr);
+        std::wstring command = L"\"" + child.wstring() + L"\" \"" + std::wstring(db.GetString()) + L"\" \"" +
+                               pst.wstring() + L"\" " + std::to_wstring(saved) + L" " + eventName;
+        STARTUPINFOW startup{sizeof startup};
+        PROCESS_INFORMATION process{};
+        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                   &process))
+            << GetLastError();
+        const HANDLE waits[] = {event, process.hProcess};
+        const DWORD woke = WaitForMultipleObjects(2, waits, FALSE, 120000);
+        TerminateProcess(process.hProcess, 0xDEAD);
+        WaitForSingleObject(process.hProcess, 30000);
+        DWORD exitCode = 0;
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        CloseHandle(event);
+        ASSERT_EQ(woke, WAIT_OBJECT_0) << "the save ended (" << exitCode << ") before " << saved << " entries";
+        // Killed, not finished: the store was never closed.
+        EXPECT_EQ(exitCode, 0xDEADu);
+        std::ofstream expect(fs::path(pst).replace_extension(".expect"), std::ios::binary);
+        if (saved <= kFirst) {
+            expect << "folder\t($Calendar)\tIPF.Appointment\t" << saved << "+\n";
+        } else {
+            expect << "folder\t($Calendar)\tIPF.Appointment\t" << kFirst << "\n";
+            expect << "folder\tLater\tIPF.Note\t" << saved - kFirst << "+\n";
+        }
+        for (int i = 1; i <= saved; ++i)
+            expect << "item\t" << (i <= kFirst ? "($Calendar)" : "Later") << "\t" << entry(i) << "\tRoom " << i
+                   << "\t2026-06-01 09:00:00\t2026-06-01 10:00:00\tBody of " << entry(i) << "\n";
+    }
+}
+
+// A progress bar that records the positions and texts it is sent.
+class RecordingBar : public CProgressCtrl {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == PBM_SETPOS) positions.push_back(static_cast<int>(wParam));
+        if (message == WM_SETTEXT) ++texts;
+        return CProgressCtrl::WindowProc(message, wParam, lParam);
+    }
+    std::vector<int> positions;
+    int texts = 0;
+};
+
+// Every position sent to a bar costs a round trip to the window's thread: a bar is sent
+// only positions that change what it shows, and a long rich-text body moves the item bar
+// once, not once per line.
+TEST_F(ExportTest, BarsAreSentOnlyPositionsThatChangeWhatTheyShow) {
+    constexpr int kEntries = 150;
+    std::string text = "notesdb 1\nfolder ($Calendar) calendar\nentries";
+    for (int i = 1; i <= kEntries; ++i) text += " " + std::to_string(i);
+    text += "\n";
+    std::string rtf = "{\\rtf1\\ansi\n";
+    for (int line = 1; line < 200; ++line) rtf += "Line " + std::to_string(line) + "\\par\n";
+    rtf += "End}\n";
+    for (int i = 1; i <= kEntries; ++i) {
+        text += "note " + std::to_string(i) + "\nitem Subject text \"Entry " + std::to_string(i) +
+                "\"\nitem Location text \"Room\"\n";
+        text += i == 1 ? "item Body richtext \"Long body\"\nrtf <<END\n" + rtf + "END\n" : "item Body text \"Short\"\n";
+    }
+    Open(WriteDatabase(L"bars.nsf", text));
+    for (const int mode : {0, 1}) {
+        SCOPED_TRACE(mode == 0 ? "PST" : "CSV");
+        CWnd step;
+        ASSERT_TRUE(step.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 400, 100, nullptr, nullptr));
+        RecordingBar folderBar, itemBar;
+        ASSERT_TRUE(folderBar.Create(WS_CHILD, CRect(0, 0, 200, 20), &step, 1));
+        ASSERT_TRUE(itemBar.Create(WS_CHILD, CRect(0, 40, 200, 60), &step, 2));
+        reader.m_pFolderProgress = &folderBar;
+        reader.m_pItemProgress = &itemBar;
+        const fs::path out = FreshFile(mode == 0 ? L"bars.pst" : L"bars.csv");
+        OnSaveThread([&] {
+            if (mode == 0) {
+                ASSERT_TRUE(facade.OpenPst(out.wstring().c_str(), false));
+                EXPECT_EQ(facade.ExportOneFolder(L"($Calendar)\\", 0, nullptr), 1);
+                facade.ClosePst();
+            } else {
+                CSpreadSheet sheet(out.wstring().c_str(), L",");
+                CRdoFolder none;
+                EXPECT_EQ(reader.ExportFolder(L"($Calendar)\\", none, 1, &sheet), 1);
+                EXPECT_TRUE(sheet.Commit());
+            }
+        });
+        reader.m_pFolderProgress = nullptr;
+        reader.m_pItemProgress = nullptr;
+        if (mode == 1) {
+            EXPECT_NE(ReadAll(out).find("Long body"), std::string::npos);
+        }
+        // The folder bar: each percent once, up to 100, and its text cleared once.
+        ASSERT_FALSE(folderBar.positions.empty());
+        EXPECT_EQ(folderBar.positions.back(), 100);
+        EXPECT_EQ(folderBar.positions.size(),
+                  std::set<int>(folderBar.positions.begin(), folderBar.positions.end()).size());
+        EXPECT_EQ(folderBar.texts, 1);
+        // The item bar: every entry 0, 100; into a PST the long body's entry shows the body's
+        // share between them. A sheet takes plain text, so no RTF is read for it.
+        std::vector<int> expected;
+        for (int i = 1; i <= kEntries; ++i) {
+            expected.push_back(0);
+            if (i == 1 && mode == 0) expected.push_back(100 * 200 / 210);
+            expected.push_back(100);
+        }
+        EXPECT_EQ(itemBar.positions, expected);
+    }
 }
 
 TEST_F(ExportTest, PstModeWithoutAWriterExportsNothing) {

@@ -4,6 +4,8 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <regex>
 #include <set>
 
@@ -407,6 +409,79 @@ TEST_P(PstFormatTest, AttachedItemIsReadAsAMessage)
     ASSERT_NE(part, std::string::npos) << rp.output;
     for (const char* want : {"Subject: Inner subject", "Inner body", "filename=\"deep.txt\""})
         EXPECT_NE(rp.output.find(want, part), std::string::npos) << want << "\n" << rp.output;
+}
+
+// Pages of the file that differ between two states of it (pages only one has count too).
+size_t changedPages(const std::string& before, const std::string& after)
+{
+    std::ifstream a(before, std::ios::binary), b(after, std::ios::binary);
+    const std::string x((std::istreambuf_iterator<char>(a)), std::istreambuf_iterator<char>());
+    const std::string y((std::istreambuf_iterator<char>(b)), std::istreambuf_iterator<char>());
+    size_t changed = 0;
+    for (size_t at = 0; at < std::max(x.size(), y.size()); at += 512)
+        if (x.compare(std::min(at, x.size()), 512, y, std::min(at, y.size()), 512) != 0)
+            ++changed;
+    return changed;
+}
+
+TEST_P(PstFormatTest, CommitAfterEveryItemWritesWhatChangedAndKeepsTheTablesWhole)
+{
+    // A save commits after every item: the commit must cost what the item added, not what
+    // the file holds, and every commit must leave whole tables behind.
+    const std::string dir = outputDir("commits-" + name());
+    const std::string file = dir + "/commits.pst", before = dir + "/before.pst";
+    constexpr int kCount = 800, kEarly = 60, kLate = 780;
+    std::map<int, size_t> changed;
+    uint32_t calendar = 0;
+    {
+        auto store = PstStore::create(file, GetParam());
+        calendar = store->createFolder(store->ipmSubtree(), "Calendar", "IPF.Appointment");
+        for (int i = 0; i < kCount; ++i) {
+            Appointment a{"Item " + std::to_string(i), "Body " + std::to_string(i), "L" + std::to_string(i),
+                          kStart + i * kHour, kStart + i * kHour + kHour / 2, {}};
+            store->saveMessage(calendar, makeAppointment(*store, a));
+            if (i == kEarly || i == kLate) {
+                fs::copy_file(file, before, fs::copy_options::overwrite_existing);
+                store->commit();
+                changed[i] = changedPages(before, file);
+            } else {
+                store->commit();
+            }
+            if (i == kEarly) {
+                // What a kill after this commit leaves: our reader and the others open it.
+                fs::copy_file(file, before, fs::copy_options::overwrite_existing);
+                EXPECT_EQ(PstStore::open(before)->messages(calendar).size(), static_cast<size_t>(kEarly + 1));
+            }
+        }
+    }
+    // Thirteen times the items, about the same cost (a full rewrite of the tables and trees
+    // would have cost several times more).
+    EXPECT_LT(changed[kLate], 2 * changed[kEarly] + 24) << changed[kEarly] << " pages then " << changed[kLate];
+
+    const auto store = PstStore::open(file);
+    const std::vector<uint32_t> items = store->messages(calendar);
+    ASSERT_EQ(items.size(), static_cast<size_t>(kCount));
+    EXPECT_EQ(store->folder(calendar).contentCount, static_cast<uint32_t>(kCount));
+    const auto db = pst::PstNodeDatabase::open(file);
+    const pst::NodeEntry* contents = db->node((calendar & ~0x1Fu) | pst::kNidContentsTable);
+    ASSERT_NE(contents, nullptr);
+    const auto table = pst::PstTableContext::read(*db, contents->bidData, db->readSubnodes(contents->bidSub));
+    ASSERT_EQ(table.rows.size(), static_cast<size_t>(kCount));
+    for (int i = 0; i < kCount; ++i) {
+        EXPECT_EQ(table.rows[i].id, items[i]);
+        const auto subject = table.rows[i].values.find(0x0037);
+        ASSERT_NE(subject, table.rows[i].values.end());
+        EXPECT_EQ(pst::PstText::decode(subject->second.data, subject->second.type == pst::kPtUnicode),
+                  "Item " + std::to_string(i));
+    }
+    if (!PstReaderCheck::available("pffexport") || !PstReaderCheck::available("readpst"))
+        GTEST_SKIP() << "pff-tools or pst-utils are not installed";
+    const PstReaderCheck::Export ex = PstReaderCheck::pffexport(file, dir);
+    EXPECT_EQ(ex.status, 0) << ex.log;
+    EXPECT_EQ(ex.itemsPerFolder()["Top of Personal Folders/Calendar"], kCount);
+    PstReaderCheck::ReadPst rp = PstReaderCheck::readpst(file, dir);
+    EXPECT_EQ(rp.status, 0);
+    EXPECT_EQ(rp.done["Calendar"], kCount) << rp.log;
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, PstFormatTest, ::testing::Values(PstStore::Format::Unicode, PstStore::Format::Ansi),

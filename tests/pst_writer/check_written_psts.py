@@ -4,7 +4,7 @@
 Every <name>.pst that has a <name>.expect beside it is opened by pffinfo, pffexport and
 readpst, which must succeed; what they list must match the expectation lines
 (tab-separated, UTF-8):
-  folder      <path below the top folder, "/" between levels>  <container class>  <item count>
+  folder      <path below the top folder, "/" between levels>  <container class>  <item count, "N+": at least N>
   item        <folder>  <subject>  <location>  <start YYYY-MM-DD HH:MM:SS>  <end>  <first body line>
   attachment  <folder>  <item subject>  <file name, or pffexport's "<n>_<name>">  <bytes as hex>
   recipient   <folder>  <item subject>  <address as the To recipient shows it>
@@ -95,25 +95,25 @@ def check(pst, expect_path, work):
     for kind, folder, *rest in lines:
         path = pffexport_path(top, folder)
         if kind == "folder":
-            cls, count = rest[0], int(rest[1])
+            cls, at_least, count = rest[0], rest[1].endswith("+"), int(rest[1].rstrip("+"))
             if not os.path.isdir(path):
                 fail(pst, f"pffexport lists no folder {folder}")
                 continue
             entries = sorted(e for e in os.listdir(path) if PFFEXPORT_ITEM.fullmatch(e))
-            if len(entries) != count:
-                fail(pst, f"pffexport lists {len(entries)} items in {folder}, not {count}")
+            if len(entries) != count and not (at_least and len(entries) > count):
+                fail(pst, f"pffexport lists {len(entries)} items in {folder}, not {rest[1]}")
             name = folder.split("/")[-1]
             # readpst counts a folder's subfolders among its items.
             subfolders = [e for e in os.listdir(path) if os.path.isdir(os.path.join(path, e)) and e not in entries]
             # A folder with neither items nor subfolders gets no line; folders of one name
             # take the lines of that name in any order.
             lines_of_name = done[name]
-            match = next((d for d in lines_of_name if d[0] == count + len(subfolders)), None)
+            match = next((d for d in lines_of_name if d[0] == len(entries) + len(subfolders)), None)
             if match:
                 lines_of_name.remove(match)
-            elif count + len(subfolders):
+            elif len(entries) + len(subfolders):
                 did = " or ".join(f"{d} items (skipped {s})" for d, s in lines_of_name) or "0 items"
-                fail(pst, f"readpst did {did} in {folder}, not {count} and {len(subfolders)} subfolders")
+                fail(pst, f"readpst did {did} in {folder}, not {len(entries)} and {len(subfolders)} subfolders")
             if count and cls in READPST_SUFFIX:
                 out_file = os.path.join(readpst_dir, *folder.split("/")[:-1], name + READPST_SUFFIX[cls])
                 if not os.path.isfile(out_file):

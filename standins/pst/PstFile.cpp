@@ -1,0 +1,115 @@
+#include "PstFile.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace pst {
+
+PstFile::~PstFile()
+{
+    close();
+}
+
+#ifdef _WIN32
+
+bool PstFile::open(const std::filesystem::path& path, Mode mode)
+{
+    close();
+    const DWORD access = mode == Mode::Read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
+    handle_ = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                          mode == Mode::Create ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return isOpen();
+}
+
+void PstFile::close()
+{
+    if (isOpen())
+        CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+}
+
+bool PstFile::isOpen() const
+{
+    return handle_ != INVALID_HANDLE_VALUE;
+}
+
+uint64_t PstFile::size() const
+{
+    LARGE_INTEGER size{};
+    return GetFileSizeEx(handle_, &size) ? static_cast<uint64_t>(size.QuadPart) : 0;
+}
+
+bool PstFile::read(uint64_t offset, void* data, size_t size) const
+{
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD done = 0;
+    return ReadFile(handle_, data, static_cast<DWORD>(size), &done, &at) && done == size;
+}
+
+bool PstFile::write(uint64_t offset, const void* data, size_t size)
+{
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD done = 0;
+    return WriteFile(handle_, data, static_cast<DWORD>(size), &done, &at) && done == size;
+}
+
+bool PstFile::sync()
+{
+    return FlushFileBuffers(handle_) != 0;
+}
+
+#else
+
+bool PstFile::open(const std::filesystem::path& path, Mode mode)
+{
+    close();
+    const int flags = mode == Mode::Read ? O_RDONLY : mode == Mode::ReadWrite ? O_RDWR : O_RDWR | O_CREAT | O_TRUNC;
+    fd_ = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
+    return isOpen();
+}
+
+void PstFile::close()
+{
+    if (isOpen())
+        ::close(fd_);
+    fd_ = -1;
+}
+
+bool PstFile::isOpen() const
+{
+    return fd_ >= 0;
+}
+
+uint64_t PstFile::size() const
+{
+    struct stat st {};
+    return fstat(fd_, &st) == 0 ? static_cast<uint64_t>(st.st_size) : 0;
+}
+
+bool PstFile::read(uint64_t offset, void* data, size_t size) const
+{
+    return pread(fd_, data, size, static_cast<off_t>(offset)) == static_cast<ssize_t>(size);
+}
+
+bool PstFile::write(uint64_t offset, const void* data, size_t size)
+{
+    return pwrite(fd_, data, size, static_cast<off_t>(offset)) == static_cast<ssize_t>(size);
+}
+
+bool PstFile::sync()
+{
+    return fsync(fd_) == 0;
+}
+
+#endif
+
+}
