@@ -6,6 +6,7 @@
 #include "lnapi.h"
 
 class CProgressCtrl;
+class CRdoAppointment;
 class CRdoAttachments;
 class CRdoFolder;
 class CRdoItems;
@@ -53,6 +54,10 @@ public:
     void CopyAttachments(LNDocument document, CRdoAttachments& attachments);
     void WriteItem(CRdoItems& items, LNDocument document, int isRtf, const CString& rtfText,
                    const CString& plainText, int mode, CSpreadSheet* sheet);
+    // An appointment's start and end. A date that is missing, or that the PST cannot
+    // hold, takes the other's value, so no appointment keeps a time of the export's day.
+    enum DatesWritten { kAllDatesWritten, kSomeDatesWritten, kNoDateWritten };
+    DatesWritten WriteDates(CRdoAppointment& item, LNDocument document, bool hasStart, bool hasEnd);
     static CString TemporaryDirectory();
 
     // Domino servers and their databases.
@@ -81,6 +86,8 @@ protected:
     // by the last body's export). Deleting a file that is not there is not free (a
     // directory scan under Wine), and the entry loop would do it twice for every body.
     bool m_bRtfFileMayExist = true;
+    // Subjects of the current folder's entries whose dates could not all be written.
+    CString m_datesLeftOut;
 
 public:
     // Written by the wizard before a run; the windows are borrowed.
