@@ -16,6 +16,8 @@
 #include "ICalendarGrid.h"
 #include "IFolderTree.h"
 #include "IWaitDialog.h"
+#include "CException.h"
+#include "COleDateTime.h"
 #include "COleVariant.h"
 #include "NotesText.h"
 
@@ -503,6 +505,7 @@ void CNotesReader::SetBarPosition(CProgressCtrl* bar, int& sent, int percent) {
 
 int CNotesReader::ExportFolder(const CString& folderName, CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet) {
     if (folderName.IsEmpty()) return 0;
+    m_datesLeftOut.Empty();
     CString name = folderName;
     if (name[name.GetLength() - 1] == L'\\') name = name.Left(name.GetLength() - 1);
     try {
@@ -516,6 +519,10 @@ int CNotesReader::ExportFolder(const CString& folderName, CRdoFolder& pstFolder,
             if (mode == 0) pstFolder.Save();
         }
         Check(m_viewFolder.Close());
+        if (!m_datesLeftOut.IsEmpty()) {
+            SetLastError(L"Dates a PST cannot hold (before the year 1601) were left out of: " + m_datesLeftOut);
+            return 0;
+        }
         return 1;
     } catch (...) {
         SetLastError(L"Error while parsing folders");
@@ -752,8 +759,12 @@ void CNotesReader::WriteItem(CRdoItems& items, LNDocument document, int isRtf, c
             item.SetBody(plainText);
         }
         item.SetLocation(location);
-        if (!startText.IsEmpty()) item.SetStart(DatetimeToOleDate(ReadFirstDatetime(L"STARTDATETIME", document)));
-        if (!endText.IsEmpty()) item.SetEnd(DatetimeToOleDate(ReadFirstDatetime(L"EndDateTime", document)));
+        const DatesWritten dates = WriteDates(item, document, !startText.IsEmpty(), !endText.IsEmpty());
+        if (dates != kAllDatesWritten) {
+            if (!m_datesLeftOut.IsEmpty()) m_datesLeftOut += L"; ";
+            m_datesLeftOut += L"\"" + subject + (dates == kNoDateWritten ? L"\" (not saved)" : L"\"");
+            if (dates == kNoDateWritten) return;
+        }
         item.SetSentFlag(TRUE);
         CRdoAttachments attachments(item.GetAttachments());
         CopyAttachments(document, attachments);
@@ -761,4 +772,32 @@ void CNotesReader::WriteItem(CRdoItems& items, LNDocument document, int isRtf, c
         saver.Save();
     } catch (...) {
     }
+}
+
+CNotesReader::DatesWritten CNotesReader::WriteDates(CRdoAppointment& item, LNDocument document, bool hasStart,
+                                                    bool hasEnd) {
+    const auto written = [](auto&& set) {
+        try {
+            set();
+            return true;
+        } catch (CException* e) {
+            e->Delete();
+        } catch (...) {
+        }
+        return false;
+    };
+    const COleDateTime start = hasStart ? DatetimeToOleDate(ReadFirstDatetime(L"STARTDATETIME", document)) : COleDateTime();
+    const COleDateTime end = hasEnd ? DatetimeToOleDate(ReadFirstDatetime(L"EndDateTime", document)) : COleDateTime();
+    const bool startWritten = hasStart && written([&] { item.SetStart(start); });
+    const bool endWritten = hasEnd && written([&] { item.SetEnd(end); });
+    // Setting the start keeps the object model's default duration: the end is set
+    // again, to the start when the entry has none.
+    if (startWritten && !endWritten) {
+        item.SetEnd(start);
+    } else if (endWritten && !startWritten) {
+        item.SetStart(end);
+        item.SetEnd(end);
+    }
+    if (startWritten == hasStart && endWritten == hasEnd) return kAllDatesWritten;
+    return startWritten || endWritten ? kSomeDatesWritten : kNoDateWritten;
 }

@@ -6,6 +6,7 @@
 #include "lnapi.h"
 
 class CProgressCtrl;
+class CRdoAppointment;
 class CRdoAttachments;
 class CRdoFolder;
 class CRdoItems;
@@ -54,6 +55,10 @@ public:
     void CopyAttachments(LNDocument document, CRdoAttachments& attachments);
     void WriteItem(CRdoItems& items, LNDocument document, int isRtf, const CString& rtfText,
                    const CString& plainText, int mode, CSpreadSheet* sheet);
+    // An appointment's start and end. A date that is missing, or that the PST cannot
+    // hold, takes the other's value, so no appointment keeps a time of the export's day.
+    enum DatesWritten { kAllDatesWritten, kSomeDatesWritten, kNoDateWritten };
+    DatesWritten WriteDates(CRdoAppointment& item, LNDocument document, bool hasStart, bool hasEnd);
     static CString TemporaryDirectory();
 
     // Domino servers and their databases.
@@ -87,6 +92,8 @@ protected:
     // The positions last sent to the folder and item bars; -1 before the first.
     int m_nFolderBarSent = -1;
     int m_nItemBarSent = -1;
+    // Subjects of the current folder's entries whose dates could not all be written.
+    CString m_datesLeftOut;
 
 public:
     // Written by the wizard before a run; the windows are borrowed.

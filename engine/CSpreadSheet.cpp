@@ -26,6 +26,15 @@ CString SqlName(const CString& name)
     return escaped;
 }
 
+// A value of an ODBC connection string: in braces, a '}' in it doubled, so that
+// spaces, ';' and '=' in it stay part of the value.
+CString ConnectionValue(const CString& value)
+{
+    CString quoted(value);
+    quoted.Replace(L"}", L"}}");
+    return L"{" + quoted + L"}";
+}
+
 } // namespace
 
 CSpreadSheet::CSpreadSheet(const CString& file, const CString& sheetOrSeparator)
@@ -38,8 +47,13 @@ CSpreadSheet::CSpreadSheet(const CString& file, const CString& sheetOrSeparator)
         m_separator = L",;.?";
         m_database = std::make_unique<CDatabase>();
         GetExcelDriver();
-        m_connection.Format(L"DRIVER={%s};DSN='';FIRSTROWHASNAMES=1;READONLY=FALSE;CREATE_DB=\"%s\";DBQ=%s",
-                            m_excelDriver.GetString(), m_file.GetString(), m_file.GetString());
+        // Drivers that end a braced value at its first '}' would take another file.
+        if (file.Find(L'}') >= 0)
+            m_lastError = L"The workbook path cannot contain '}'. Choose another folder or file name.";
+        else
+            m_connection.Format(L"DRIVER=%s;DSN='';FIRSTROWHASNAMES=1;READONLY=FALSE;CREATE_DB=%s;DBQ=%s",
+                                ConnectionValue(m_excelDriver).GetString(), ConnectionValue(m_file).GetString(),
+                                ConnectionValue(m_file).GetString());
     } else {
         m_separator = sheetOrSeparator;
     }
@@ -75,6 +89,8 @@ bool CSpreadSheet::Connect()
 {
     if (m_database->IsOpen())
         return true;
+    if (m_connection.IsEmpty())
+        return false; // the path was refused; m_lastError says why
     try {
         m_database->OpenEx(m_connection, CDatabase::noOdbcDialog);
         return true;

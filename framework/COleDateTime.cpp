@@ -1,92 +1,17 @@
 #include "COleDateTime.h"
 
-#include <cmath>
 #include <cwchar>
 #include <string>
 
+#include "oledate/OleDate.h"
+
 namespace {
 
-constexpr double kMinDate = -657434.0;         // 1 January 100
-constexpr double kMaxDate = 2958465.99999999;  // 31 December 9999, end of day
-constexpr LONGLONG kSecondsPerDay = 86400;
-constexpr LONGLONG kDaysFrom1970 = 25569;      // 1970-01-01 as a day number
+using oledate::OleDate;
 
 const wchar_t* const kDayNames[] = {L"Sunday", L"Monday", L"Tuesday", L"Wednesday", L"Thursday", L"Friday", L"Saturday"};
 const wchar_t* const kMonthNames[] = {L"January", L"February", L"March", L"April", L"May", L"June", L"July",
                                       L"August", L"September", L"October", L"November", L"December"};
-
-LONGLONG FloorDiv(LONGLONG a, LONGLONG b)
-{
-    LONGLONG q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
-
-// The DATE as a continuous count of days: the fraction of a negative DATE counts
-// forward from its day, so -1.25 (29 Dec 1899 06:00) becomes -0.75.
-double ToLinear(DATE dt)
-{
-    if (dt >= 0)
-        return dt;
-    double day = std::ceil(dt);
-    return day + (day - dt);
-}
-
-DATE FromLinear(double linear)
-{
-    if (linear >= 0)
-        return linear;
-    double day = std::floor(linear);
-    double fraction = linear - day;
-    return fraction == 0 ? day : day - fraction;
-}
-
-bool IsLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month)
-{
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
-}
-
-// Days since 1970-01-01 of a proleptic Gregorian date, and back.
-LONGLONG DaysFromCivil(LONGLONG y, unsigned m, unsigned d)
-{
-    y -= m <= 2;
-    const LONGLONG era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<LONGLONG>(doe) - 719468;
-}
-
-void CivilFromDays(LONGLONG z, int& year, int& month, int& day)
-{
-    z += 719468;
-    const LONGLONG era = (z >= 0 ? z : z - 146096) / 146097;
-    const unsigned doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    year = static_cast<int>(static_cast<LONGLONG>(yoe) + era * 400 + (month <= 2));
-}
-
-bool ValidFields(int y, int mo, int d, int h, int mi, int s)
-{
-    return y >= 100 && y <= 9999 && mo >= 1 && mo <= 12 && d >= 1 && d <= DaysInMonth(y, mo) && h >= 0 &&
-           h <= 23 && mi >= 0 && mi <= 59 && s >= 0 && s <= 59;
-}
-
-DATE EncodeDate(int y, int mo, int d, int h, int mi, int s)
-{
-    const LONGLONG day = DaysFromCivil(y, static_cast<unsigned>(mo), static_cast<unsigned>(d)) + kDaysFrom1970;
-    const double time = static_cast<double>((h * 60 + mi) * 60 + s) / kSecondsPerDay;
-    return day >= 0 ? static_cast<double>(day) + time : static_cast<double>(day) - time;
-}
 
 void AppendNumber(std::wstring& out, int value, int width, bool pad)
 {
@@ -100,7 +25,7 @@ void AppendNumber(std::wstring& out, int value, int width, bool pad)
 
 COleDateTime::COleDateTime(DATE dtSrc) : m_dt(dtSrc)
 {
-    if (!(dtSrc >= kMinDate && dtSrc <= kMaxDate))
+    if (!(dtSrc >= OleDate::kMin && dtSrc <= OleDate::kMax))
         m_status = invalid;
 }
 
@@ -163,12 +88,11 @@ COleDateTime& COleDateTime::operator=(DATE dtSrc)
 
 int COleDateTime::SetDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec)
 {
-    if (!ValidFields(nYear, nMonth, nDay, nHour, nMin, nSec)) {
+    if (!OleDate::Join(nYear, nMonth, nDay, nHour, nMin, nSec, m_dt)) {
         m_dt = 0;
         m_status = invalid;
         return 1;
     }
-    m_dt = EncodeDate(nYear, nMonth, nDay, nHour, nMin, nSec);
     m_status = valid;
     return 0;
 }
@@ -185,21 +109,7 @@ int COleDateTime::SetTime(int nHour, int nMin, int nSec)
 
 bool COleDateTime::GetFields(Fields& f) const
 {
-    if (m_status != valid || !(m_dt >= kMinDate && m_dt <= kMaxDate))
-        return false;
-    const LONGLONG seconds = std::llround(ToLinear(m_dt) * kSecondsPerDay);
-    const LONGLONG day = FloorDiv(seconds, kSecondsPerDay);
-    const int secondOfDay = static_cast<int>(seconds - day * kSecondsPerDay);
-    CivilFromDays(day - kDaysFrom1970, f.year, f.month, f.day);
-    if (f.year < 100 || f.year > 9999)
-        return false;
-    f.hour = secondOfDay / 3600;
-    f.minute = secondOfDay / 60 % 60;
-    f.second = secondOfDay % 60;
-    // Day 0 (30 December 1899) was a Saturday.
-    f.dayOfWeek = static_cast<int>(day + 6 - FloorDiv(day + 6, 7) * 7) + 1;
-    f.dayOfYear = static_cast<int>(day - kDaysFrom1970 - DaysFromCivil(f.year, 1, 1)) + 1;
-    return true;
+    return m_status == valid && OleDate::Split(m_dt, f);
 }
 
 int COleDateTime::GetYear() const
@@ -348,12 +258,12 @@ bool COleDateTime::operator==(const COleDateTime& date) const
 {
     if (m_status != date.m_status)
         return false;
-    return m_status != valid || ToLinear(m_dt) == ToLinear(date.m_dt);
+    return m_status != valid || OleDate::ToLinear(m_dt) == OleDate::ToLinear(date.m_dt);
 }
 
 bool COleDateTime::operator<(const COleDateTime& date) const
 {
-    return ToLinear(m_dt) < ToLinear(date.m_dt);
+    return OleDate::ToLinear(m_dt) < OleDate::ToLinear(date.m_dt);
 }
 
 COleDateTime COleDateTime::operator+(const COleDateTimeSpan& dateSpan) const
@@ -367,7 +277,7 @@ COleDateTime COleDateTime::operator+(const COleDateTimeSpan& dateSpan) const
         result.m_status = null;
         return result;
     }
-    return COleDateTime(FromLinear(ToLinear(m_dt) + dateSpan.m_span));
+    return COleDateTime(OleDate::FromLinear(OleDate::ToLinear(m_dt) + dateSpan.m_span));
 }
 
 COleDateTime COleDateTime::operator-(const COleDateTimeSpan& dateSpan) const
@@ -387,7 +297,7 @@ COleDateTime& COleDateTime::operator-=(const COleDateTimeSpan& dateSpan)
 
 COleDateTimeSpan COleDateTime::operator-(const COleDateTime& date) const
 {
-    COleDateTimeSpan span(ToLinear(m_dt) - ToLinear(date.m_dt));
+    COleDateTimeSpan span(OleDate::ToLinear(m_dt) - OleDate::ToLinear(date.m_dt));
     if (m_status == invalid || date.m_status == invalid)
         span.m_status = COleDateTimeSpan::invalid;
     else if (m_status == null || date.m_status == null)

@@ -1,12 +1,12 @@
 #pragma once
-// A point in time as an OLE automation date: days since 30 December 1899 as a
-// double, the time of day as the fraction. Before that day the value is
-// negative and its fraction still counts forward from the start of the day:
-// -1.25 is 29 December 1899, 06:00. Fields are resolved to whole seconds;
+// A point in time as an OLE automation date (see oledate/OleDate.h): days since
+// 30 December 1899, the time of day as the fraction, which counts forward from
+// the start of the day also before 1900. Fields are resolved to whole seconds;
 // years 100 to 9999 are valid.
 #include "Afx.h"
 #include "COleDateTimeSpan.h"
 #include "CString.h"
+#include "oledate/OleDate.h"
 
 #include <ctime>
 #include <oleauto.h>
@@ -86,8 +86,6 @@ public:
     DateTimeStatus m_status = valid;
 
 private:
-    struct Fields {
-        int year, month, day, hour, minute, second, dayOfWeek, dayOfYear;
-    };
+    using Fields = oledate::DateFields;
     bool GetFields(Fields& fields) const;
 };

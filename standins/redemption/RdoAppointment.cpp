@@ -1,9 +1,9 @@
 #include "RdoAppointment.h"
 
-#include <cmath>
 #include <cstdio>
 
 #include "RtfText.h"
+#include "oledate/OleDate.h"
 
 namespace rdo {
 namespace {
@@ -13,16 +13,31 @@ constexpr uint16_t kSubject = 0x0037, kBody = 0x1000, kSenderName = 0x0C1A, kSen
 constexpr uint32_t kLidStart = 0x820D, kLidEnd = 0x820E, kLidLocation = 0x8208;
 constexpr int32_t kFlagRead = 0x01, kFlagUnsent = 0x08;
 
-// OLE automation date (days since 30 December 1899) to FILETIME (100 ns since 1 January 1601).
-uint64_t fileTimeFromDate(DATE date)
+// Start and End are local times in the object model; the PST keeps UTC. The local
+// time goes through the platform's zone rules (daylight saving time, its gap and
+// its overlap included) to a FILETIME (100 ns since 1 January 1601, UTC).
+uint64_t utcFileTimeFromLocalDate(DATE date)
 {
-    // Whole milliseconds: an OLE date holds no finer time, and rounding there keeps
-    // 09:30 from turning into 09:29:59.9999.
-    constexpr double kDaysFrom1601 = 109205.0, kMillisecondsPerDay = 86400000.0;
-    const double days = date + kDaysFrom1601;
-    if (!(days >= 0 && days < 3.0e6))
+    oledate::DateFields f;
+    SYSTEMTIME local{}, utc{};
+    FILETIME ft;
+    if (!oledate::OleDate::Split(date, f) || f.year < 1601)
         throw AutomationError("The date is out of range");
-    return static_cast<uint64_t>(std::llround(days * kMillisecondsPerDay)) * 10000u;
+    local.wYear = static_cast<WORD>(f.year);
+    local.wMonth = static_cast<WORD>(f.month);
+    local.wDay = static_cast<WORD>(f.day);
+    local.wHour = static_cast<WORD>(f.hour);
+    local.wMinute = static_cast<WORD>(f.minute);
+    local.wSecond = static_cast<WORD>(f.second);
+    if (!TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc) || !SystemTimeToFileTime(&utc, &ft))
+        throw AutomationError("The date is out of range");
+    return (static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+}
+
+uint64_t timeOf(const pst::PstMessage& m, uint32_t lid)
+{
+    const pst::PropertyValue* value = m.getNamed(pst::kPsetidAppointment, lid);
+    return value ? value->asInteger() : 0;
 }
 
 std::vector<uint8_t> readWholeFile(const std::wstring& path)
@@ -130,11 +145,20 @@ void Appointment::call(DISPID id, const Arguments& args, VARIANT& result)
         putObject(result, new Attachments(item_));
         return;
     case 0x6004000A:
-    case 0x60040042:
         args.expect(DISPATCH_PROPERTYPUT, 1);
-        m.setNamed(pst::kPsetidAppointment, id == 0x60040042 ? kLidStart : kLidEnd,
-                   pst::PropertyValue::integer(pst::kPtSysTime, fileTimeFromDate(args.date(0)), 8));
+        m.setNamed(pst::kPsetidAppointment, kLidEnd,
+                   pst::PropertyValue::integer(pst::kPtSysTime, utcFileTimeFromLocalDate(args.date(0)), 8));
         return;
+    case 0x60040042: {
+        // As in Outlook, a new start keeps the appointment's duration.
+        args.expect(DISPATCH_PROPERTYPUT, 1);
+        const uint64_t start = utcFileTimeFromLocalDate(args.date(0));
+        const uint64_t oldStart = timeOf(m, kLidStart), oldEnd = timeOf(m, kLidEnd);
+        const uint64_t end = oldEnd >= oldStart ? start + (oldEnd - oldStart) : start;
+        m.setNamed(pst::kPsetidAppointment, kLidStart, pst::PropertyValue::integer(pst::kPtSysTime, start, 8));
+        m.setNamed(pst::kPsetidAppointment, kLidEnd, pst::PropertyValue::integer(pst::kPtSysTime, end, 8));
+        return;
+    }
     case 0x60040049:
         args.expect(DISPATCH_PROPERTYPUT, 1);
         m.setNamed(pst::kPsetidAppointment, kLidLocation, m.textValue(toUtf8(args.text(0))));

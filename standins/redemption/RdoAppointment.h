@@ -17,7 +17,8 @@ using ItemRef = std::shared_ptr<ItemState>;
 
 // DISPIDs: 0 subject, 0xB body (get and put), 0x32 sender address, 0x34 sender name,
 // 0x40 To, 0x41 sent flag, 0x45 RTF body, 0x49 attachments, 0x6004000A end,
-// 0x60040042 start, 0x60040049 location, 6 Save.
+// 0x60040042 start, 0x60040049 location, 6 Save. Start and end are local times,
+// stored as UTC; a date the PST cannot hold (before 1601 in UTC) is refused.
 class Appointment : public DispatchObject {
 public:
     Appointment(StoreRef store, uint32_t folder, pst::PstMessage message);

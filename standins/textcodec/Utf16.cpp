@@ -29,6 +29,11 @@ bool Utf16::IsValid(std::u16string_view text) {
     return true;
 }
 
+size_t Utf16::CharacterBoundary(std::u16string_view text, size_t pos) {
+    if (pos > 0 && pos < text.size() && IsHigh(text[pos - 1]) && IsLow(text[pos])) return pos - 1;
+    return pos;
+}
+
 void Utf16::Append(std::u16string& out, char32_t codePoint) {
     if (codePoint >= 0x10000) {
         codePoint -= 0x10000;

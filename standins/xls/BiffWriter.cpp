@@ -6,6 +6,7 @@
 
 #include "BiffRecords.h"
 #include "ByteOrder.h"
+#include "textcodec/Utf16.h"
 
 namespace xls {
 namespace {
@@ -74,7 +75,7 @@ void PutSimple(RecordOut& r, uint16_t type, std::initializer_list<uint16_t> word
 
 // The table of unique cell texts, split into CONTINUE records. A string's
 // header never ends a record; its characters may, and the rest then goes on
-// after a fresh option byte.
+// after a fresh option byte. A split never falls inside a character.
 class SharedStrings {
  public:
   explicit SharedStrings(const Workbook& book) {
@@ -102,13 +103,15 @@ class SharedStrings {
       const std::u16string_view s = order_[i];
       const bool wide = NeedsWideChars(s);
       const size_t unit = wide ? 2 : 1;
-      if (r.Room() < 3 + (s.empty() ? 0 : unit)) NextRecord(r);
+      // A character of two UTF-16 units stays in one record, the first one too.
+      const size_t first = s.empty() ? 0 : unit * (textcodec::Utf16::CharacterBoundary(s, 1) == 0 ? 2 : 1);
+      if (r.Room() < 3 + first) NextRecord(r);
       if (i % bucket == 0)
         buckets.emplace_back(static_cast<uint32_t>(o.size()), static_cast<uint16_t>(r.OffsetInRecord()));
       PutU16(o, static_cast<unsigned>(s.size()));
       PutU8(o, wide ? 1 : 0);
       for (size_t done = 0;;) {
-        const size_t n = std::min(s.size() - done, r.Room() / unit);
+        const size_t n = textcodec::Utf16::CharacterBoundary(s, done + std::min(s.size() - done, r.Room() / unit)) - done;
         PutChars(o, s.substr(done, n), wide);
         done += n;
         if (done == s.size()) break;

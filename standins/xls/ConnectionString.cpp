@@ -45,10 +45,18 @@ ConnectionString ConnectionString::Parse(std::u16string_view text) {
     const char16_t open = pos < text.size() ? text[pos] : 0;
     if (open == u'{' || open == u'"' || open == u'\'') {
       const char16_t close = open == u'{' ? u'}' : open;
-      const size_t end = text.find(close, pos + 1);
-      if (end == std::u16string_view::npos)
-        throw XlsError(kStateCannotOpen, "The connection string has an unclosed value.");
-      value = text.substr(pos + 1, end - pos - 1);
+      size_t end = pos;
+      for (;;) {
+        const size_t from = end + 1;
+        end = text.find(close, from);
+        if (end == std::u16string_view::npos)
+          throw XlsError(kStateCannotOpen, "The connection string has an unclosed value.");
+        value += text.substr(from, end - from);
+        // Inside braces a '}' of the value is written twice.
+        if (open != u'{' || end + 1 >= text.size() || text[end + 1] != u'}') break;
+        value += u'}';
+        ++end;
+      }
       lastUnquoted = false;
       pos = text.find(u';', end);
       pos = pos == std::u16string_view::npos ? text.size() : pos + 1;

@@ -1,8 +1,8 @@
 #pragma once
 // The attributes of an ODBC connection string for the Excel driver:
 // "DRIVER={...};DSN='';FIRSTROWHASNAMES=1;READONLY=FALSE;CREATE_DB="...";DBQ=...".
-// Keys are matched without regard to case; a value may stand in braces or in
-// double or single quotes, which may then hold ';'.
+// Keys are matched without regard to case; a value may stand in braces (a '}'
+// in it doubled) or in double or single quotes, which may then hold ';'.
 #include <optional>
 #include <string>
 #include <string_view>

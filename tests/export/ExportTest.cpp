@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -85,10 +88,61 @@ std::string Narrow(const std::wstring& text) {
     return out;
 }
 
+// The time zone of this run: ctest runs the export under TZ=UTC and under a zone with
+// daylight saving time (Wine's Windows clock follows TZ).
+std::string Zone() {
+    const char* zone = std::getenv("TZ");
+    return zone && *zone ? zone : "UTC";
+}
+
+// Each zone's run writes its own files: "export", "export-Europe-Berlin".
 fs::path OutputFolder() {
-    const fs::path dir = fs::path(ORBALIN_TEST_OUTPUT_DIR) / "export";
+    std::string name = "export";
+    if (Zone() != "UTC") {
+        name += "-" + Zone();
+        std::replace(name.begin(), name.end(), '/', '-');
+    }
+    const fs::path dir = fs::path(ORBALIN_TEST_OUTPUT_DIR) / name;
     fs::create_directories(dir);
     return dir;
+}
+
+// A local "YYYY-MM-DD HH:MM:SS" as the UTC time a PST must hold. Europe/Berlin is
+// CET, and CEST from 02:00 on the last Sunday of March to 03:00 on the last Sunday
+// of October, in every year as the platform applies it; the hour the clock skips
+// and the hour it repeats are both read as summer time.
+std::string UtcText(const std::string& local) {
+    using namespace std::chrono;
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, sec = 0;
+    EXPECT_EQ(std::sscanf(local.c_str(), "%d-%d-%d %d:%d:%d", &y, &mo, &d, &h, &mi, &sec), 6) << local;
+    const sys_days day{year{y} / mo / d};
+    const seconds time = hours{h} + minutes{mi} + seconds{sec};
+    hours offset{0};
+    if (Zone() == "Europe/Berlin") {
+        const auto at = [&](sys_days when, int hour) { return day > when || (day == when && time >= hours{hour}); };
+        const bool summer = at(sys_days{year{y} / March / Sunday[last]}, 2) &&
+                            !at(sys_days{year{y} / October / Sunday[last]}, 3);
+        offset = hours{summer ? 2 : 1};
+    } else {
+        EXPECT_EQ(Zone(), "UTC") << "no expectations for this zone";
+    }
+    const sys_seconds utc = day + time - offset;
+    const sys_days utcDay = floor<days>(utc);
+    const year_month_day ymd{utcDay};
+    const hh_mm_ss<seconds> clock{utc - utcDay};
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u %02d:%02d:%02d", static_cast<int>(ymd.year()),
+                  static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()),
+                  static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
+                  static_cast<int>(clock.seconds().count()));
+    return text;
+}
+
+// An expectation line of an appointment, its local times given as UTC.
+std::string ItemLine(const std::string& folder, const std::string& subject, const std::string& location,
+                     const std::string& start, const std::string& end, const std::string& body) {
+    return "item\t" + folder + "\t" + subject + "\t" + location + "\t" + UtcText(start) + "\t" + UtcText(end) +
+           "\t" + body + "\n";
 }
 
 // A fresh output file: nothing of an earlier run stays under its name.
@@ -239,15 +293,16 @@ TEST_F(ExportTest, FixtureIntoPstMirrorsFoldersAndKeepsAttachmentsInsideTheTempo
     EXPECT_FALSE(fs::exists(outside));
     EXPECT_EQ(ReadAll(temp / "same.txt"), "kept");
     fs::remove(temp / "same.txt", ignored);
-    // An unreadable start date is left out; every other entry arrives whole.
+    // An unreadable start takes the end's time; every entry arrives whole.
     std::ofstream(fs::path(pst).replace_extension(".expect"), std::ios::binary)
         << "folder\t($Calendar)\tIPF.Appointment\t3\n"
            "folder\tProjects/2026\tIPF.Note\t1\n"
            "folder\tMemos only\tIPF.Note\t0\n"
-           "item\t($Calendar)\tReview\tRoom 7\t2026-03-15 09:30:00\t2026-03-15 10:30:00\tAgenda:\n"
-           "item\t($Calendar)\tPlain body\tHall\t2026-03-16 08:00:00\t2026-03-16 09:00:00\tPlain text body\n"
-           "item\tProjects/2026\tNested\tLab\t2026-04-01 12:00:00\t2026-04-01 13:00:00\t\n"
-           "sender\t($Calendar)\tReview\tAnna Muller\tAnna Muller/Acme\n"
+        << ItemLine("($Calendar)", "Review", "Room 7", "2026-03-15 09:30:00", "2026-03-15 10:30:00", "Agenda:")
+        << ItemLine("($Calendar)", "Plain body", "Hall", "2026-03-16 08:00:00", "2026-03-16 09:00:00", "Plain text body")
+        << ItemLine("($Calendar)", "Unreadable start", "Roof", "2026-03-17 09:00:00", "2026-03-17 09:00:00", "a")
+        << ItemLine("Projects/2026", "Nested", "Lab", "2026-04-01 12:00:00", "2026-04-01 13:00:00", "")
+        << "sender\t($Calendar)\tReview\tAnna Muller\tAnna Muller/Acme\n"
            "recipient\t($Calendar)\tReview\t<bob@example.com>\n"
            "recipient\t($Calendar)\tReview\t<claire@example.fr>\n"
            "attachment\t($Calendar)\tReview\tescape.txt\t6f6e65\n"
@@ -310,9 +365,9 @@ TEST_F(ExportTest, FolderPathsWithEmptyLevelsArriveWhereTheirNamedLevelsLead) {
            "folder\tTrailing\tIPF.Note\t1\n"
            "folder\tEmpty\tIPF.Note\t0\n"
            "folder\tEmpty/level\tIPF.Note\t1\n"
-           "item\tLeading\tLead\tL1\t2026-06-01 09:00:00\t2026-06-01 10:00:00\t\n"
-           "item\tTrailing\tTrail\tL2\t2026-06-02 09:00:00\t2026-06-02 10:00:00\t\n"
-           "item\tEmpty/level\tLevel\tL3\t2026-06-03 09:00:00\t2026-06-03 10:00:00\t\n";
+           << ItemLine("Leading", "Lead", "L1", "2026-06-01 09:00:00", "2026-06-01 10:00:00", "")
+           << ItemLine("Trailing", "Trail", "L2", "2026-06-02 09:00:00", "2026-06-02 10:00:00", "")
+           << ItemLine("Empty/level", "Level", "L3", "2026-06-03 09:00:00", "2026-06-03 10:00:00", "");
 }
 
 // An ANSI PST keeps folder names in the ANSI code page; names it cannot hold must not
@@ -369,10 +424,10 @@ TEST_F(ExportTest, NonLatinFoldersStayApartInAnAnsiPst) {
            "folder\t{U+4F1A}{U+8B70}/2026\tIPF.Note\t1\n"
            "folder\t{U+6771}{U+4EAC}\tIPF.Note\t1\n"
            "folder\tZ\xC3\xBCrich\tIPF.Note\t1\n"
-           "item\t{U+4F1A}{U+8B70}\tMeeting\tM\t2026-07-01 09:00:00\t2026-07-01 10:00:00\t\n"
-           "item\t{U+6771}{U+4EAC}\tTokyo\tT\t2026-07-02 09:00:00\t2026-07-02 10:00:00\t\n"
-           "item\t{U+4F1A}{U+8B70}/2026\tMinutes\tN\t2026-07-03 09:00:00\t2026-07-03 10:00:00\t\n"
-           "item\tZ\xC3\xBCrich\tLake\tZ\t2026-07-04 09:00:00\t2026-07-04 10:00:00\t\n";
+           << ItemLine("{U+4F1A}{U+8B70}", "Meeting", "M", "2026-07-01 09:00:00", "2026-07-01 10:00:00", "")
+           << ItemLine("{U+6771}{U+4EAC}", "Tokyo", "T", "2026-07-02 09:00:00", "2026-07-02 10:00:00", "")
+           << ItemLine("{U+4F1A}{U+8B70}/2026", "Minutes", "N", "2026-07-03 09:00:00", "2026-07-03 10:00:00", "")
+           << ItemLine("Z\xC3\xBCrich", "Lake", "Z", "2026-07-04 09:00:00", "2026-07-04 10:00:00", "");
 }
 
 // Attachment names of 256 characters and more are no file names: the detached file gets
@@ -408,8 +463,8 @@ TEST_F(ExportTest, AttachmentsWithOverlongNamesKeepTheirNamesInThePst) {
     EXPECT_EQ(attachments, expected);
     std::ofstream(fs::path(pst).replace_extension(".expect"), std::ios::binary)
         << "folder\tFiles\tIPF.Note\t1\n"
-           "item\tFiles\tFiles\tF\t2026-08-01 09:00:00\t2026-08-01 10:00:00\t\n"
-           "attachment\tFiles\tFiles\t" << longName << "\t6c6f6e67\n"
+           << ItemLine("Files", "Files", "F", "2026-08-01 09:00:00", "2026-08-01 10:00:00", "")
+           << "attachment\tFiles\tFiles\t" << longName << "\t6c6f6e67\n"
            "attachment\tFiles\tFiles\t" << cjkName << "\t636a6b\n"
            "attachment\tFiles\tFiles\tshort.txt\t73686f7274\n";
 }
@@ -430,7 +485,113 @@ TEST_F(ExportTest, PstIsSavedIntoAFolderWithANonAnsiName) {
     EXPECT_TRUE(fs::exists(pst));
     std::ofstream(fs::path(pst).replace_extension(".expect"), std::ios::binary)
         << "folder\tProjects/2026\tIPF.Note\t1\n"
-           "item\tProjects/2026\tNested\tLab\t2026-04-01 12:00:00\t2026-04-01 13:00:00\t\n";
+           << ItemLine("Projects/2026", "Nested", "Lab", "2026-04-01 12:00:00", "2026-04-01 13:00:00", "");
+}
+
+const std::string kDatesFixture = R"(notesdb 1
+folder ($Calendar) calendar
+entries 1 2 3 4 5 6 7 8 9 10 11
+
+note 1
+item Subject text "Before 1900"
+item Location text "Archive"
+item STARTDATETIME datetime 1899-12-29T12:00:00
+item EndDateTime datetime 1899-12-29T18:00:00
+item Body text "old"
+note 2
+item Subject text "First hour of 1601"
+item Location text "Archive"
+item STARTDATETIME datetime 1601-01-01T00:00:00
+item EndDateTime datetime 1601-01-01T01:00:00
+item Body text "first"
+note 3
+item Subject text "Leap day 1600"
+item Location text "Archive"
+item STARTDATETIME datetime 1600-02-29T09:00:00
+item EndDateTime datetime 1600-02-29T10:00:00
+item Body text "leap"
+note 4
+item Subject text "Last day"
+item Location text "Archive"
+item STARTDATETIME datetime 9999-12-31T08:00:00
+item EndDateTime datetime 9999-12-31T09:00:00
+item Body text "last"
+note 5
+item Subject text "No end"
+item Location text "Hall"
+item STARTDATETIME datetime 2026-06-10T14:00:00
+item Body text "open"
+note 6
+item Subject text "No start"
+item Location text "Hall"
+item EndDateTime datetime 2026-06-11T15:00:00
+item Body text "closed"
+note 7
+item Subject text "Before the change"
+item Location text "Hall"
+item STARTDATETIME datetime 2026-03-28T10:00:00
+item EndDateTime datetime 2026-03-28T11:00:00
+item Body text "winter"
+note 8
+item Subject text "Across the gap"
+item Location text "Hall"
+item STARTDATETIME datetime 2026-03-29T01:30:00
+item EndDateTime datetime 2026-03-29T03:30:00
+item Body text "spring"
+note 9
+item Subject text "In the gap"
+item Location text "Hall"
+item STARTDATETIME datetime 2026-03-29T02:15:00
+item EndDateTime datetime 2026-03-29T02:45:00
+item Body text "skipped"
+note 10
+item Subject text "In the overlap"
+item Location text "Hall"
+item STARTDATETIME datetime 2026-10-25T02:15:00
+item EndDateTime datetime 2026-10-25T02:45:00
+item Body text "twice"
+note 11
+item Subject text "After the change"
+item Location text "Hall"
+item STARTDATETIME datetime 2026-10-25T10:00:00
+item EndDateTime datetime 2026-10-25T11:00:00
+item Body text "autumn"
+)";
+
+// Local times reach the PST as UTC, before 1900 too (the time of day is not mirrored)
+// and around daylight saving time. A missing end is the start. A date the PST cannot
+// hold (before 1601 in UTC) is left out and the entry keeps its other date; an entry
+// with none left is not saved; both are reported.
+TEST_F(ExportTest, DatesArriveAsUtcAndWhatCannotArriveIsReported) {
+    const CString db = WriteDatabase(L"dates.nsf", kDatesFixture);
+    const fs::path pst = FreshFile(L"dates.pst");
+    Open(db);
+    int exported = -1;
+    OnSaveThread([&] {
+        ASSERT_TRUE(facade.OpenPst(pst.wstring().c_str(), false));
+        exported = facade.ExportOneFolder(L"($Calendar)\\", 0, nullptr);
+        facade.ClosePst();
+    });
+    const bool berlin = Zone() == "Europe/Berlin";
+    EXPECT_EQ(exported, 0);
+    const std::string error = Narrow(reader.GetLastError().GetString());
+    EXPECT_NE(error.find("\"Leap day 1600\" (not saved)"), std::string::npos) << error;
+    // 1601-01-01 00:00 in Berlin is 1600-12-31 23:00 UTC.
+    EXPECT_EQ(error.find("\"First hour of 1601\"") != std::string::npos, berlin) << error;
+    EXPECT_EQ(UtcText("2026-03-29 02:15:00"), berlin ? "2026-03-29 00:15:00" : "2026-03-29 02:15:00");
+    std::ofstream(fs::path(pst).replace_extension(".expect"), std::ios::binary)
+        << "folder\t($Calendar)\tIPF.Appointment\t10\n"
+        << ItemLine("($Calendar)", "Before 1900", "Archive", "1899-12-29 12:00:00", "1899-12-29 18:00:00", "old")
+        << ItemLine("($Calendar)", "First hour of 1601", "Archive", berlin ? "1601-01-01 01:00:00" : "1601-01-01 00:00:00",
+                    "1601-01-01 01:00:00", "first")
+        << ItemLine("($Calendar)", "Last day", "Archive", "9999-12-31 08:00:00", "9999-12-31 09:00:00", "last")
+        << ItemLine("($Calendar)", "No end", "Hall", "2026-06-10 14:00:00", "2026-06-10 14:00:00", "open")
+        << ItemLine("($Calendar)", "No start", "Hall", "2026-06-11 15:00:00", "2026-06-11 15:00:00", "closed")
+        << ItemLine("($Calendar)", "Before the change", "Hall", "2026-03-28 10:00:00", "2026-03-28 11:00:00", "winter")
+        << ItemLine("($Calendar)", "Across the gap", "Hall", "2026-03-29 01:30:00", "2026-03-29 03:30:00", "spring")
+        << ItemLine("($Calendar)", "In the gap", "Hall", "2026-03-29 02:15:00", "2026-03-29 02:45:00", "skipped")
+        << ItemLine("($Calendar)", "In the overlap", "Hall", "2026-10-25 02:15:00", "2026-10-25 02:45:00", "twice")
+        << ItemLine("($Calendar)", "After the change", "Hall", "2026-10-25 10:00:00", "2026-10-25 11:00:00", "autumn");
 }
 
 // The chosen folders of the sample mail database (in the stand-in's data directory);
@@ -541,9 +702,9 @@ TEST_F(ExportTest, StopAtAChosenEntryKeepsExactlyTheEntriesSavedBefore) {
         std::vector<const char*> kept;
     } cases[] = {{0, {}}, {1, {"One"}}, {3, {"One", "Two"}}, {4, {"One", "Two", "Four"}}};
     const std::map<std::string, std::string> items = {
-        {"One", "Room 1\t2026-05-04 09:00:00\t2026-05-04 10:00:00\tFirst body"},
-        {"Two", "Room 2\t2026-05-05 09:00:00\t2026-05-05 10:00:00\tSecond body"},
-        {"Four", "Room 4\t2026-05-07 09:00:00\t2026-05-07 10:00:00\tFourth body"}};
+        {"One", ItemLine("($Calendar)", "One", "Room 1", "2026-05-04 09:00:00", "2026-05-04 10:00:00", "First body")},
+        {"Two", ItemLine("($Calendar)", "Two", "Room 2", "2026-05-05 09:00:00", "2026-05-05 10:00:00", "Second body")},
+        {"Four", ItemLine("($Calendar)", "Four", "Room 4", "2026-05-07 09:00:00", "2026-05-07 10:00:00", "Fourth body")}};
     Open(db);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stopAfter);
@@ -578,7 +739,7 @@ TEST_F(ExportTest, StopAtAChosenEntryKeepsExactlyTheEntriesSavedBefore) {
         EXPECT_EQ(reader.m_nCancel, 1);
         std::ofstream expect(fs::path(pst).replace_extension(".expect"), std::ios::binary);
         expect << "folder\t($Calendar)\tIPF.Appointment\t" << c.kept.size() << "\nfolder\tLater\tIPF.Note\t0\n";
-        for (const char* subject : c.kept) expect << "item\t($Calendar)\t" << subject << "\t" << items.at(subject) << "\n";
+        for (const char* subject : c.kept) expect << items.at(subject);
         if (c.stopAfter >= 1) expect << "attachment\t($Calendar)\tOne\tone.txt\t31\n";
         if (c.stopAfter >= 4)
             expect << "attachment\t($Calendar)\tFour\tfour.txt\t34\nattachment\t($Calendar)\tFour\tfour-b.txt\t3434\n";

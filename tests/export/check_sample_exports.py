@@ -6,12 +6,14 @@ MiddleInitial item) of each chosen folder, once, in folder order.
 Writes <name>.expect beside each sample PST for check_written_psts.py (tests/pst_writer)
 and checks the sample CSV file (Python's csv) and workbook (xlrd) directly.
 
-Usage: check_sample_exports.py DATABASE OUTPUT_FOLDER"""
+Usage: check_sample_exports.py DATABASE OUTPUT_FOLDER   (TZ: the zone of the export run)"""
 import base64
 import csv
 import os
 import re
 import sys
+from datetime import datetime, timezone
+from zoneinfo import ZoneInfo
 
 import xlrd
 
@@ -19,6 +21,7 @@ FOLDERS = ["($Calendar)", "Projects\\2026", "Projects\\2026\\Orbalin", "Projects
            "($ToDo)", "($Inbox)"]
 CLASSES = {"($Calendar)": "IPF.Appointment", "($ToDo)": "IPF.Task"}
 PST_NAMES = {"($Inbox)": "Inbox", "($ToDo)": "To Do"}  # the writer's names for these system folders
+ZONE = ZoneInfo(os.environ.get("TZ") or "UTC")  # the zone export_tests ran under
 TOKEN = re.compile(r'"((?:[^"\\]|\\.)*)"|(\S+)')
 ESCAPES = {"n": "\n", "t": "\t", "r": "\r"}
 
@@ -83,7 +86,9 @@ def when(note, name):
     m = re.fullmatch(r"(\d{4}-\d\d-\d\d)(?:T(\d\d:\d\d)(:\d\d)?(?:\.\d+)?)?(?:Z|[+-]\d\d:\d\d)?", item[1][0])
     if not m:
         return None
-    return f"{m.group(1)} {m.group(2) or '00:00'}{m.group(3) or ':00'}"
+    # The writer takes the entry's wall time as local time and stores UTC.
+    local = datetime.strptime(f"{m.group(1)} {m.group(2) or '00:00'}{m.group(3) or ':00'}", "%Y-%m-%d %H:%M:%S")
+    return local.replace(tzinfo=ZONE).astimezone(timezone.utc).strftime("%Y-%m-%d %H:%M:%S")
 
 
 def pst_expectation(folders, notes):

@@ -273,6 +273,43 @@ TEST_F(PstWriterTest, FolderPathsAreMirrored)
     EXPECT_EQ(classes, wanted);
 }
 
+// As in Outlook, a new start keeps the appointment's duration: the half hour of a new
+// item, or the span its times had before. (The test runs under TZ=UTC.)
+TEST_F(PstWriterTest, NewStartKeepsTheDuration)
+{
+    const std::wstring dir = OutputFolder(L"duration");
+    const std::wstring path = dir + L"\\duration.pst";
+    ASSERT_EQ(writer.Open(path.c_str(), false), 1);
+    CRdoFolder folder;
+    ASSERT_EQ(writer.GetOrCreateFolder(L"($Meetings)\\", folder), 1);
+    CRdoItems items(folder.GetItems());
+    {
+        CRdoAppointment item(items.Add(COleVariant(L"IPM.Appointment")));
+        item.SetSubject(L"Start only");
+        item.SetLocation(L"A");
+        item.SetBody(L"one");
+        item.SetStart(COleDateTime(2006, 5, 2, 9, 0, 0));
+        CRdoFolder(item.m_lpDispatch, FALSE).Save();
+    }
+    {
+        CRdoAppointment item(items.Add(COleVariant(L"IPM.Appointment")));
+        item.SetSubject(L"Moved");
+        item.SetLocation(L"B");
+        item.SetBody(L"two");
+        item.SetStart(COleDateTime(2006, 5, 3, 9, 0, 0));
+        item.SetEnd(COleDateTime(2006, 5, 3, 11, 15, 0));
+        item.SetStart(COleDateTime(2006, 5, 4, 14, 0, 0));
+        CRdoFolder(item.m_lpDispatch, FALSE).Save();
+    }
+    folder.Save();
+    items.ReleaseDispatch();
+    folder.ReleaseDispatch();
+    writer.Close();
+    ExpectReadersSee(path, "folder\tCalendar\tIPF.Appointment\t2\n"
+                           "item\tCalendar\tStart only\tA\t2006-05-02 09:00:00\t2006-05-02 09:30:00\tone\n"
+                           "item\tCalendar\tMoved\tB\t2006-05-04 14:00:00\t2006-05-04 16:15:00\ttwo\n");
+}
+
 TEST_F(PstWriterTest, AppointmentsReachTheFileWithAllTheirParts)
 {
     const std::wstring dir = OutputFolder(L"items");

@@ -260,3 +260,35 @@ TEST(SpreadSheetExcel, CorruptedWorkbookIsReportedAndLeftUnchanged)
     EXPECT_FALSE(sheet.GetLastError().IsEmpty());
     EXPECT_EQ(ReadBytes(workbook), garbage);
 }
+
+// The path reaches the driver whole: "s ;x" is not read as "s;x", and '=' or '{'
+// in a folder name are kept. A '}', which a driver may take as the end of the
+// value, is refused with a message and nothing is written.
+TEST(SpreadSheetExcel, PathsWithConnectionStringCharactersReachTheirOwnWorkbook)
+{
+    for (const wchar_t* name : {L"s ;x", L"s;x", L"a=b;DBQ=c", L"{x"})
+        CreateDirectoryW(OutputFolder() + L"\\" + name, nullptr);
+    for (const wchar_t* name : {L"s ;x", L"a=b;DBQ=c", L"{x"}) {
+        const CString path = OutputFolder() + L"\\" + name + L"\\out.xls";
+        DeleteFileW(OutputFolder() + L"\\s;x\\out.xls");
+        DeleteFileW(path);
+        {
+            CSpreadSheet sheet(path, L"Calendar");
+            AddEntry(sheet, Entry(1));
+            ASSERT_TRUE(sheet.Commit()) << sheet.GetLastError().GetString();
+        }
+        EXPECT_EQ(ReadWorkbook(path), (Rows{kHeaders, Entry(1)})) << name;
+        EXPECT_EQ(GetFileAttributesW(OutputFolder() + L"\\s;x\\out.xls"), INVALID_FILE_ATTRIBUTES) << name;
+    }
+
+    CreateDirectoryW(OutputFolder() + L"\\b}r", nullptr);
+    const CString refused = OutputFolder() + L"\\b}r\\out.xls";
+    DeleteFileW(refused);
+    CSpreadSheet sheet(refused, L"Calendar");
+    EXPECT_EQ(sheet.GetLastError(), CString(L"The workbook path cannot contain '}'. Choose another folder or file name."));
+    sheet.AddHeaders(Array(kHeaders));
+    sheet.AddRow(Array(Entry(1)));
+    EXPECT_FALSE(sheet.Commit());
+    EXPECT_NE(sheet.GetLastError().Find(L"'}'"), -1) << sheet.GetLastError().GetString();
+    EXPECT_EQ(GetFileAttributesW(refused), INVALID_FILE_ATTRIBUTES);
+}

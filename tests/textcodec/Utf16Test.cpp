@@ -33,5 +33,12 @@ TEST(Utf16Test, AppendsPairsAboveTheBasicPlane) {
     EXPECT_EQ(out, (std::u16string{0x00E9, 0xFFFF, 0xD800, 0xDC00, 0xDBFF, 0xDFFF}));
 }
 
+// A cut moves back before a pair's second half; unpaired halves and the ends stay.
+TEST(Utf16Test, CharacterBoundaryNeverSplitsAPair) {
+    const std::u16string text{u'a', 0xD83D, 0xDE00, 0xDC00, 0xD800, u'b', 0xD83D, 0xDE00};
+    const size_t expected[] = {0, 1, 1, 3, 4, 5, 6, 6, 8};
+    for (size_t pos = 0; pos <= text.size(); ++pos) EXPECT_EQ(Utf16::CharacterBoundary(text, pos), expected[pos]) << pos;
+}
+
 }  // namespace
 }  // namespace textcodec

@@ -33,6 +33,10 @@ TEST(ConnectionString, PathAndOptions) {
       {u"CREATE_DB='C:\\new.xls'", u"C:\\new.xls", false, true},
       {u"  dbq = C:\\x.xls ; ReadOnly = true ; ", u"C:\\x.xls", true, false},
       {u"DRIVER={x}", u"", false, false},
+      // Braces keep spaces and ';' as they are; a '}' of the value is doubled.
+      {u"DBQ={C:\\s ;x\\out.xls};READONLY=1", u"C:\\s ;x\\out.xls", true, false},
+      {u"DBQ={C:\\a}}b\\{c}}}}.xls}", u"C:\\a}b\\{c}}.xls", false, false},
+      {u"DBQ={ lead }", u" lead ", false, false},
   };
   for (const auto& c : cases) {
     const ConnectionString s = ConnectionString::Parse(c.text);
@@ -43,6 +47,7 @@ TEST(ConnectionString, PathAndOptions) {
   EXPECT_THROW(ConnectionString::Parse(u"DBQ={C:\\a.xls"), XlsError);
   EXPECT_THROW(ConnectionString::Parse(u"garbage;DBQ=a"), XlsError);
   EXPECT_THROW(ConnectionString::Parse(u"DBQ={a};garbage"), XlsError);
+  EXPECT_THROW(ConnectionString::Parse(u"DBQ={a}}"), XlsError);
 }
 
 }  // namespace

@@ -65,6 +65,24 @@ TEST(WorkbookRoundTrip, SharedStringsSplitAcrossRecordsComeBackWhole) {
   if (!test::XlrdPython().empty()) EXPECT_TRUE(test::XlrdReads(path, expected));
 }
 
+// A character outside the Basic Multilingual Plane is two UTF-16 units; a record
+// boundary of the shared-string table never falls between them. Strings of emoji
+// behind prefixes of every length put boundaries on both halves of a pair.
+TEST(WorkbookRoundTrip, RecordBoundariesNeverSplitASurrogatePair) {
+  SKIP_WITHOUT_XLRD();
+  Workbook book;
+  Sheet& sheet = book.sheets.emplace_back(u"Calendar");
+  for (uint32_t i = 0; i < 24; ++i) {
+    std::u16string text(i, u'e');
+    for (int k = 0; k < 1500 + static_cast<int>(i) * 37; ++k) text += u"\U0001F600";
+    sheet.SetRowTexts(i, 0, {text});
+  }
+  const auto path = test::OutputFile("surrogate-pairs.xls");
+  WorkbookFile::Save(path, book);
+  EXPECT_TRUE(test::TextsOf(WorkbookFile::Load(path)) == test::TextsOf(book));
+  EXPECT_TRUE(test::XlrdReads(path, test::TextsOf(book)));
+}
+
 // A one-row workbook still gets a workbook stream of whole sectors, as Excel
 // wants it.
 TEST(WorkbookRoundTrip, SmallWorkbookIsWrittenInWholeSectors) {
