@@ -720,8 +720,6 @@ BOOL CGridCtrl::FitColumnToCells(int col, UINT style, BOOL bResetScroll)
         return FALSE;
     if (m_bVirtualMode)
         AnnounceCellBlock(CGridCellBlock(first, col, last, col));
-    // 0 while no cell is measured: a width of 0 would hide the column for good,
-    // as a hidden column is never fitted again.
     int width = 0;
     for (int row = first; row <= last; ++row)
         if (CGridCellBase* cell = CellAt(row, col))
@@ -729,6 +727,8 @@ BOOL CGridCtrl::FitColumnToCells(int col, UINT style, BOOL bResetScroll)
     if (m_bVirtualMode)
         AnnounceCellBlock(CGridCellBlock());
     ReleaseDC(pDC);
+    // With no cell measured the width stays: 0 would hide the column for good,
+    // as a hidden column is never fitted.
     if (width <= 0)
         return FALSE;
     StoreColumnWidth(col, static_cast<UINT>(width));
@@ -754,7 +754,7 @@ BOOL CGridCtrl::FitRowToCells(int row, BOOL bResetScroll)
         AnnounceCellBlock(CGridCellBlock());
     ReleaseDC(pDC);
     if (height <= 0)
-        return FALSE;  // nothing measured: the row keeps its height, as a column does
+        return FALSE;  // no cell measured: the height stays, as a column's width does
     StoreRowHeight(row, static_cast<UINT>(height));
     if (bResetScroll)
         RecalcScrollBars();

@@ -238,6 +238,11 @@ TEST(GridClipboard, TextOutsideTheAnsiCodePageSurvivesCopyAndPaste)
     EXPECT_EQ(ClipboardUnicode(), world + L"\t1,2");
     // Readers of ANSI text get it as before.
     EXPECT_EQ(ClipboardText(), Ansi(world) + "\t1,2");
+    // Back into the grid whole.
+    g.grid.ClearSelectionAndFocus();
+    g.grid.MoveFocusTo(5, 3);
+    g.grid.OnEditPaste();
+    EXPECT_EQ(std::wstring(g.grid.CellTextAt(5, 3)), world);
 
     // Pasting prefers the Unicode form when both are there.
     ASSERT_TRUE(PutBothOnClipboard(world + L"\tx"));
