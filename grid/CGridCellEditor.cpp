@@ -34,7 +34,7 @@ CGridCellEditor::CGridCellEditor(CWnd* pParent, const CRect& rect, DWORD dwStyle
     } else if (firstKey == VK_BACK) {
         SetSel(end, end);
         PostMessage(WM_CHAR, VK_BACK);
-    } else if (firstKey == VK_TAB || (firstKey >= VK_SPACE && firstKey <= VK_DOWN)) {
+    } else if (firstKey == VK_TAB || firstKey == VK_SPACE) {
         SetSel(0, -1);
     } else {
         // The typed character replaces the whole text.

@@ -11,7 +11,9 @@ class CGridCellEditor : public CEdit {
 public:
     // Creates and shows the window over rect (the grid's client coordinates)
     // and takes the focus. firstKey is what started the edit: 1 for the left
-    // mouse button, else a character or a navigation key. Made with new: once
+    // mouse button, else the character typed (Tab and space select the text,
+    // Backspace removes its last character, Enter keeps it, any other
+    // character replaces it). Made with new: once
     // its window exists the object deletes itself when the window is
     // destroyed; when the window could not be made (no window handle) the
     // caller deletes it.

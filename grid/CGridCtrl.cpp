@@ -217,9 +217,9 @@ LRESULT SendToOwner(const CWnd* grid, NMHDR* header, int code)
     HWND self = grid->GetSafeHwnd();
     if (!self)
         return 0;
-    HWND target = ::GetWindow(self, GW_OWNER);
-    if (!target)
-        target = ::GetParent(self);
+    // The owner set with SetOwner, else the parent.
+    const CWnd* owner = grid->GetOwner();
+    HWND target = owner ? owner->GetSafeHwnd() : nullptr;
     if (!target || !::IsWindow(target))
         return 0;
     header->hwndFrom = self;
@@ -248,6 +248,16 @@ LRESULT CGridCtrl::AnnounceCellBlock(const CGridCellBlock& block) const
     GridBlockNotice notice{};
     notice.cellRange = block;
     return SendToOwner(this, &notice.hdr, GVN_ODCACHEHINT);
+}
+
+LRESULT CGridCtrl::NotifyEditEnd(int row, int col, LPCTSTR text) const
+{
+    GridCellRequest notice{};
+    notice.item.row = row;
+    notice.item.col = col;
+    notice.item.mask = GVIF_TEXT;
+    notice.item.strText = text;
+    return SendToOwner(this, &notice.hdr, GVN_ENDLABELEDIT);
 }
 
 // ---- structure -----------------------------------------------------------
@@ -717,6 +727,10 @@ BOOL CGridCtrl::FitColumnToCells(int col, UINT style, BOOL bResetScroll)
     if (m_bVirtualMode)
         AnnounceCellBlock(CGridCellBlock());
     ReleaseDC(pDC);
+    // With no cell measured the width stays: 0 would hide the column for good,
+    // as a hidden column is never fitted.
+    if (width <= 0)
+        return FALSE;
     StoreColumnWidth(col, static_cast<UINT>(width));
     if (bResetScroll)
         RecalcScrollBars();
@@ -739,6 +753,8 @@ BOOL CGridCtrl::FitRowToCells(int row, BOOL bResetScroll)
     if (m_bVirtualMode)
         AnnounceCellBlock(CGridCellBlock());
     ReleaseDC(pDC);
+    if (height <= 0)
+        return FALSE;  // no cell measured: the height stays, as a column's width does
     StoreRowHeight(row, static_cast<UINT>(height));
     if (bResetScroll)
         RecalcScrollBars();

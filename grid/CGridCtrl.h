@@ -19,6 +19,7 @@
 #include "CGridHoverTip.h"
 #include "GridNotices.h"
 
+#include <string>
 #include <vector>
 
 class CGridCtrl;
@@ -38,6 +39,9 @@ public:
     LRESULT NotifyOwner(int row, int col, int code) const;
     LRESULT RequestCellFromOwner(GridCellRequest* request) const;
     LRESULT AnnounceCellBlock(const CGridCellBlock& block) const;
+    // The end of an edit: a GridCellRequest whose item holds the row, the
+    // column and the edited text (its first members read as a GridCellNotice).
+    LRESULT NotifyEditEnd(int row, int col, LPCTSTR text) const;
 
     // Structure.
     CGridDefaultCell* MatchingDefaultCell(BOOL fixedRow, BOOL fixedCol) const;
@@ -143,8 +147,11 @@ public:
 
     // Clipboard and drag source.
     virtual void EmptySelectedCells();
-    // The selection as CF_TEXT; the caller releases it or hands it to SetClipboard.
+    // The selection as CF_UNICODETEXT and CF_TEXT; the caller releases it or
+    // hands it to SetClipboard.
     virtual COleDataSource* MakeSelectionDataSource();
+    // Pastes the offered text (Unicode when offered, else ANSI) from the start
+    // cell on. TRUE only when every value of it was stored.
     virtual BOOL PasteIntoCells(CGridCellAddress start, COleDataObject* data, BOOL bSelect);
     virtual void StartSelectionDrag();
     // Drop target: the grid's drop receiver calls these with client points.
@@ -159,7 +166,8 @@ public:
     virtual void OnEditPaste();
     virtual void OnEditSelectAll();
     // Stores a text as if the user had typed it: the owner may refuse it.
-    void StoreTextAsEdit(int row, int col, LPCTSTR text);
+    // TRUE when the cell holds the text afterwards.
+    BOOL StoreTextAsEdit(int row, int col, LPCTSTR text);
 
     // Header clicks.
     virtual void OnRowHeaderClick(CGridCellAddress cell);
@@ -325,11 +333,13 @@ private:
     void InvertDragLine(bool vertical, int at);
     void ConfineCursor(const CRect& clientPart);
     void ExtendTowards(CPoint point);
+    // The pointer has left the system's drag rectangle around the press.
+    bool MovedPastDragThreshold(CPoint point) const;
     // Shows the title tip over a hovered cell whose text does not fit.
     void ShowTitleTipFor(const CGridCellAddress& cell, CGridCellBase* pCell);
-    void CommitEditedText(int row, int col, LPCTSTR text);
-    // The selection as ANSI text with TABs and CR LFs, ending in one 0 byte.
-    HGLOBAL SelectionText();
+    bool CommitEditedText(int row, int col, LPCTSTR text);
+    // The selection as text with TABs and CR LFs; false when nothing is selected.
+    bool SelectionText(std::wstring& text);
 
     COLORREF m_crGridBkColour;
     COLORREF m_crGridLineColour = RGB(0xC0, 0xC0, 0xC0);

@@ -3,64 +3,20 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Appends a UTF-16 text to an ANSI buffer.
-void AppendAnsi(std::string& out, const wchar_t* text, int length)
+// A movable global block with a copy of the bytes; null when none can be had.
+HGLOBAL GlobalCopy(const void* bytes, size_t size)
 {
-    if (length <= 0)
-        return;
-    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0)
-        return;
-    const size_t at = out.size();
-    out.resize(at + static_cast<size_t>(bytes));
-    ::WideCharToMultiByte(CP_ACP, 0, text, length, out.data() + at, bytes, nullptr, nullptr);
-}
-
-} // namespace
-
-HGLOBAL CGridCtrl::SelectionText()
-{
-    const CGridCellBlock block = SelectionBounds();
-    if (!IsInsideGrid(block))
-        return nullptr;
-    if (m_bVirtualMode)
-        AnnounceCellBlock(block);
-    // Separators go between the rows and columns that are shown, so hidden
-    // ones leave no trace at either end.
-    std::string text;
-    bool firstRow = true;
-    for (int r = block.minRow; r <= block.maxRow; ++r) {
-        if (m_arRowHeights[r] == 0)
-            continue;
-        if (!firstRow)
-            text += "\r\n";
-        firstRow = false;
-        bool firstCol = true;
-        for (int c = block.minCol; c <= block.maxCol; ++c) {
-            if (m_arColWidths[c] == 0)
-                continue;
-            if (!firstCol)
-                text += '\t';
-            firstCol = false;
-            const CGridCellBase* cell = CellAt(r, c);
-            if (cell && (cell->StateBits() & GVIS_SELECTED)) {
-                const LPCTSTR value = cell->CellText();
-                AppendAnsi(text, value, lstrlenW(value));
-            }
-        }
-    }
-    if (m_bVirtualMode)
-        AnnounceCellBlock(CGridCellBlock());
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, text.size() + 1);
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, size);
     if (!memory)
         return nullptr;
-    if (void* bytes = ::GlobalLock(memory)) {
-        std::memcpy(bytes, text.c_str(), text.size() + 1);
+    if (void* to = ::GlobalLock(memory)) {
+        std::memcpy(to, bytes, size);
         ::GlobalUnlock(memory);
         return memory;
     }
@@ -68,13 +24,88 @@ HGLOBAL CGridCtrl::SelectionText()
     return nullptr;
 }
 
+bool OffersText(COleDataObject* data)
+{
+    return data && (data->IsDataAvailable(CF_UNICODETEXT) || data->IsDataAvailable(CF_TEXT));
+}
+
+// The text the data offers, from its Unicode form when it has one (the ANSI
+// form loses what the code page lacks), up to the 0 and never past the block.
+bool ReadOfferedText(COleDataObject* data, CString& text)
+{
+    const CLIPFORMAT format = data->IsDataAvailable(CF_UNICODETEXT) ? CF_UNICODETEXT : CF_TEXT;
+    HGLOBAL memory = data->GetGlobalData(format);
+    if (!memory)
+        return false;
+    const SIZE_T size = ::GlobalSize(memory);
+    if (const void* bytes = ::GlobalLock(memory)) {
+        if (format == CF_UNICODETEXT) {
+            const auto* chars = static_cast<const wchar_t*>(bytes);
+            text = CString(chars, static_cast<int>(wcsnlen(chars, size / sizeof(wchar_t))));
+        } else {
+            const auto* chars = static_cast<const char*>(bytes);
+            text = CString(chars, static_cast<int>(strnlen(chars, size)));
+        }
+        ::GlobalUnlock(memory);
+    }
+    ::GlobalFree(memory);
+    return true;
+}
+
+} // namespace
+
+bool CGridCtrl::SelectionText(std::wstring& text)
+{
+    const CGridCellBlock block = SelectionBounds();
+    if (!IsInsideGrid(block))
+        return false;
+    if (m_bVirtualMode)
+        AnnounceCellBlock(block);
+    // Separators go between the rows and columns that are shown, so hidden
+    // ones leave no trace at either end.
+    text.clear();
+    bool firstRow = true;
+    for (int r = block.minRow; r <= block.maxRow; ++r) {
+        if (m_arRowHeights[r] == 0)
+            continue;
+        if (!firstRow)
+            text += L"\r\n";
+        firstRow = false;
+        bool firstCol = true;
+        for (int c = block.minCol; c <= block.maxCol; ++c) {
+            if (m_arColWidths[c] == 0)
+                continue;
+            if (!firstCol)
+                text += L'\t';
+            firstCol = false;
+            const CGridCellBase* cell = CellAt(r, c);
+            if (cell && (cell->StateBits() & GVIS_SELECTED))
+                text += cell->CellText();
+        }
+    }
+    if (m_bVirtualMode)
+        AnnounceCellBlock(CGridCellBlock());
+    return true;
+}
+
 COleDataSource* CGridCtrl::MakeSelectionDataSource()
 {
-    HGLOBAL text = SelectionText();
-    if (!text)
+    std::wstring text;
+    if (!SelectionText(text))
         return nullptr;
+    // Unicode first, the form readers should prefer; ANSI beside it for the
+    // readers that take nothing else.
+    const CStringA ansi(text.c_str(), static_cast<int>(text.size()));
+    HGLOBAL unicode = GlobalCopy(text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    HGLOBAL bytes = GlobalCopy(ansi.GetString(), static_cast<size_t>(ansi.GetLength()) + 1);
+    if (!unicode || !bytes) {
+        ::GlobalFree(unicode);
+        ::GlobalFree(bytes);
+        return nullptr;
+    }
     auto* source = new COleDataSource;
-    source->CacheGlobalData(CF_TEXT, text);
+    source->CacheGlobalData(CF_UNICODETEXT, unicode);
+    source->CacheGlobalData(CF_TEXT, bytes);
     return source;
 }
 
@@ -103,36 +134,37 @@ BOOL CGridCtrl::AcceptEditedText(int row, int col, LPCTSTR text)
 }
 
 // Stores the text when it differs and the cell and the owner accept it. The
-// text is in the cell while they decide, so the owner can read it there; a
-// refused text leaves the cell's text, the modified marks and the sort column
-// as they were.
-void CGridCtrl::CommitEditedText(int row, int col, LPCTSTR text)
+// text is in the cell while they decide, so the owner can read it there, and
+// the end-edit notice carries it, so the owner of a virtual grid, which keeps
+// no text, can store it. A refused text leaves the cell's text, the modified
+// marks and the sort column as they were. True when the cell holds the text.
+bool CGridCtrl::CommitEditedText(int row, int col, LPCTSTR text)
 {
     const CString old = CellTextAt(row, col);
     if (old == (text ? text : L""))
-        return;
+        return true;
     const UINT oldState = CellStateAt(row, col);
     const BOOL gridWasModified = m_bModified;
     const int sortColumn = m_nSortColumn;
     ChangeCellText(row, col, text);
-    if (AcceptEditedText(row, col, text) && NotifyOwner(row, col, GVN_ENDLABELEDIT) >= 0) {
+    if (AcceptEditedText(row, col, text) && NotifyEditEnd(row, col, text) >= 0) {
         MarkModified(TRUE, row, col);
         RepaintCellNow(row, col);
-        return;
+        return true;
     }
     ChangeCellText(row, col, old);
     if (CGridCellBase* cell = m_bVirtualMode ? nullptr : StoredCell(row, col))
         cell->StoreState((cell->StateBits() & ~GVIS_MODIFIED) | (oldState & GVIS_MODIFIED));
     m_bModified = gridWasModified;
     m_nSortColumn = sortColumn;
+    return false;
 }
 
-// Stores a text as if the user had typed it: the owner may refuse the edit.
-void CGridCtrl::StoreTextAsEdit(int row, int col, LPCTSTR text)
+BOOL CGridCtrl::StoreTextAsEdit(int row, int col, LPCTSTR text)
 {
     if (!IsInsideGrid(row, col) || !CanEditCell(row, col) || NotifyOwner(row, col, GVN_BEGINLABELEDIT) < 0)
-        return;
-    CommitEditedText(row, col, text);
+        return FALSE;
+    return CommitEditedText(row, col, text) ? TRUE : FALSE;
 }
 
 void CGridCtrl::FinishCellEdit(int row, int col, LPCTSTR text)
@@ -171,25 +203,12 @@ void CGridCtrl::CloseActiveEditor()
 
 BOOL CGridCtrl::PasteIntoCells(CGridCellAddress start, COleDataObject* data, BOOL bSelect)
 {
-    if (!IsInsideGrid(start) || !CanEditCell(start) || !data || !data->IsDataAvailable(CF_TEXT))
-        return FALSE;
-    HGLOBAL memory = data->GetGlobalData(CF_TEXT);
-    if (!memory)
-        return FALSE;
     CString text;
-    if (const char* bytes = static_cast<const char*>(::GlobalLock(memory))) {
-        // Up to the 0 byte, and never past the block.
-        const size_t length = strnlen(bytes, ::GlobalSize(memory));
-        const int wide = ::MultiByteToWideChar(CP_ACP, 0, bytes, static_cast<int>(length), nullptr, 0);
-        if (wide > 0) {
-            std::wstring converted(static_cast<size_t>(wide), L'\0');
-            ::MultiByteToWideChar(CP_ACP, 0, bytes, static_cast<int>(length), converted.data(), wide);
-            text = converted.c_str();
-        }
-        ::GlobalUnlock(memory);
-    }
-    ::GlobalFree(memory);
+    if (!IsInsideGrid(start) || !CanEditCell(start) || !OffersText(data) || !ReadOfferedText(data, text))
+        return FALSE;
 
+    // Whether every value found its cell and was stored there.
+    bool whole = true;
     CGridCellBlock pasted(start.row, start.col, -1, -1);
     int rowIndex = 0;
     CString rest = text;
@@ -213,12 +232,15 @@ BOOL CGridCtrl::PasteIntoCells(CGridCellAddress start, COleDataObject* data, BOO
                 ++colIndex;
                 c = start.col + colIndex;
             }
+            value.Trim();
             if (IsInsideGrid(r, c)) {
-                value.Trim();
-                StoreTextAsEdit(r, c, value);
+                if (!StoreTextAsEdit(r, c, value))
+                    whole = false;
                 ChangeCellState(r, c, CellStateAt(r, c) & ~GVIS_SELECTED);
                 pasted.maxRow = std::max(pasted.maxRow, r);
                 pasted.maxCol = std::max(pasted.maxCol, c);
+            } else if (!value.IsEmpty()) {
+                whole = false;
             }
             line = separator >= 0 ? line.Mid(separator + 1) : CString();
             ++colIndex;
@@ -231,7 +253,7 @@ BOOL CGridCtrl::PasteIntoCells(CGridCellAddress start, COleDataObject* data, BOO
         ClearSelectionAndFocus();
         RepaintAll();
     }
-    return TRUE;
+    return whole ? TRUE : FALSE;
 }
 
 void CGridCtrl::StartSelectionDrag()
@@ -253,7 +275,7 @@ void CGridCtrl::StartSelectionDrag()
 
 DROPEFFECT CGridCtrl::OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
 {
-    if (!m_bAllowDragAndDrop || !pDataObject || !pDataObject->IsDataAvailable(CF_TEXT))
+    if (!m_bAllowDragAndDrop || !OffersText(pDataObject))
         return DROPEFFECT_NONE;
     m_LastDragOverCell = CellUnderPoint(point);
     if (!IsInsideGrid(m_LastDragOverCell) || !CanEditCell(m_LastDragOverCell))
@@ -266,7 +288,7 @@ DROPEFFECT CGridCtrl::OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState,
 
 DROPEFFECT CGridCtrl::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
 {
-    if (!m_bAllowDragAndDrop || !m_bEditable || !pDataObject || !pDataObject->IsDataAvailable(CF_TEXT))
+    if (!m_bAllowDragAndDrop || !m_bEditable || !OffersText(pDataObject))
         return DROPEFFECT_NONE;
     const CGridCellAddress cell = CellUnderPoint(point);
     if (!IsInsideGrid(cell)) {
@@ -294,23 +316,25 @@ void CGridCtrl::OnDragLeave()
     RepaintCellNow(m_LastDragOverCell);
 }
 
-BOOL CGridCtrl::OnDrop(COleDataObject* pDataObject, DROPEFFECT, CPoint)
+BOOL CGridCtrl::OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint)
 {
     m_MouseMode = kMouseNone;
     if (!m_bAllowDragAndDrop || !IsInsideGrid(m_LastDragOverCell) || !CanEditCell(m_LastDragOverCell))
         return FALSE;
     OnDragLeave();
-    return PasteIntoCells(m_LastDragOverCell, pDataObject, FALSE);
+    const BOOL whole = PasteIntoCells(m_LastDragOverCell, pDataObject, FALSE);
+    // A move that left any of the text out did not happen: the source keeps its
+    // cells (the cells here keep what they took, as after a copy).
+    return whole || dropEffect != DROPEFFECT_MOVE;
 }
 
 void CGridCtrl::OnEditCut()
 {
     if (!m_bEditable)
         return;
-    if (COleDataSource* source = MakeSelectionDataSource()) {
-        source->SetClipboard();
+    // The cells are emptied only once their text is on the clipboard.
+    if (COleDataSource* source = MakeSelectionDataSource(); source && source->SetClipboard())
         EmptySelectedCells();
-    }
 }
 
 void CGridCtrl::OnEditCopy()
@@ -367,7 +391,7 @@ void CGridCtrl::OnUpdateEditCut(CCmdUI* pCmdUI)
 void CGridCtrl::OnUpdateEditPaste(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(IsInsideGrid(m_idCurrentCell) && CanEditCell(m_idCurrentCell) &&
-                   ::IsClipboardFormatAvailable(CF_TEXT));
+                   (::IsClipboardFormatAvailable(CF_UNICODETEXT) || ::IsClipboardFormatAvailable(CF_TEXT)));
 }
 
 void CGridCtrl::OnUpdateEditSelectAll(CCmdUI* pCmdUI)

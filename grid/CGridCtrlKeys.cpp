@@ -231,7 +231,10 @@ void CGridCtrl::HandleEditorEnd(NMHDR* pHeader, LRESULT* pResult)
     const UINT key = static_cast<UINT>(item.lParam);
     if (key == VK_TAB || (key >= VK_PRIOR && key <= VK_DOWN)) {
         OnKeyDown(key, 0, 0);
-        BeginCellEdit(m_idCurrentCell.row, m_idCurrentCell.col, CPoint(-1, -1), key);
+        // The next editor starts as after a Tab, its text selected: an editor
+        // takes its first key as a character, and the page and arrow keys share
+        // their codes with the characters ! " # $ % & ' (.
+        BeginCellEdit(m_idCurrentCell.row, m_idCurrentCell.col, CPoint(-1, -1), VK_TAB);
     }
 }
 

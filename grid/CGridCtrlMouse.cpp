@@ -13,6 +13,13 @@ void ShowCursor(LPCWSTR id)
 
 } // namespace
 
+bool CGridCtrl::MovedPastDragThreshold(CPoint point) const
+{
+    CRect still(m_LeftClickDownPoint, m_LeftClickDownPoint);
+    still.InflateRect(::GetSystemMetrics(SM_CXDRAG) / 2, ::GetSystemMetrics(SM_CYDRAG) / 2);
+    return !still.PtInRect(point);
+}
+
 CPoint CGridCtrl::PointRelativeToCell(int row, int col, CPoint point)
 {
     CPoint origin;
@@ -251,6 +258,9 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
             break;
         case kPrepareEdit:
         case kPrepareDrag:
+            // A hand that shakes while it clicks has not dragged.
+            if (!MovedPastDragThreshold(point))
+                break;
             m_MouseMode = kPrepareDrag;
             StartSelectionDrag();
             break;

@@ -14,6 +14,9 @@ public:
     void StoreFont(const LOGFONTW* font) override;
     UINT StateBits() const override { return m_nState | GVIS_READONLY; }
     const LOGFONTW* FontRecord() const override { return m_pFont.get(); }
+    // A default cell has no default of its own: what it leaves unset is 0.
+    UINT DrawFormat() const override { return m_nFormat == static_cast<UINT>(-1) ? 0 : m_nFormat; }
+    UINT MarginPixels() const override { return m_nMargin == static_cast<UINT>(-1) ? 0 : m_nMargin; }
     CFont* FontToSelect() const override { return const_cast<CFont*>(&m_Font); }
 
     int ExtraValue() const { return m_nExtra; }

@@ -206,8 +206,34 @@ TEST(GridAccess, NoticesReachTheParentWithTheControlId)
     EXPECT_EQ(host.notices[1].row, 2);
     EXPECT_EQ(host.notices[1].col, 1);
     EXPECT_EQ(host.notices[2].block, CGridCellBlock(0, 0, 2, 2));
+    for (const RecordedNotice& n : host.notices) {
+        EXPECT_EQ(n.id, 100u) << n.code;
+        EXPECT_EQ(n.from, grid.GetSafeHwnd()) << n.code;
+    }
     EXPECT_EQ(grid.SendMessage(WM_GETFONT), reinterpret_cast<LRESULT>(grid.MatchingDefaultCell(FALSE, FALSE)->FontToSelect()->GetSafeHandle()));
 
     CGridCtrl unattached(1, 1);
     EXPECT_EQ(unattached.NotifyOwner(0, 0, GVN_CLICK), 0);
+}
+
+TEST(GridAccess, NoticesGoToTheOwnerWhenOneIsSet)
+{
+    GridTestHost parent;
+    GridTestHost owner;
+    CGridCtrl grid(3, 3);
+    ASSERT_TRUE(parent.Create(grid));
+    grid.SetOwner(CWnd::FromHandle(owner.Handle()));
+    parent.notices.clear();
+    grid.NotifyOwner(1, 2, GVN_CLICK);
+    grid.AnnounceCellBlock(CGridCellBlock(0, 0, 1, 1));
+    GridCellRequest request{};
+    grid.RequestCellFromOwner(&request);
+    EXPECT_TRUE(parent.notices.empty());
+    ASSERT_EQ(owner.notices.size(), 3u);
+    EXPECT_EQ(owner.notices[0].code, GVN_CLICK);
+    EXPECT_EQ(CGridCellAddress(owner.notices[0].row, owner.notices[0].col), CGridCellAddress(1, 2));
+    EXPECT_EQ(owner.notices[1].code, GVN_ODCACHEHINT);
+    EXPECT_EQ(owner.notices[2].code, GVN_GETDISPINFO);
+    for (const RecordedNotice& n : owner.notices)
+        EXPECT_EQ(n.id, 100u) << n.code;
 }

@@ -1,5 +1,7 @@
 #include "GridTestHost.h"
 
+#include "CClientDC.h"
+
 #include <gtest/gtest.h>
 
 TEST(GridCell, DefaultCellAlwaysReportsReadOnly)
@@ -10,6 +12,24 @@ TEST(GridCell, DefaultCellAlwaysReportsReadOnly)
     EXPECT_EQ(cell.DrawFormat(), 0x8824u);
     EXPECT_GT(cell.DefaultHeight(), 0);
     EXPECT_GT(cell.DefaultWidth(), cell.DefaultHeight());
+}
+
+TEST(GridCell, ADefaultCellWithoutMarginOrFormatAnswersZero)
+{
+    // A default cell has no default of its own to fall back on.
+    GridTestHost host;
+    CGridCtrl grid(2, 2, 1, 1);
+    ASSERT_TRUE(host.Create(grid));
+    for (CGridDefaultCell* def : {grid.MatchingDefaultCell(FALSE, FALSE), grid.MatchingDefaultCell(TRUE, FALSE)}) {
+        def->StoreMargin(static_cast<UINT>(-1));
+        def->StoreFormat(static_cast<UINT>(-1));
+        EXPECT_EQ(def->MarginPixels(), 0u);
+        EXPECT_EQ(def->DrawFormat(), 0u);
+    }
+    EXPECT_EQ(grid.CellAt(1, 1)->MarginPixels(), 0u);
+    EXPECT_EQ(grid.CellAt(0, 1)->MarginPixels(), 0u);
+    CClientDC dc(&grid);
+    EXPECT_GT(grid.CellAt(1, 1)->MeasureText(L"x", &dc).cx, 0);
 }
 
 TEST(GridCell, OwnFontComesAndGoes)

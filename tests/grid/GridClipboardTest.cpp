@@ -34,6 +34,53 @@ bool PutOnClipboard(const std::string& text)
     return ok;
 }
 
+std::wstring ClipboardUnicode()
+{
+    std::wstring text;
+    if (!::OpenClipboard(nullptr))
+        return L"<no clipboard>";
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        if (const wchar_t* chars = static_cast<const wchar_t*>(::GlobalLock(data))) {
+            text = chars;
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+// The text as the ANSI code page has it ('?' for what it lacks).
+std::string Ansi(const std::wstring& text)
+{
+    std::string bytes(text.size() * 2 + 1, '\0');
+    const int n = ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, bytes.data(), static_cast<int>(bytes.size()),
+                                        nullptr, nullptr);
+    bytes.resize(n > 0 ? static_cast<size_t>(n - 1) : 0);
+    return bytes;
+}
+
+// Both forms on the clipboard, as a program that writes Unicode puts them.
+bool PutBothOnClipboard(const std::wstring& text)
+{
+    if (!::OpenClipboard(nullptr))
+        return false;
+    ::EmptyClipboard();
+    const std::string ansi = Ansi(text);
+    HGLOBAL bytes = ::GlobalAlloc(GMEM_MOVEABLE, ansi.size() + 1);
+    memcpy(::GlobalLock(bytes), ansi.c_str(), ansi.size() + 1);
+    ::GlobalUnlock(bytes);
+    const size_t size = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL chars = ::GlobalAlloc(GMEM_MOVEABLE, size);
+    memcpy(::GlobalLock(chars), text.c_str(), size);
+    ::GlobalUnlock(chars);
+    const bool ok = ::SetClipboardData(CF_TEXT, bytes) != nullptr && ::SetClipboardData(CF_UNICODETEXT, chars) != nullptr;
+    ::CloseClipboard();
+    return ok;
+}
+
+// Words from three scripts, most of them outside any one ANSI code page.
+const wchar_t kWorldText[] = L"\u4f1a\u8b70 Z\u00fcrich \u041c\u043e\u0441\u043a\u0432\u0430";
+
 struct ClipGrid {
     GridTestHost host{400, 300};
     CGridCtrl grid{6, 5, 1, 1};
@@ -160,6 +207,57 @@ TEST(GridClipboard, CutAndDeleteEmptyTheSelection)
     g.grid.SelectBlock(3, 1, 3, 1);
     g.grid.OnEditCut();
     EXPECT_EQ(g.grid.CellTextAt(3, 1), L"3,1");
+}
+
+TEST(GridClipboard, CutKeepsTheCellsWhenTheClipboardCannotBeSet)
+{
+    ClipGrid g;
+    PutOnClipboard("before");
+    g.grid.SelectBlock(1, 1, 1, 2);
+    // Another window holds the clipboard open, so nothing can be put on it.
+    ASSERT_TRUE(::OpenClipboard(g.host.Handle()));
+    g.grid.OnEditCut();
+    ::CloseClipboard();
+    EXPECT_EQ(ClipboardText(), "before");
+    EXPECT_EQ(g.grid.CellTextAt(1, 1), L"1,1");
+    EXPECT_EQ(g.grid.CellTextAt(1, 2), L"1,2");
+    EXPECT_TRUE(g.host.Codes().empty());
+
+    g.grid.OnEditCut();
+    EXPECT_EQ(ClipboardText(), "1,1\t1,2");
+    EXPECT_EQ(g.grid.CellTextAt(1, 1), L"");
+}
+
+TEST(GridClipboard, TextOutsideTheAnsiCodePageSurvivesCopyAndPaste)
+{
+    ClipGrid g;
+    const std::wstring world = kWorldText;
+    g.grid.ChangeCellText(1, 1, world.c_str());
+    g.grid.SelectBlock(1, 1, 1, 2);
+    g.grid.OnEditCopy();
+    EXPECT_EQ(ClipboardUnicode(), world + L"\t1,2");
+    // Readers of ANSI text get it as before.
+    EXPECT_EQ(ClipboardText(), Ansi(world) + "\t1,2");
+    // Back into the grid whole.
+    g.grid.ClearSelectionAndFocus();
+    g.grid.MoveFocusTo(5, 3);
+    g.grid.OnEditPaste();
+    EXPECT_EQ(std::wstring(g.grid.CellTextAt(5, 3)), world);
+
+    // Pasting prefers the Unicode form when both are there.
+    ASSERT_TRUE(PutBothOnClipboard(world + L"\tx"));
+    g.grid.ClearSelectionAndFocus();
+    g.grid.MoveFocusTo(3, 2);
+    g.grid.OnEditPaste();
+    EXPECT_EQ(std::wstring(g.grid.CellTextAt(3, 2)), world);
+    EXPECT_EQ(g.grid.CellTextAt(3, 3), L"x");
+
+    // ANSI text alone still pastes.
+    ASSERT_TRUE(PutOnClipboard("plain"));
+    g.grid.ClearSelectionAndFocus();
+    g.grid.MoveFocusTo(4, 1);
+    g.grid.OnEditPaste();
+    EXPECT_EQ(g.grid.CellTextAt(4, 1), L"plain");
 }
 
 TEST(GridClipboard, SelectAllNotifiesAroundTheChange)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -16,6 +17,18 @@ COleDataSource* OfferText(const char* text, CLIPFORMAT format = CF_TEXT)
     ::GlobalUnlock(memory);
     auto* source = new COleDataSource;
     source->CacheGlobalData(format, memory);
+    return source;
+}
+
+// Data offered as CF_UNICODETEXT, and beside it as CF_TEXT when ansi is given.
+COleDataSource* OfferUnicode(const std::wstring& text, const char* ansi = nullptr)
+{
+    COleDataSource* source = ansi ? OfferText(ansi) : new COleDataSource;
+    const size_t size = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(::GlobalLock(memory), text.c_str(), size);
+    ::GlobalUnlock(memory);
+    source->CacheGlobalData(CF_UNICODETEXT, memory);
     return source;
 }
 
@@ -186,4 +199,69 @@ TEST(GridDrop, ADropThroughOlePastesTheTextAtTheCell)
     EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
     source->Release();
     EXPECT_EQ(g.grid.CellTextAt(3, 3), L"a");
+}
+
+// Drops data on the cell through the grid's OLE drop target; the effect the drop answers.
+DWORD DropThroughOle(DropGrid& g, IDataObject* data, int row, int col, DWORD keys = 0)
+{
+    IDropTarget& target = g.grid.DropReceiver();
+    CPoint point = DropGrid::At(row, col);
+    g.grid.ClientToScreen(&point);
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    EXPECT_EQ(target.DragEnter(data, keys, POINTL{point.x, point.y}, &effect), S_OK);
+    effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    EXPECT_EQ(target.Drop(data, keys, POINTL{point.x, point.y}, &effect), S_OK);
+    return effect;
+}
+
+TEST(GridDrop, AMoveIsAnsweredOnlyWhenEveryValueArrived)
+{
+    // The source empties its cells on a move: a drop that left any value out must not say move.
+    struct Case {
+        const char* name;
+        const char* text;
+        bool readOnly;     // cell (4, 4) takes nothing
+        LRESULT endReply;  // the owner's answer to each end of an edit
+        bool whole;
+    };
+    const Case cases[] = {
+        {"all values stored", "a\tb\r\nc\td", false, 0, true},
+        {"a value past the last column", "a\tb\tc", false, 0, false},
+        {"a value past the last row", "a\r\nb\r\nc\r\nd", false, 0, false},
+        {"a read-only cell", "a\tb\r\nc\td", true, 0, false},
+        {"the owner refuses", "a", false, -1, false},
+    };
+    for (const Case& c : cases) {
+        DropGrid g;
+        if (c.readOnly)
+            g.grid.ChangeCellState(4, 4, g.grid.CellStateAt(4, 4) | GVIS_READONLY);
+        g.host.endEditReply = c.endReply;
+        COleDataSource* source = OfferText(c.text);
+        const DWORD effect = DropThroughOle(g, source, 3, 3);
+        source->Release();
+        EXPECT_EQ(effect & DROPEFFECT_MOVE, c.whole ? static_cast<DWORD>(DROPEFFECT_MOVE) : 0u) << c.name;
+        if (c.endReply >= 0) {
+            EXPECT_EQ(g.grid.CellTextAt(3, 3), L"a") << c.name;  // what fitted still arrived
+        }
+    }
+}
+
+TEST(GridDrop, UnicodeTextIsPreferredAndAcceptedAlone)
+{
+    const std::wstring world = L"\u4f1a\u8b70 Z\u00fcrich \u041c\u043e\u0441\u043a\u0432\u0430";
+    DropGrid g;
+    COleDataSource* both = OfferUnicode(world + L"\tx", "?? Z?rich ??????\tx");
+    EXPECT_EQ(DropThroughOle(g, both, 2, 2), static_cast<DWORD>(DROPEFFECT_MOVE));
+    both->Release();
+    EXPECT_EQ(std::wstring(g.grid.CellTextAt(2, 2)), world);
+    EXPECT_EQ(g.grid.CellTextAt(2, 3), L"x");
+
+    COleDataSource* alone = OfferUnicode(L"\u041c\u0438\u0440");
+    COleDataObject data;
+    data.Attach(alone);
+    EXPECT_EQ(g.grid.OnDragEnter(&data, 0, g.At(4, 1)), static_cast<DROPEFFECT>(DROPEFFECT_MOVE));
+    EXPECT_EQ(g.grid.OnDragOver(&data, MK_CONTROL, g.At(4, 1)), static_cast<DROPEFFECT>(DROPEFFECT_COPY));
+    EXPECT_TRUE(g.grid.OnDrop(&data, DROPEFFECT_COPY, g.At(4, 1)));
+    EXPECT_EQ(std::wstring(g.grid.CellTextAt(4, 1)), L"\u041c\u0438\u0440");
+    alone->Release();
 }

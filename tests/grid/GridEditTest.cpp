@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // A press, release, double click and release at one point, as the system sends them.
@@ -96,6 +98,10 @@ TEST(GridEdit, TheFirstKeyDecidesTheStartingText)
         {"a letter replaces the text", 'x', false, L"x", {1, 1}},
         {"a space selects the text and adds nothing", ' ', false, L"old", {0, 3}},
         {"backspace removes the last character", VK_BACK, false, L"ol", {2, 2}},
+        // The characters whose codes the page and arrow keys share.
+        {"! replaces the text", '!', false, L"!", {1, 1}},
+        {"% replaces the text", '%', false, L"%", {1, 1}},
+        {"( replaces the text", '(', false, L"(", {1, 1}},
         {"F2 puts the caret at the end", VK_F2, true, L"old", {3, 3}},
     };
     for (const Case& c : cases) {
@@ -163,6 +169,7 @@ TEST(GridEdit, LeavingTheEditorMovesOnAndKeepsEditing)
         {"tab", false, VK_TAB, true, false, true, {2, 3}},
         {"right after a typed start", false, VK_RIGHT, false, false, true, {2, 3}},
         {"down after a typed start", false, VK_DOWN, false, false, true, {3, 2}},
+        {"page down after a typed start", false, VK_NEXT, false, false, true, {5, 2}},
         {"left after a mouse start stays in the editor", true, VK_LEFT, false, false, false, {3, 3}},
         {"ctrl left after a mouse start", true, VK_LEFT, false, true, true, {3, 2}},
     };
@@ -292,6 +299,7 @@ TEST(GridEdit, ScrollingOrAClickEndsTheEditAndKeepsTheText)
             grid.ChangeFixedRowTotal(1);
             grid.ChangeFixedColumnTotal(1);
             host.answerRequests = true;
+            host.keepEdits = true;
         }
         UniformLayout(grid);
         grid.SetFocus();
@@ -304,9 +312,14 @@ TEST(GridEdit, ScrollingOrAClickEndsTheEditAndKeepsTheText)
         testsupport::PumpMessages();
         EXPECT_FALSE(::IsWindow(editor)) << virtualMode;
         EXPECT_FALSE(grid.IsCellBeingEdited(1, 1)) << virtualMode;
-        if (!virtualMode) {
-            EXPECT_EQ(grid.CellTextAt(1, 1), L"q");
-        }
+        // A virtual grid keeps no text: the owner gets it with the end of the edit.
+        const auto ended = std::find_if(host.notices.begin(), host.notices.end(),
+                                        [](const RecordedNotice& n) { return n.code == GVN_ENDLABELEDIT; });
+        ASSERT_NE(ended, host.notices.end()) << virtualMode;
+        EXPECT_EQ(CGridCellAddress(ended->row, ended->col), CGridCellAddress(1, 1)) << virtualMode;
+        EXPECT_EQ(ended->mask, GVIF_TEXT) << virtualMode;
+        EXPECT_EQ(ended->text, L"q") << virtualMode;
+        EXPECT_EQ(grid.CellTextAt(1, 1), L"q") << virtualMode;
     }
     EditGrid g;
     g.TypeToGrid('c');

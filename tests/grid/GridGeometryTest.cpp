@@ -140,6 +140,19 @@ TEST(GridGeometry, FittingSizesToContents)
     EXPECT_EQ(grid.ColumnWidth(2), 0);
     ASSERT_TRUE(grid.FitRowToCells(2));
     EXPECT_GT(grid.RowHeight(2), 5);
+
+    // No cell to measure (only the fixed rows, of which there are none; no
+    // columns): the size stays, a column or row is never hidden by it.
+    CGridCtrl bare(3, 3, 0, 0);
+    ASSERT_TRUE(host.Create(bare));
+    bare.ChangeColumnWidth(1, 60);
+    EXPECT_FALSE(bare.FitColumnToCells(1, 1));
+    EXPECT_EQ(bare.ColumnWidth(1), 60);
+    CGridCtrl noColumns(3, 0);
+    ASSERT_TRUE(host.Create(noColumns));
+    noColumns.ChangeRowHeight(1, 20);
+    EXPECT_FALSE(noColumns.FitRowToCells(1));
+    EXPECT_EQ(noColumns.RowHeight(1), 20);
 }
 
 TEST(GridGeometry, GrowingRowByRowAndScrollingStaysCheap)

@@ -256,6 +256,23 @@ TEST(GridMouse, DraggingASelectionNotifiesAndAClickWithoutADragClears)
     EXPECT_EQ(g.grid.FocusCell(), CGridCellAddress(-1, -1));
 }
 
+TEST(GridMouse, AOnePixelJitterOnTheFocusCellStillStartsTheEdit)
+{
+    for (bool dragAndDrop : {false, true}) {
+        MouseGrid g;
+        g.grid.SetDragAndDrop(dragAndDrop);
+        g.Click(2, 2);
+        g.host.notices.clear();
+        SendMouse(g.grid, WM_LBUTTONDOWN, 150, 50, MK_LBUTTON);
+        EXPECT_EQ(g.grid.MouseMode(), CGridCtrl::kPrepareEdit) << dragAndDrop;
+        SendMouse(g.grid, WM_MOUSEMOVE, 151, 51, MK_LBUTTON);
+        SendMouse(g.grid, WM_LBUTTONUP, 151, 51);
+        EXPECT_EQ(g.host.Codes(), (Codes{GVN_BEGINLABELEDIT})) << dragAndDrop;
+        EXPECT_EQ(g.grid.FocusCell(), CGridCellAddress(2, 2)) << dragAndDrop;
+        EXPECT_EQ(g.grid.SelectionBounds(), CGridCellBlock(2, 2, 2, 2)) << dragAndDrop;
+    }
+}
+
 TEST(GridMouse, ADividerNextToAHiddenColumnGrabsItOnlyWhenUnhidingIsOn)
 {
     // Column 2 is hidden: the divider at x = 120 is both column 1's right edge

@@ -116,17 +116,46 @@ TEST(GridPaint, SortArrowInTheHeader)
     grid.ChangeColumnWidth(0, 100);
     grid.ChangeCellText(1, 0, L"b");
     grid.ChangeCellText(2, 0, L"a");
-    auto shadowCount = [&](const WindowCapture& shot) {
-        return shot.CountColor(RECT{60, 2, 98, 28}, ::GetSysColor(COLOR_BTNSHADOW));
+    // The arrow's shadow outline in the header's right part: the rows it spans
+    // and how many pixels its first and last rows hold. An arrow that points up
+    // has its long base at the bottom, one that points down at the top.
+    struct Outline {
+        int pixels = 0;
+        int top = -1;
+        int bottom = -1;
+        int topWidth = 0;
+        int bottomWidth = 0;
     };
-    const int before = shadowCount(PaintGrid(grid));
+    auto outline = [](const WindowCapture& shot) {
+        const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
+        Outline o;
+        for (int y = 2; y < 28; ++y) {
+            const int width = shot.CountColor(RECT{60, y, 98, y + 1}, shadow);
+            if (width == 0)
+                continue;
+            o.pixels += width;
+            if (o.top < 0) {
+                o.top = y;
+                o.topWidth = width;
+            }
+            o.bottom = y;
+            o.bottomWidth = width;
+        }
+        return o;
+    };
+    EXPECT_EQ(outline(PaintGrid(grid)).pixels, 0);
     grid.SortByColumnText(0, TRUE);
-    const WindowCapture up = PaintGrid(grid);
-    EXPECT_GT(shadowCount(up), before + 5);
+    const Outline up = outline(PaintGrid(grid));
+    ASSERT_GT(up.pixels, 5);
+    EXPECT_GT(up.bottom - up.top, 3);
+    EXPECT_GT(up.bottomWidth, up.topWidth + 3);
     grid.SortByColumnText(0, FALSE);
-    const WindowCapture down = PaintGrid(grid);
-    EXPECT_GT(shadowCount(down), before + 5);
-    EXPECT_NE(up.Rgb(), down.Rgb());
+    const Outline down = outline(PaintGrid(grid));
+    ASSERT_GT(down.pixels, 5);
+    EXPECT_GT(down.topWidth, down.bottomWidth + 3);
+    // The same triangle, turned over.
+    EXPECT_EQ(down.top, up.top);
+    EXPECT_EQ(down.bottom, up.bottom);
 }
 
 TEST(GridPaint, SampleGridScreenshot)

@@ -4,8 +4,9 @@
 #include "CGridCtrl.h"
 #include "TestPaths.h"
 
+#include <map>
 #include <string>
-
+#include <utility>
 #include <vector>
 
 struct RecordedNotice {
@@ -13,6 +14,12 @@ struct RecordedNotice {
     int row;
     int col;
     CGridCellBlock block;
+    // The sender as the notice names it.
+    HWND from = nullptr;
+    UINT_PTR id = 0;
+    // What an end-edit notice's item holds, and the edited text it carries.
+    UINT mask = 0;
+    CString text;
 };
 
 class GridTestHost {
@@ -55,6 +62,10 @@ public:
     // Texts the host gives display requests: row * 1000 + column, as "r,c".
     bool answerRequests = false;
     int requestCount = 0;
+    // Keeps the texts of accepted edits and answers display requests with them,
+    // as the owner of a virtual grid does.
+    bool keepEdits = false;
+    std::map<std::pair<int, int>, CString> keptTexts;
 
 private:
     static LRESULT CALLBACK HostProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -66,24 +77,34 @@ private:
             if (code == GVN_GETDISPINFO) {
                 auto* request = reinterpret_cast<GridCellRequest*>(lParam);
                 ++self->requestCount;
-                self->notices.push_back({code, request->item.row, request->item.col, {}});
+                self->notices.push_back({code, request->item.row, request->item.col, {}, hdr->hwndFrom, hdr->idFrom});
                 if (self->answerRequests) {
                     request->item.strText.Format(L"%d,%d", request->item.row, request->item.col);
                     request->item.lParam = request->item.row * 1000 + request->item.col;
                 }
+                const auto kept = self->keptTexts.find({request->item.row, request->item.col});
+                if (kept != self->keptTexts.end())
+                    request->item.strText = kept->second;
                 return 0;
             }
             if (code == GVN_ODCACHEHINT) {
                 auto* notice = reinterpret_cast<GridBlockNotice*>(lParam);
-                self->notices.push_back({code, -1, -1, notice->cellRange});
+                self->notices.push_back({code, -1, -1, notice->cellRange, hdr->hwndFrom, hdr->idFrom});
                 return 0;
             }
+            if (code == GVN_ENDLABELEDIT) {
+                // The end of an edit carries the edited text.
+                const GridCellRecord& item = reinterpret_cast<GridCellRequest*>(lParam)->item;
+                self->notices.push_back({code, item.row, item.col, {}, hdr->hwndFrom, hdr->idFrom, item.mask,
+                                         item.mask == GVIF_TEXT ? item.strText : CString()});
+                if (self->keepEdits && self->endEditReply >= 0)
+                    self->keptTexts[{item.row, item.col}] = item.strText;
+                return self->endEditReply;
+            }
             auto* notice = reinterpret_cast<GridCellNotice*>(lParam);
-            self->notices.push_back({code, notice->iRow, notice->iColumn, {}});
+            self->notices.push_back({code, notice->iRow, notice->iColumn, {}, hdr->hwndFrom, hdr->idFrom});
             if (code == GVN_BEGINLABELEDIT)
                 return self->beginEditReply;
-            if (code == GVN_ENDLABELEDIT)
-                return self->endEditReply;
             return 0;
         }
         return ::DefWindowProcW(hWnd, msg, wParam, lParam);
@@ -112,6 +133,8 @@ inline GridTestHost& ShownHost()
     host.endEditReply = 0;
     host.answerRequests = false;
     host.requestCount = 0;
+    host.keepEdits = false;
+    host.keptTexts.clear();
     ::SetForegroundWindow(host.Handle());
     return host;
 }
