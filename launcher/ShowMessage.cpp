@@ -11,9 +11,11 @@ void ShowSystemError(const CString& strFile, DWORD dwError)
     const DWORD nLength = ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER
                                                | FORMAT_MESSAGE_IGNORE_INSERTS,
                                            nullptr, dwError, 0, reinterpret_cast<LPWSTR>(&pBuffer), 0, nullptr);
-    CString strError(pBuffer, static_cast<int>(nLength));
-    if (pBuffer != nullptr)
+    CString strError;
+    if (pBuffer != nullptr) {
+        strError = CString(pBuffer, static_cast<int>(nLength));
         ::LocalFree(pBuffer);
+    }
     strError.TrimRight();
     if (strError.IsEmpty())
         strError.Format(L"Error %lu.", static_cast<unsigned long>(dwError));
