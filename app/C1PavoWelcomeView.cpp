@@ -57,11 +57,12 @@ int C1PavoWelcomeView::OnCreate(LPCREATESTRUCT lpcs)
     m_btnAddFiles.Create(L"Add File(s)", WS_CHILD | WS_VISIBLE, none, this, 100);
     m_btnRemove.Create(L"Remove File", WS_CHILD | WS_VISIBLE, none, this, 200);
     m_btnRemoveAll.Create(L"Remove  All Files", WS_CHILD | WS_VISIBLE, none, this, 300);
-    m_optSingle.Create(L"Select this option to convert single NSF file", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON,
+    // Plain radio buttons: the option buttons set their check state themselves.
+    m_optSingle.Create(L"Select this option to convert single NSF file", WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON,
                        none, this, 600);
     m_optSingle.m_nOption = 1;
     m_optMultiple.Create(L"Select this option to convert multiple NSF file(s)",
-                         WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, none, this, 601);
+                         WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, none, this, 601);
     m_optMultiple.m_nOption = 2;
     return 0;
 }
@@ -118,6 +119,10 @@ void C1PavoWelcomeView::SetOption(int nOption)
 LRESULT C1PavoWelcomeView::OnOptionClicked(WPARAM, LPARAM lParam)
 {
     SetOption(lParam == 1 ? 1 : 2);
+    // The clicked button turns its own state over when this returns, so it ends
+    // checked and the other one unchecked.
+    m_optSingle.SetCheck(BST_UNCHECKED);
+    m_optMultiple.SetCheck(BST_UNCHECKED);
     return 0;
 }
 
@@ -208,11 +213,19 @@ void C1PavoWelcomeView::OnAddFiles()
     CStringArray chosen;
     for (POSITION pos = dialog.GetStartPosition(); pos != nullptr;)
         chosen.Add(dialog.GetNextPathName(pos));
+    AddChosenFiles(chosen);
+}
+
+void C1PavoWelcomeView::AddChosenFiles(const CStringArray& chosen)
+{
     CStringArray duplicates;
     m_databases.AddLocalFiles(chosen, duplicates);
     for (INT_PTR i = 0; i < duplicates.GetSize(); ++i)
         AfxMessageBox(duplicates[i] + L" already exist in the list");
     ShowRows();
+    if (m_databases.HasNetworkPath())
+        AfxMessageBox(L"You are selecting the file from network. \r\nIt's advisable to copy the file to local computer "
+                      L"for better saving results ");
 }
 
 void C1PavoWelcomeView::OnAddDominoFiles()

@@ -18,6 +18,8 @@ public:
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
 
+    // The files chosen in the dialog of "Add File(s)", as that dialog's OK adds them.
+    void AddChosenFiles(const CStringArray& chosen);
     // Lists each path with the server unless it is listed with that server already.
     void AddServerFiles(const CString& server, const CStringArray& paths);
     bool IsNotInList(const CString& path, const CString& server) const;

@@ -3,8 +3,8 @@
 #include "CMainFrame.h"
 #include "CUiThreadCall.h"
 #include "ToolkitLookData.h"
+#include "SavingCompleteDialog.h"
 #include "lnapi.h"
-#include "resource.h"
 
 IMPLEMENT_DYNCREATE(C3PavoSaveNsfToPst, CPavoCommonBaseView)
 
@@ -165,7 +165,7 @@ UINT C3PavoSaveNsfToPst::SaveThread()
         const CString message = OutcomeMessage(bAborted, outcome);
         RunOnUiThread([&] {
             if (message.IsEmpty()) {
-                CDialog complete(IDD_SAVING_COMPLETE);
+                SavingCompleteDialog complete;
                 complete.DoModal();
             } else {
                 AfxMessageBox(message, MB_OK);

@@ -38,6 +38,7 @@ END_MESSAGE_MAP()
 
 CString CMainFrame::s_strProgramDirectory;
 CMainFrame* CMainFrame::s_pFrame = nullptr;
+bool CMainFrame::s_bStartRefused = false;
 
 namespace {
 const wchar_t kBarsSection[] = L"CommandBars";
@@ -96,10 +97,9 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpcs)
 
     if (!m_notesReader.Init()) {
         AfxMessageBox(L"Unable to locate Lotus notes, please install lotusnotes on this computer", MB_OK);
-        // The program ends: the frame closes without the close question.
-        m_bCloseWithoutQuestion = true;
-        PostMessage(WM_CLOSE, 0, 0);
-        return 0;
+        // The frame is not made, so it never shows; the program ends.
+        s_bStartRefused = true;
+        return -1;
     }
 
     m_pPleaseWaitDialog = new PleaseWaitDialog;
@@ -156,10 +156,6 @@ void CMainFrame::OnSize(UINT nType, int cx, int cy)
 
 void CMainFrame::OnClose()
 {
-    if (m_bCloseWithoutQuestion) {
-        CFrameWnd::OnClose();
-        return;
-    }
     if (m_pPleaseWaitDialog != nullptr && m_pPleaseWaitDialog->GetSafeHwnd() != nullptr
         && m_pPleaseWaitDialog->IsWindowVisible())
         return;

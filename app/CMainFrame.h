@@ -25,6 +25,8 @@ public:
 
     static CMainFrame* GetFrame() { return s_pFrame; }
     static const CString& GetProgramDirectory() { return s_strProgramDirectory; }
+    // True once a frame refused to be made (no Notes client) and said why.
+    static bool IsStartRefused() { return s_bStartRefused; }
 
     void SetMainView(CWnd* pView) { m_pMainView = pView; }
     CWnd* GetMainView() const { return m_pMainView; }
@@ -115,8 +117,8 @@ private:
     BannerDialog* m_pBannerDialog = nullptr;
     HMODULE m_hModule = nullptr;
     CWnd* m_pMainView = nullptr;
-    bool m_bCloseWithoutQuestion = false;   // the Notes client is missing
 
     static CString s_strProgramDirectory;
     static CMainFrame* s_pFrame;
+    static bool s_bStartRefused;
 };

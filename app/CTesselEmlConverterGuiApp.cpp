@@ -69,6 +69,15 @@ BOOL CTesselEmlConverterGuiApp::InitInstance()
     return TRUE;
 }
 
+int CTesselEmlConverterGuiApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
+{
+    // The frame that refused to start has said why; the framework's note that no
+    // document could be made would only follow it with a wrong reason.
+    if (CMainFrame::IsStartRefused())
+        return IDOK;
+    return CWinApp::DoMessageBox(lpszPrompt, nType, nIDPrompt);
+}
+
 void CTesselEmlConverterGuiApp::OnAppAbout()
 {
     AboutDialog aboutDlg;

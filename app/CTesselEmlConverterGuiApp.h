@@ -4,6 +4,7 @@
 class CTesselEmlConverterGuiApp : public CWinApp {
 public:
     BOOL InitInstance() override;
+    int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt) override;
 
     // True when the start-up mutex says another copy runs: the name was in use,
     // or exists but may not be opened by this user.

@@ -199,8 +199,9 @@ LRESULT CTesselEmlConverterGuiView::OnConfirmStop(WPARAM, LPARAM)
 
 void CTesselEmlConverterGuiView::OnLocateFile()
 {
+    // Step 1's add-file operation answers WM_ADD_FILES: "Add File" or "Add File(s)" by its option.
     if (GetCurrentStepIndex() == 0 && m_steps[0] != nullptr)
-        m_steps[0]->SendMessage(WM_ADD_FILE, 0, 0);
+        m_steps[0]->SendMessage(WM_ADD_FILES, 0, 0);
 }
 
 void CTesselEmlConverterGuiView::OnHelpButton()

@@ -30,6 +30,11 @@ void NsfDatabaseList::AddLocalFiles(const CStringArray& chosen, CStringArray& du
     }
 }
 
+bool NsfDatabaseList::HasNetworkPath() const
+{
+    return std::any_of(m_rows.begin(), m_rows.end(), [](const Row& row) { return row.strPath.Left(1) == L"\\"; });
+}
+
 void NsfDatabaseList::AddServerFiles(const CString& server, const CStringArray& paths)
 {
     for (INT_PTR i = 0; i < paths.GetSize(); ++i)

@@ -25,6 +25,9 @@ public:
     // files in that order, each entry put at the top, keeping only ".NSF" paths.
     void AddLocalFiles(const CStringArray& chosen, CStringArray& duplicates);
 
+    // True when a row's path starts with a backslash (a file on the network).
+    bool HasNetworkPath() const;
+
     // Databases of one server: each path not yet listed with that server goes on top.
     void AddServerFiles(const CString& server, const CStringArray& paths);
 

@@ -49,19 +49,18 @@ BOOL SplitterWnd::Create(DWORD dwStyle, CWnd* pParentWnd, CWnd* pFirst, CWnd* pS
     for (CWnd* pPane : {pFirst, pSecond})
         if (pPane != nullptr && pPane->GetSafeHwnd() != nullptr)
             pPane->SetParent(this);
-    CWinApp* pApp = AfxGetApp();
+    // The panes always start at their default sizes: a stored position may come
+    // from a run that closed before the step was laid out (a pane a few pixels
+    // wide), and restoring it would hide that pane on every later start.
     if (dwStyle & SideBySide) {
         m_bVertical = true;
         m_bHorizontal = false;
-        // The stored position is the left pane's right edge, which is its width.
-        const int stored = pApp != nullptr ? static_cast<int>(pApp->GetProfileInt(VerticalSection(nID), kVertValue, -1)) : -1;
-        m_nLeftWidth = stored > 0 ? stored : DefaultPaneSize;
+        m_nLeftWidth = DefaultPaneSize;
         PlaceVerticalBar(ClampX(m_nLeftWidth + BarWidth / 2));
     } else if (dwStyle & Stacked) {
         m_bHorizontal = true;
         m_bVertical = false;
-        const int stored = pApp != nullptr ? static_cast<int>(pApp->GetProfileInt(HorizontalSection(nID), kHorizValue, -1)) : -1;
-        m_nBottomHeight = stored > 0 ? stored : DefaultPaneSize;
+        m_nBottomHeight = DefaultPaneSize;
         CRect rc;
         GetClientRect(&rc);
         PlaceHorizontalBar(ClampY(rc.bottom - BarWidth / 2 - m_nBottomHeight));

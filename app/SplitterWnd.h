@@ -3,8 +3,8 @@
 
 // A light splitter: takes two existing windows as panes, places them side by
 // side (vertical bar) or one above the other (horizontal bar), lets the user
-// drag the bar with an inverted tracking line, and keeps the bar position in the
-// application profile, from which the next start restores it.
+// drag the bar with an inverted tracking line, and writes the bar position into
+// the application profile when it goes; every start places the bar anew.
 class SplitterWnd : public CStatic {
 public:
     // Style bits of Create that choose the mode; they are not window styles.

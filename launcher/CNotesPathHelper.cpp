@@ -69,8 +69,8 @@ void CNotesPathHelper::SetPathVariable(const CString& strPath)
 }
 
 // A text value of any length, terminated within its buffer even when the
-// registry holds it without a terminating zero. Values of other types are
-// not directories and count as unreadable.
+// registry holds it without a terminating zero; an expandable one comes back
+// expanded. Values of other types are not directories and count as unreadable.
 bool CNotesPathHelper::QueryTextValue(HKEY hKey, LPCTSTR lpszName, CString& strValue)
 {
     for (;;) {
@@ -96,8 +96,28 @@ bool CNotesPathHelper::QueryTextValue(HKEY hKey, LPCTSTR lpszName, CString& strV
         const int nRead = static_cast<int>(nBytes / sizeof(wchar_t));
         pBuffer[nRead] = 0;
         strValue.ReleaseBuffer(-1);
+        if (nType == REG_EXPAND_SZ)
+            strValue = ExpandVariables(strValue);
         return true;
     }
+}
+
+// "%SystemDrive%\Lotus\Notes" as the directory it names; PATH would keep the
+// variable names as they are.
+CString CNotesPathHelper::ExpandVariables(const CString& strText)
+{
+    CString strExpanded;
+    DWORD nSize = ::ExpandEnvironmentStringsW(strText, nullptr, 0);
+    while (nSize != 0) {
+        const DWORD nNeeded = ::ExpandEnvironmentStringsW(strText, strExpanded.GetBuffer(static_cast<int>(nSize)), nSize);
+        if (nNeeded != 0 && nNeeded <= nSize) {
+            strExpanded.ReleaseBuffer(-1);
+            return strExpanded;
+        }
+        strExpanded.ReleaseBuffer(0);
+        nSize = nNeeded;
+    }
+    return strText;
 }
 
 // The whole PATH, however long; an absent variable is an empty PATH.

@@ -20,6 +20,7 @@ public:
 
 private:
     static bool QueryTextValue(HKEY hKey, LPCTSTR lpszName, CString& strValue);
+    static CString ExpandVariables(const CString& strText);
     static CString ReadPathVariable();
     static bool HasPathEntry(const CString& strUpperPath, const CString& strUpperDir);
 };

@@ -93,10 +93,17 @@ CString COrbalinStartDlg::MainProgramPath()
 }
 
 // Orbalin inherits this process's environment, so it sees the extended PATH.
-// A failed start has no message of its own.
+// The shell shows nothing when the start fails, so the launcher says why.
 void COrbalinStartDlg::StartMainProgram(const CString& strProgram)
 {
-    ::ShellExecuteW(nullptr, L"open", strProgram, nullptr, nullptr, SW_SHOWNORMAL);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_FLAG_NO_UI;
+    info.lpVerb = L"open";
+    info.lpFile = strProgram;
+    info.nShow = SW_SHOWNORMAL;
+    if (!::ShellExecuteExW(&info))
+        ShowSystemError(strProgram, ::GetLastError());
 }
 
 void COrbalinStartDlg::OnSysCommand(UINT nID, LPARAM lParam)

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws Orbalin's bitmaps and icons into resources/images (BMP and ICO files)."""
+"""Draws Orbalin's bitmaps, icons and animation into resources/images (BMP, ICO and AVI files)."""
 import os
 import struct
 
@@ -35,6 +35,46 @@ def ico(name, pixel, size=16):
     header = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), 22)
     with open(os.path.join(OUT, name), "wb") as f:
         f.write(header + image)
+
+
+def avi(name, w, h, frames, pixel, rate=10):
+    """Uncompressed 8-bit AVI with one video stream and an index, as the animation
+    control plays it; pixel(frame, x, y) -> (r, g, b), at most 256 colours in all."""
+    palette = []
+    images = []
+    for n in range(frames):
+        data = bytearray()
+        for y in range(h - 1, -1, -1):
+            for x in range(w):
+                colour = pixel(n, x, y)
+                if colour not in palette:
+                    palette.append(colour)
+                data.append(palette.index(colour))
+            data += b"\0" * (((w + 3) & ~3) - w)
+        images.append(bytes(data))
+    assert len(palette) <= 256
+
+    def chunk(fourcc, body):
+        return fourcc + struct.pack("<I", len(body)) + body + b"\0" * (len(body) & 1)
+
+    def lst(kind, body):
+        return chunk(b"LIST", kind + body)
+
+    size = len(images[0])
+    avih = struct.pack("<10I16x", 1000000 // rate, size * rate, 0, 0x10, frames, 0, 1, size, w, h)
+    strh = b"vids" + b"DIB " + struct.pack("<IHHIIIIIIiI4h", 0, 0, 0, 0, 1, rate, 0, frames, size, -1, 0, 0, 0, w, h)
+    strf = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 8, 0, size, 0, 0, len(palette), len(palette))
+    strf += b"".join(bytes((b, g, r, 0)) for r, g, b in palette)
+    movi = b""
+    index = b""
+    for image in images:
+        # Offsets count from the "movi" type field of the list.
+        index += b"00db" + struct.pack("<III", 0x10, 4 + len(movi), len(image))
+        movi += chunk(b"00db", image)
+    body = b"AVI " + lst(b"hdrl", chunk(b"avih", avih) + lst(b"strl", chunk(b"strh", strh) + chunk(b"strf", strf)))
+    body += lst(b"movi", movi) + chunk(b"idx1", index)
+    with open(os.path.join(OUT, name), "wb") as f:
+        f.write(chunk(b"RIFF", body))
 
 
 def mix(a, b, t):
@@ -140,6 +180,15 @@ def main():
     ico("multiple-files.ico", pages(), 32)
     for number, colour in zip((216, 217, 218, 219, 220), ((40, 40, 40), (0, 120, 215), (200, 120, 0), (120, 0, 160), (0, 150, 80))):
         ico(f"command-{number}.ico", disc(colour))
+    # Listing Domino databases: a light runs along five blocks and back, on white.
+    lit, unlit = (0, 90, 200), (180, 205, 240)
+    bounce = (0, 1, 2, 3, 4, 3, 2, 1)
+
+    def blocks(n, x, y):
+        if not 8 <= y < 16 or x < 2 or (x - 2) % 8 >= 6 or (x - 2) // 8 > 4:
+            return (255, 255, 255)
+        return lit if (x - 2) // 8 == bounce[n] else unlit
+    avi("listing.avi", 40, 24, len(bounce), blocks)
 
 
 if __name__ == "__main__":

@@ -6,12 +6,14 @@
 #include "WizardDriver.h"
 
 #include <commctrl.h>
+#include <functional>
 #include <string>
 #include <utility>
 
 namespace {
 
 constexpr UINT kSelectStep = WM_USER + 101;
+constexpr UINT kAddFile = WM_USER + 105;
 constexpr int kViewId = 0xE900;   // the frame's view pane
 constexpr int kFirstStepId = 59648;
 
@@ -124,7 +126,7 @@ TEST(OrbalinProgramTest, SecondInstanceSaysSoAndEnds)
     CloseWithYes(first, frame);
 }
 
-TEST(OrbalinProgramTest, MissingNotesClientEndsWithMessage)
+TEST(OrbalinProgramTest, MissingNotesClientEndsWithMessageAndShowsNoFrame)
 {
     // A client folder with the library but without its data directory.
     std::wstring dir = EmptyFolder(L"app-notes-without-data");
@@ -135,8 +137,19 @@ TEST(OrbalinProgramTest, MissingNotesClientEndsWithMessage)
     HWND box = program.WaitForMessageBox(L"Unable to locate Lotus notes, please install lotusnotes on this computer");
     ASSERT_NE(nullptr, box);
     PressButton(box, IDOK);
+    // Up to its end the program shows no other window: neither the frame nor a further message.
+    std::wstring shown;
+    for (DWORD start = ::GetTickCount(); shown.empty() && !program.WaitForExit(0) && ::GetTickCount() - start < 20000;) {
+        for (HWND hWnd : program.Windows())
+            if (hWnd != box && ::IsWindowVisible(hWnd)) {
+                wchar_t title[128] = {};
+                ::GetWindowTextW(hWnd, title, 128);
+                shown = std::wstring(L"window \"") + title + L"\" " + OrbalinProcess::MessageBoxText(hWnd);
+            }
+        ::Sleep(1);
+    }
+    EXPECT_EQ(L"", shown);
     EXPECT_TRUE(program.WaitForExit(20000));
-    EXPECT_EQ(nullptr, program.WaitForMessageBox(L"Are you sure , You want to close the software?", 0));
 }
 
 TEST(OrbalinProgramTest, CloseQuestionNoKeepsRunningAndHelpFileMissingIsReported)
@@ -253,6 +266,99 @@ TEST(OrbalinProgramTest, StepsChangeByMessagesAndNavigationButtons)
     ::PostMessageW(view, kSelectStep, 1, 0);
     ASSERT_TRUE(WizardDriver::WaitFor([&] { return onlyStep(1) && stepTwoAtRest(); }));
     EXPECT_EQ(360, exitLeft(step2));
+    CloseWithYes(program, frame);
+}
+
+TEST(OrbalinProgramTest, AddFileCommandsOfMenuSideButtonAndMessageOpenTheFileDialog)
+{
+    OrbalinProcess program;
+    ASSERT_TRUE(program.Start(NOTES_CLIENT_DIR));
+    HWND frame = program.WaitForMainWindow();
+    ASSERT_NE(nullptr, frame);
+    ASSERT_NE(nullptr, WaitForStepOne(frame));
+    HWND view = ::GetDlgItem(frame, kViewId);
+    WizardDriver driver(program);
+    const std::pair<const char*, std::function<void()>> triggers[] = {
+        {"menu command 57601", [&] { ::PostMessageW(frame, WM_COMMAND, 57601, 0); }},
+        {"side button 4", [&] { WizardDriver::Click(view, 4); }},
+        {"WM_ADD_FILE", [&] { ::PostMessageW(view, kAddFile, 0, 0); }},
+    };
+    for (const auto& [name, trigger] : triggers) {
+        SCOPED_TRACE(name);
+        trigger();
+        // The step starts with the list, so its "Add File(s)" dialog opens.
+        HWND dialog = driver.WaitForDialog(L"Open", 10000);
+        ASSERT_NE(nullptr, dialog);
+        WizardDriver::Click(dialog, IDCANCEL);
+        ASSERT_TRUE(WizardDriver::WaitFor([&] { return !::IsWindow(dialog); }));
+    }
+    CloseWithYes(program, frame);
+}
+
+TEST(OrbalinProgramTest, ClickedOptionButtonEndsCheckedAndChoosesItsControls)
+{
+    OrbalinProcess program;
+    ASSERT_TRUE(program.Start(NOTES_CLIENT_DIR));
+    HWND frame = program.WaitForMainWindow();
+    ASSERT_NE(nullptr, frame);
+    HWND step1 = WaitForStepOne(frame);
+    ASSERT_NE(nullptr, step1);
+    HWND single = ::GetDlgItem(step1, 600);
+    HWND multiple = ::GetDlgItem(step1, 601);
+    ASSERT_TRUE(single != nullptr && multiple != nullptr);
+    // The step lays the option buttons out with no size; give them room for the mouse.
+    ::SetWindowPos(single, HWND_TOP, 220, 120, 300, 20, 0);
+    ::SetWindowPos(multiple, HWND_TOP, 220, 150, 300, 20, 0);
+    auto click = [](HWND button) {
+        ::PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        ::PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    };
+    auto checked = [](HWND button) { return ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; };
+    HWND addFile = ::GetDlgItem(step1, 400);
+    HWND addFiles = ::GetDlgItem(step1, 100);
+    click(single);
+    EXPECT_TRUE(WizardDriver::WaitFor([&] { return ::IsWindowEnabled(addFile) && !::IsWindowEnabled(addFiles); }, 10000));
+    EXPECT_TRUE(checked(single));
+    EXPECT_FALSE(checked(multiple));
+    click(multiple);
+    EXPECT_TRUE(WizardDriver::WaitFor([&] { return !::IsWindowEnabled(addFile) && ::IsWindowEnabled(addFiles); }, 10000));
+    EXPECT_TRUE(checked(multiple));
+    EXPECT_FALSE(checked(single));
+    CloseWithYes(program, frame);
+}
+
+TEST(OrbalinProgramTest, DominoDialogPlaysItsListingAnimation)
+{
+    OrbalinProcess program;
+    ASSERT_TRUE(program.Start(NOTES_CLIENT_DIR));
+    HWND frame = program.WaitForMainWindow();
+    ASSERT_NE(nullptr, frame);
+    HWND step1 = WaitForStepOne(frame);
+    ASSERT_NE(nullptr, step1);
+    WizardDriver driver(program);
+    WizardDriver::Click(step1, 500);
+    HWND dialog = driver.WaitForDialog(L"Domino Server File Selection");
+    ASSERT_NE(nullptr, dialog);
+    HWND animation = ::GetDlgItem(dialog, 1016);
+    ASSERT_NE(nullptr, animation);
+    DWORD_PTR opened = 0;
+    ::SendMessageTimeoutW(animation, ACM_OPENW, 0, 207, SMTO_NORMAL, 5000, &opened);
+    EXPECT_TRUE(opened);
+    // Frame 2 lights the middle one of its five blocks.
+    DWORD_PTR shown = 0;
+    ::SendMessageTimeoutW(animation, ACM_PLAY, 1, MAKELPARAM(2, 2), SMTO_NORMAL, 5000, &shown);
+    EXPECT_TRUE(shown);
+    testsupport::WindowCapture shot;
+    EXPECT_TRUE(WizardDriver::WaitFor(
+        [&] {
+            shot = testsupport::WindowCapture::FromWindow(animation, true);
+            return shot.CountColor(shot.Bounds(), RGB(0, 90, 200), 8) >= 40;
+        },
+        10000));
+    shot.SavePng(EmptyFolder(L"app") + L"\\domino-animation.png");
+    EXPECT_GE(shot.CountColor(shot.Bounds(), RGB(180, 205, 240), 8), 4 * 40);
+    WizardDriver::Click(dialog, 1020);
+    ASSERT_TRUE(WizardDriver::WaitFor([&] { return !::IsWindow(dialog); }));
     CloseWithYes(program, frame);
 }
 

@@ -88,12 +88,13 @@ void DeleteTree(const wchar_t* key)
 
 // Sets "path" of the Notes key (subKey empty) or of one of its subkeys; bytes
 // overrides the stored size (a value without its terminating zero).
-void SetNotesPath(const std::wstring& subKey, const std::wstring& value, std::optional<DWORD> bytes = {})
+void SetNotesPath(const std::wstring& subKey, const std::wstring& value, std::optional<DWORD> bytes = {},
+                  DWORD type = REG_SZ)
 {
     const std::wstring key = subKey.empty() ? std::wstring(kNotesKey) : std::wstring(kNotesKey) + L"\\" + subKey;
     HKEY h = CreateKey(key);
     const DWORD size = bytes.value_or(static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    EXPECT_EQ(::RegSetValueExW(h, L"path", 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), size),
+    EXPECT_EQ(::RegSetValueExW(h, L"path", 0, type, reinterpret_cast<const BYTE*>(value.c_str()), size),
               ERROR_SUCCESS);
     ::RegCloseKey(h);
 }
@@ -410,6 +411,55 @@ TEST_F(LauncherTest, UnterminatedValueAndAbsentPath)
     EXPECT_TRUE(r.messages.empty());
     ASSERT_TRUE(r.inheritedPath.has_value());
     EXPECT_EQ(*r.inheritedPath, L"c:\\nozero");
+}
+
+// An expandable value names the directory its variables stand for, in the main
+// value and in a release's subkey alike.
+TEST_F(LauncherTest, ExpandableValueGoesOnPathExpanded)
+{
+    ::SetEnvironmentVariableW(L"ORBALIN_NOTES_ROOT", L"D:\\Apps");
+    const std::pair<const char*, const wchar_t*> cases[] = {{"main value", L""}, {"release subkey", L"Release9"}};
+    for (const auto& [name, subKey] : cases) {
+        SCOPED_TRACE(name);
+        SetUp();
+        if (*subKey != 0)
+            SetNotesPath(L"", L"");
+        SetNotesPath(subKey, L"%ORBALIN_NOTES_ROOT%\\Notes", std::nullopt, REG_EXPAND_SZ);
+        InstallMainProgram();
+        const LaunchResult r = Launch(std::wstring(kBasePath));
+        EXPECT_TRUE(r.messages.empty());
+        ASSERT_TRUE(r.inheritedPath.has_value());
+        EXPECT_EQ(*r.inheritedPath, Lower(std::wstring(kBasePath) + L";D:\\Apps\\Notes"));
+    }
+    ::SetEnvironmentVariableW(L"ORBALIN_NOTES_ROOT", nullptr);
+}
+
+// An Orbalin.exe that cannot be started: the launcher shows the program's path
+// and the system's reason, and ends.
+TEST_F(LauncherTest, FailedStartShowsTheSystemReason)
+{
+    SetNotesPath(L"", L"C:\\Lotus\\Notes");
+    const std::wstring program = workDir_ + L"\\Orbalin.exe";
+    HANDLE h = ::CreateFileW(program.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    const char text[] = "not a program";
+    DWORD written = 0;
+    ::WriteFile(h, text, sizeof(text) - 1, &written, nullptr);
+    ::CloseHandle(h);
+
+    const LaunchResult r = Launch(std::wstring(kBasePath));
+    EXPECT_EQ(r.exitCode, 0u);
+    ASSERT_EQ(r.messages.size(), 1u);
+    wchar_t* reason = nullptr;
+    ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                     ERROR_BAD_EXE_FORMAT, 0, reinterpret_cast<wchar_t*>(&reason), 0, nullptr);
+    ASSERT_NE(reason, nullptr);
+    std::wstring expected = reason;
+    ::LocalFree(reason);
+    expected.erase(expected.find_last_not_of(L" \r\n") + 1);
+    if (const size_t insert = expected.find(L"%1"); insert != std::wstring::npos)
+        expected.replace(insert, 2, L"Orbalin.exe");
+    EXPECT_EQ(r.messages[0], program + L"\r\n\r\n" + expected);
 }
 
 }  // namespace

@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <mutex>
+#include <set>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "C1PavoWelcomeView.h"
+#include "CTesselEmlConverterGuiView.h"
+#include "InProcessWizard.h"
 #include "NsfDatabaseList.h"
 
 namespace {
@@ -86,6 +93,99 @@ TEST(DatabaseList, PreviewRefusals)
     EXPECT_EQ(C1PavoWelcomeView::PreviewRefusal(&domino).Find(L"Preview of Domino Server file is not available."), 0);
     EXPECT_STREQ(C1PavoWelcomeView::PreviewRefusal(&other).GetString(), L"Please enter .NSF file");
     EXPECT_TRUE(C1PavoWelcomeView::PreviewRefusal(&local).IsEmpty());
+}
+
+// Answers, from a thread of its own, every message box this process shows, and
+// keeps their texts in the order they came.
+class MessageBoxAnswerer {
+public:
+    MessageBoxAnswerer() : m_thread([this] { Run(); }) {}
+    ~MessageBoxAnswerer()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    std::vector<std::wstring> TakeTexts()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return std::exchange(m_texts, {});
+    }
+
+private:
+    static BOOL CALLBACK Visit(HWND hwnd, LPARAM lParam)
+    {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(hwnd, &pid);
+        wchar_t cls[32] = {};
+        ::GetClassNameW(hwnd, cls, 32);
+        if (pid == ::GetCurrentProcessId() && std::wstring(cls) == L"#32770" && ::IsWindowVisible(hwnd))
+            reinterpret_cast<MessageBoxAnswerer*>(lParam)->Answer(hwnd);
+        return TRUE;
+    }
+    void Answer(HWND box)
+    {
+        if (!m_answered.insert(box).second)
+            return;
+        wchar_t text[512] = {};
+        ::GetDlgItemTextW(box, 0xFFFF, text, 512);
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_texts.push_back(text);
+        }
+        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    void Run()
+    {
+        while (!m_stop) {
+            ::EnumWindows(Visit, reinterpret_cast<LPARAM>(this));
+            ::Sleep(20);
+        }
+    }
+
+    std::atomic<bool> m_stop{false};
+    std::mutex m_mutex;
+    std::vector<std::wstring> m_texts;
+    std::set<HWND> m_answered;
+    std::thread m_thread;
+};
+
+// Step 1 inside the real wizard, built in-process over the Notes stand-in.
+class Step1InTheWizard : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ASSERT_TRUE(InProcessWizard::Start(L"Orbalin Step1 Tests " + std::to_wstring(::GetCurrentProcessId())));
+    }
+    static void TearDownTestSuite() { InProcessWizard::Stop(); }
+
+    static C1PavoWelcomeView& Step1()
+    {
+        auto* pMain = static_cast<CTesselEmlConverterGuiView*>(InProcessWizard::Frame().GetMainView());
+        return *static_cast<C1PavoWelcomeView*>(pMain->GetStepView(0));
+    }
+};
+
+TEST_F(Step1InTheWizard, FilesChosenFromTheNetworkAreWarnedAbout)
+{
+    const std::wstring warning = L"You are selecting the file from network. \r\nIt's advisable to copy the file to local "
+                                 L"computer for better saving results ";
+    struct Case {
+        const char* name;
+        Paths chosen;
+        std::vector<std::wstring> messages;
+    };
+    const Case cases[] = {
+        {"local file", {L"C:\\mail\\a.nsf"}, {}},
+        {"file on a share", {L"\\\\server\\share\\b.nsf"}, {warning}},
+        {"listed again", {L"\\\\server\\share\\b.nsf"}, {L"\\\\server\\share\\b.nsf already exist in the list", warning}},
+    };
+    MessageBoxAnswerer answerer;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Step1().AddChosenFiles(c.chosen);
+        EXPECT_EQ(answerer.TakeTexts(), c.messages);
+    }
+    EXPECT_EQ(Step1().GetDatabaseList().Count(), 2);
 }
 
 }  // namespace

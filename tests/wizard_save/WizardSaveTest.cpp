@@ -267,6 +267,12 @@ TEST_F(WizardSave, EachDatabaseIntoItsOwnPst)
     }
     HWND complete = WaitForSavingComplete();
     ASSERT_NE(nullptr, complete);
+    {
+        // The end-of-save notice is white, not the grey of a plain dialog.
+        Shot(complete, L"saving-complete");
+        testsupport::WindowCapture client = testsupport::WindowCapture::FromWindow(complete, true);
+        EXPECT_TRUE(client.IsMostlyColor(client.Bounds(), RGB(255, 255, 255), 0.7, 2));
+    }
     EXPECT_EQ(m_driver->Column(steps3List, 1),
               (std::vector<std::wstring>{L"Save Done...", L"Save Done...", L"Save Done..."}));
     EXPECT_EQ(m_driver->Column(steps3List, 2), (std::vector<std::wstring>{L"MAIL01/ACME", L"", L""}));

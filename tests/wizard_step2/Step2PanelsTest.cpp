@@ -614,7 +614,7 @@ TEST_F(SplitterTest, HiddenSecondPaneLeavesTheTopPaneTheWholeAreaAndComesBackWit
     EXPECT_EQ(Placed(*bottom).top - SplitterWnd::BarWidth, Placed(*top).bottom);
 }
 
-TEST_F(SplitterTest, PositionsGoToTheProfileAndSurviveARestart)
+TEST_F(SplitterTest, PositionsGoToTheProfileAndEveryStartHasTheDefaultSizes)
 {
     Drag(*outer, CPoint(202, 100), CPoint(320, 100));
     CRect barArea = Placed(*top);
@@ -628,11 +628,22 @@ TEST_F(SplitterTest, PositionsGoToTheProfileAndSurviveARestart)
               m_app->GetProfileInt(SplitterWnd::HorizontalSection(59397), L"HorizSplitPos", -1));
     EXPECT_EQ(CString(L"splt\\init_v61191"), SplitterWnd::VerticalSection(61191));
 
-    Make();
-    EXPECT_EQ(leftRight, Placed(*first).right);
-    EXPECT_EQ(bottomHeight, Placed(*bottom).Height());
+    // Whatever the profile holds, the panes start 200 pixels wide and high: a
+    // stored left width of 8 pixels, left by a run that closed before the step
+    // was laid out, would hide the folder tree on every start.
+    for (int stored : {leftRight, 8}) {
+        SCOPED_TRACE(stored);
+        m_app->WriteProfileInt(SplitterWnd::VerticalSection(61191), L"VertSplitPos", stored);
+        m_app->WriteProfileInt(SplitterWnd::HorizontalSection(59397), L"HorizSplitPos", stored);
+        Make();
+        EXPECT_EQ(200, Placed(*first).Width());
+        EXPECT_EQ(200, Placed(*bottom).Height());
+        Destroy();
+    }
 
     // A hidden second pane leaves the stored height alone.
+    m_app->WriteProfileInt(SplitterWnd::HorizontalSection(59397), L"HorizSplitPos", bottomHeight);
+    Make();
     inner->HideSecondPane();
     Destroy();
     EXPECT_EQ(static_cast<UINT>(bottomHeight),
