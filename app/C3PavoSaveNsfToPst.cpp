@@ -190,6 +190,10 @@ CString C3PavoSaveNsfToPst::OutcomeCaption(bool bAborted, SaveDriver::Outcome ou
         return CString(L"Saving Complete , ") + kAgain;
     case SaveDriver::Incomplete:
         return CString(L"Some files could not be saved, see their status , ") + kAgain;
+    case SaveDriver::Failed:
+        return CString(L"The file could not be opened for saving , ") + kAgain;
+    case SaveDriver::NotAllSaved:
+        return CString(L"Some items could not be saved , ") + kAgain;
     default:
         return L"Outlook is not installed or no profile exist";
     }
@@ -204,6 +208,10 @@ CString C3PavoSaveNsfToPst::OutcomeMessage(bool bAborted, SaveDriver::Outcome ou
         return CString();
     case SaveDriver::Incomplete:
         return CString(L"Some files could not be saved, see their status , \r\n") + kAgain;
+    case SaveDriver::Failed:
+        return CString(L"The file could not be opened for saving , \r\n") + kAgain;
+    case SaveDriver::NotAllSaved:
+        return CString(L"Some items could not be saved , \r\n") + kAgain;
     default:
         return CString(L"Outlook is not installed or no profile exist , \r\n") + kAgain;
     }

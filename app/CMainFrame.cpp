@@ -336,7 +336,7 @@ public:
         RunOnUiThread([&] { bOk = SaveOptionsDialog::AskInto(m_frame.GetSettings(), nullptr); });
         return bOk;
     }
-    bool SaveByTarget(bool bOpenNewTarget, CString& outPath) override
+    SaveResult SaveByTarget(bool bOpenNewTarget, CString& outPath) override
     {
         return m_frame.SaveByTarget(bOpenNewTarget, outPath);
     }
@@ -356,7 +356,7 @@ SaveDriver::Outcome CMainFrame::RunSave(CListCtrl* pList, CXTCaption* pCaption, 
     return SaveDriver(m_settings, steps, progress).Run();
 }
 
-bool CMainFrame::SaveByTarget(bool bOpenNewTarget, CString& outPath)
+SaveResult CMainFrame::SaveByTarget(bool bOpenNewTarget, CString& outPath)
 {
     const SaveTarget& target = m_settings.m_target;
     if (target.nKind == SaveTarget::Excel || target.nKind == SaveTarget::Csv) {
@@ -368,22 +368,27 @@ bool CMainFrame::SaveByTarget(bool bOpenNewTarget, CString& outPath)
             CSpreadSheet sheet(outPath, bExcel ? CString(L"Calendar") : CString(L","));
             if (!ExportOneFolder(m_settings.m_folders[i], 1, &sheet))
                 bSaved = false;
+            // False also when the sheet refused a row or could not be written.
             if (!sheet.Commit())
                 bSaved = false;
         }
-        return bSaved;
+        return bSaved ? SaveResult::Saved : SaveResult::NotAllSaved;
     }
-    if (bOpenNewTarget && !OpenPst(target.strPstPath, target.nPstMode == SaveTarget::ExistingPst))
-        return false;
+    if (bOpenNewTarget && !OpenPst(target.strPstPath, target.nPstMode == SaveTarget::ExistingPst)) {
+        CPstWriter* pWriter = m_engine.GetPstWriter();
+        return pWriter != nullptr && pWriter->SessionStarted() ? SaveResult::Failed : SaveResult::NoSession;
+    }
     // Without an open store there is nowhere to save to.
-    if (m_engine.GetPstWriter() == nullptr)
-        return false;
+    CPstWriter* pWriter = m_engine.GetPstWriter();
+    if (pWriter == nullptr)
+        return SaveResult::Failed;
     bool bSaved = true;
     for (INT_PTR i = 0; i < m_settings.m_folders.GetSize(); ++i)
         if (!ExportOneFolder(m_settings.m_folders[i], 0, nullptr))
             bSaved = false;
-    outPath = target.strPstPath;
-    return bSaved;
+    // A new file whose name was taken is written under a numbered name.
+    outPath = pWriter->m_pstPath;
+    return bSaved ? SaveResult::Saved : SaveResult::NotAllSaved;
 }
 
 namespace {

@@ -54,7 +54,7 @@ public:
     // Save driver, on the save thread: step 3's status list, caption and database bar.
     SaveDriver::Outcome RunSave(CListCtrl* pList, CXTCaption* pCaption, CProgressCtrl* pBar);
     // Saves the folder list into the chosen target; outPath := the target used.
-    bool SaveByTarget(bool bOpenNewTarget, CString& outPath);
+    SaveResult SaveByTarget(bool bOpenNewTarget, CString& outPath);
 
     // Engine wrappers for the step views and worker threads.
     int ScanCurrentDatabase(CStringArray& folders, int quiet);

@@ -16,7 +16,16 @@ SaveDriver::Outcome SaveDriver::RunSingle()
 {
     m_progress.SetCaption(L"Saving File...");
     CString outPath;
-    return m_steps.SaveByTarget(true, outPath) ? Saved : OpenFailed;
+    switch (m_steps.SaveByTarget(true, outPath)) {
+    case SaveResult::Saved:
+        return Saved;
+    case SaveResult::NotAllSaved:
+        return NotAllSaved;
+    case SaveResult::NoSession:
+        return OpenFailed;
+    default:
+        return Failed;
+    }
 }
 
 SaveDriver::Outcome SaveDriver::RunMultiple()
@@ -50,15 +59,15 @@ SaveDriver::Outcome SaveDriver::RunMultiple()
         }
 
         CString outPath;
-        bool bSaved = false;
+        SaveResult result = SaveResult::Failed;
         if (m_settings.m_bSingleFile) {
-            bSaved = m_steps.SaveByTarget(false, outPath);
+            result = m_steps.SaveByTarget(false, outPath);
         } else {
             if (!m_steps.AskSaveOptions()) {
                 m_progress.SetRowStatus(i, kCancelled);
                 continue;
             }
-            bSaved = m_steps.SaveByTarget(true, outPath);
+            result = m_steps.SaveByTarget(true, outPath);
             if (!m_settings.m_bSingleFile)
                 m_steps.ClosePst();
         }
@@ -67,12 +76,14 @@ SaveDriver::Outcome SaveDriver::RunMultiple()
             m_progress.SetRowLocation(i, outPath);
             continue;   // the next round marks the rest
         }
-        if (!bSaved) {
+        if (result == SaveResult::Failed || result == SaveResult::NoSession) {
             m_progress.SetRowStatus(i, kSaveFailed);
             bAllSaved = false;
             continue;
         }
-        m_progress.SetRowStatus(i, kDone);
+        if (result == SaveResult::NotAllSaved)
+            bAllSaved = false;
+        m_progress.SetRowStatus(i, result == SaveResult::Saved ? kDone : kNotAllSaved);
         m_progress.SetRowLocation(i, outPath);
     }
     return bAllSaved ? Saved : Incomplete;

@@ -2,6 +2,14 @@
 #include "Framework.h"
 #include "SettingsRecord.h"
 
+// What one save into the target came to.
+enum class SaveResult {
+    Saved,          // everything asked for is in the target
+    NotAllSaved,    // the target was written, but some entries or folders did not reach it
+    Failed,         // the target could not be opened: nothing was saved
+    NoSession,      // no Outlook session or profile to write a PST with
+};
+
 // The engine side of a save as the save driver sees it (the main frame's wrappers).
 class ISaveSteps {
 public:
@@ -11,7 +19,7 @@ public:
     // Runs the Save Options dialog for the current database; true on OK, when the
     // target and the single-file flag of the settings have been written.
     virtual bool AskSaveOptions() = 0;
-    virtual bool SaveByTarget(bool bOpenNewTarget, CString& outPath) = 0;
+    virtual SaveResult SaveByTarget(bool bOpenNewTarget, CString& outPath) = 0;
     // Closes and deletes the current PST writer, if any.
     virtual void ClosePst() = 0;
     // Stop was confirmed.
@@ -34,8 +42,10 @@ class SaveDriver {
 public:
     enum Outcome {
         Saved,          // everything asked for was saved
-        OpenFailed,     // mode 1: the target could not be opened
+        OpenFailed,     // mode 1: no Outlook session or profile to write the PST with
         Incomplete,     // mode 2: a database could not be read or saved
+        Failed,         // mode 1: the target could not be opened
+        NotAllSaved,    // mode 1: some entries or folders did not reach the target
     };
 
     static constexpr const wchar_t* kPending = L"Pending...";
@@ -44,6 +54,7 @@ public:
     static constexpr const wchar_t* kCancelled = L"cancelled by user...";
     static constexpr const wchar_t* kScanFailed = L"Unable to read this file...";
     static constexpr const wchar_t* kSaveFailed = L"Saving failed...";
+    static constexpr const wchar_t* kNotAllSaved = L"Some items could not be saved...";
 
     SaveDriver(SettingsRecord& settings, ISaveSteps& steps, ISaveProgress& progress)
         : m_settings(settings), m_steps(steps), m_progress(progress) {}

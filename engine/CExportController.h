@@ -12,8 +12,9 @@ public:
     CExportController();
     virtual ~CExportController();
 
-    // Mode 0 into the PST, mode 1 into the sheet; 1 when done (a folder that failed
-    // to export counts as done, its error is the reader's), 0 when an error escaped.
+    // Mode 0 into the PST, mode 1 into the sheet; 1 when done, 0 when the PST folder
+    // could not be found or made, the folder's export stopped on an error or an
+    // error escaped.
     int ExportOneFolder(const CString& folderPath, int mode, CSpreadSheet* sheet);
 
     CNotesReader* m_pReader = nullptr;  // borrowed

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "CException.h"
 #include "CProgressCtrl.h"
 #include "CRdoAppointment.h"
 #include "CRdoAttachments.h"
@@ -524,10 +525,12 @@ int CNotesReader::ExportFolder(const CString& folderName, CRdoFolder& pstFolder,
             return 0;
         }
         return 1;
+    } catch (CException* e) {
+        e->Delete();
     } catch (...) {
-        SetLastError(L"Error while parsing folders");
-        return 0;
     }
+    SetLastError(L"Error while parsing folders");
+    return 0;
 }
 
 void CNotesReader::ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet) {
@@ -560,17 +563,24 @@ void CNotesReader::ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadS
                 ReadBody(document, mode == 0, isRtf, rtfText, plainText);
             } catch (...) {
             }
-            try {
-                WriteItem(items, document, isRtf, rtfText, plainText, mode, sheet);
-            } catch (...) {
+            // A stop during the body's read-back leaves it cut short: the entry is not written.
+            if (!m_nCancel) {
+                try {
+                    WriteItem(items, document, isRtf, rtfText, plainText, mode, sheet);
+                } catch (CException* e) {
+                    e->Delete();
+                } catch (...) {
+                }
             }
         }
         try {
             document.Close();
         } catch (...) {
         }
-        if (mode == 0) pstFolder.Save();
         documentOpened = true;
+        // An entry a stop interrupted was not written: it does not count as done.
+        if (m_nCancel) break;
+        if (mode == 0) pstFolder.Save();
         SetBarPosition(m_pItemProgress, m_nItemBarSent, 100);
     }
     // Nothing in the program writes this file; removing it once per folder rather than
@@ -709,6 +719,8 @@ void CNotesReader::CopyAttachments(LNDocument document, CRdoAttachments& attachm
                 COleVariant source(path), kind(1L, VT_I4), position(static_cast<long>(i + 1), VT_I4), display(name);
                 COleDispatchDriver added(attachments.Add(source, kind, position, display));
             }
+        } catch (CException* e) {
+            e->Delete();
         } catch (...) {
         }
     }
@@ -768,8 +780,12 @@ void CNotesReader::WriteItem(CRdoItems& items, LNDocument document, int isRtf, c
         item.SetSentFlag(TRUE);
         CRdoAttachments attachments(item.GetAttachments());
         CopyAttachments(document, attachments);
+        // A stop in the attachment loop leaves attachments out: the entry is saved whole or not at all.
+        if (m_nCancel) return;
         CRdoFolder saver(item.m_lpDispatch, FALSE);
         saver.Save();
+    } catch (CException* e) {
+        e->Delete();
     } catch (...) {
     }
 }

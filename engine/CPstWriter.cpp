@@ -126,6 +126,7 @@ int CPstWriter::Open(const CString& pstPath, bool keepExisting)
         if (path.IsEmpty())
             return 0;
     }
+    m_pstPath = path;
     AfxOleInit();
     if (m_stopFlag)
         return 0;
@@ -140,6 +141,14 @@ int CPstWriter::Open(const CString& pstPath, bool keepExisting)
         added = AddStore(path, keepExisting) ? 1 : 0;
     });
     return added;
+}
+
+bool CPstWriter::SessionStarted()
+{
+    bool loggedOn = false;
+    if (m_session.m_lpDispatch)
+        Guarded([&] { loggedOn = m_session.GetLoggedOn() != FALSE; });
+    return loggedOn;
 }
 
 int CPstWriter::WriteBlankTemplate(const CString& pstPath)

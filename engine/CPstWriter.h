@@ -19,6 +19,9 @@ public:
     // 1 when the PST at the path (made unique first when a new file is wanted) was added as
     // a store, else 0.
     int Open(const CString& pstPath, bool keepExisting);
+    // Whether a Redemption session is logged on: after a failed Open, false means
+    // there was no session or profile to write with, true that the file failed.
+    bool SessionStarted();
     // Saves and releases the store and ends the session; errors are swallowed.
     void Close();
     int WriteBlankTemplate(const CString& pstPath);
@@ -48,6 +51,7 @@ public:
     CRdoStore m_store;
     CRdoFolder m_currentFolder;
     bool m_ansiStore = false;                    // the store keeps text in the ANSI code page
+    CString m_pstPath;                           // the file Open writes into (made unique for a new file)
     int m_stopFlag = 0;                          // 1 asks the writer to stop
     IPstTemplateWriter* m_mainFrame = nullptr;   // borrowed; writes the blank template
 };

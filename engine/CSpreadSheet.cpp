@@ -219,13 +219,14 @@ bool CSpreadSheet::AddRow(const CStringArray& values)
     }
     if (m_excelMode && values.GetSize() > m_fieldNames.GetSize()) {
         m_lastError = L"Number of columns to be added cannot be greater than the number of fields\n";
+        ++m_refusedRows;
         return false;
     }
     m_rowText = DelimitedText::Join(values, m_separator);
     m_rows.Add(m_rowText);
     ++m_rowCount;
-    Commit();
-    return true;
+    const long refusedBefore = m_refusedRows;
+    return WritePending() && m_refusedRows == refusedBefore;
 }
 
 bool CSpreadSheet::AddHeaders(const CStringArray& fields)
@@ -258,6 +259,11 @@ bool CSpreadSheet::AddHeaders(const CStringArray& fields)
 }
 
 bool CSpreadSheet::Commit()
+{
+    return WritePending() && m_refusedRows == 0;
+}
+
+bool CSpreadSheet::WritePending()
 {
     return m_excelMode ? CommitExcel() : CommitText();
 }
@@ -305,6 +311,7 @@ bool CSpreadSheet::StageExcel()
                 if (refused.IsEmpty())
                     refused = e->m_strError;
                 e->Delete();
+                ++m_refusedRows;
             }
             m_stagedRows = next + 1;
         }

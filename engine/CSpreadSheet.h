@@ -5,7 +5,9 @@
 // several writers in turn accumulate their rows in one sheet or file; each
 // commit adds only the rows not yet in the target. Each added row is
 // committed at once, to a text file and to a workbook alike (the driver writes
-// just the appended rows into the workbook file).
+// just the appended rows into the workbook file). A row the target refuses is
+// left out and the rows after it are still written; the writer's commits then
+// answer false, so that the loss reaches whoever saves.
 #include <memory>
 
 #include "Framework.h"
@@ -21,9 +23,12 @@ public:
     CSpreadSheet& operator=(const CSpreadSheet&) = delete;
 
     bool AddHeaders(const CStringArray& fields);
+    // True when the row is in the target; false when it was refused or could
+    // not be written yet (a later commit tries the unwritten rows again).
     bool AddRow(const CStringArray& values);
     // Row 1 is the first stored row (the header row in Excel mode).
     bool ReadRow(long row, CStringArray& values);
+    // True when every row added so far is in the target and none was refused.
     bool Commit();
     bool Open();
     void GetExcelDriver();
@@ -31,6 +36,7 @@ public:
 
 private:
     bool Connect();
+    bool WritePending();
     bool StageExcel();
     bool CommitExcel();
     bool CommitText();
@@ -62,4 +68,5 @@ private:
     std::unique_ptr<CFile> m_textFile; // kept open while rows are appended
     bool m_targetLocked = false; // an existing text file that could not be read: never written
     bool m_textNeedsBreak = false; // the text file's last line has no line end
+    long m_refusedRows = 0;      // rows left out because the target refused them
 };

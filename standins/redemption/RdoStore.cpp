@@ -3,6 +3,16 @@
 #include "RdoAppointment.h"
 
 namespace rdo {
+namespace {
+
+bool refusedFolder(const std::wstring& name)
+{
+    wchar_t buffer[256];
+    const DWORD n = GetEnvironmentVariableW(L"ORBALIN_REDEMPTION_REFUSE_FOLDER", buffer, 256);
+    return n > 0 && n < 256 && name == std::wstring(buffer, n);
+}
+
+}
 
 StoreState::StoreState(std::unique_ptr<pst::PstStore> store, std::wstring path)
     : store_(std::move(store)), path_(std::move(path))
@@ -117,6 +127,8 @@ void Folders::call(DISPID id, const Arguments& args, VARIANT& result)
         const std::wstring containerClass = args.text(1);
         if (name.empty())
             throw AutomationError("A folder needs a name");
+        if (refusedFolder(name))
+            throw AutomationError("The store cannot take the folder " + toUtf8(name));
         pst::PstStore& store = state_->store();
         if (store.findSubfolder(parent_, toUtf8(name)))
             throw AutomationError("A folder with this name already exists");

@@ -52,7 +52,8 @@ private:
     uint32_t nid_;
 };
 
-// DISPIDs: 4 Add (name, container class), 5 GetFirst, 7 GetNext.
+// DISPIDs: 4 Add (name, container class), 5 GetFirst, 7 GetNext. For tests, Add refuses
+// the folder named by ORBALIN_REDEMPTION_REFUSE_FOLDER, as a store that cannot take it.
 class Folders : public DispatchObject {
 public:
     Folders(StoreRef state, uint32_t parent) : state_(std::move(state)), parent_(parent) {}

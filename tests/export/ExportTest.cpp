@@ -13,6 +13,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <new>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -27,6 +28,25 @@
 #include "CalendarConversion.h"
 #include "PstStore.h"
 #include "PstTemplateResource.h"
+
+// Blocks this thread holds from the allocator: the framework's exceptions are heap
+// objects, so one that a handler fails to delete stays counted.
+thread_local long long t_liveAllocations = 0;
+
+void* operator new(size_t size) {
+    void* block = std::malloc(size ? size : 1);
+    if (!block) throw std::bad_alloc();
+    ++t_liveAllocations;
+    return block;
+}
+
+void operator delete(void* block) noexcept {
+    if (!block) return;
+    --t_liveAllocations;
+    std::free(block);
+}
+
+void operator delete(void* block, size_t) noexcept { operator delete(block); }
 
 namespace {
 
@@ -238,8 +258,12 @@ TEST(CalendarConversion, DateTimesKeepTheirPartsAndUnreadablePartsGiveAFixedValu
     EXPECT_EQ(date.GetYear(), 2026);
     EXPECT_EQ(date.GetHour(), 9);
     EXPECT_EQ(date.GetSecond(), 5);
+    // Days since 1899-12-30 and the time of day as their fraction.
+    EXPECT_NEAR(static_cast<DATE>(date), 46096 + (9 * 3600 + 30 * 60 + 5) / 86400.0, 1e-9);
+    // A date-time without parts is no date: not the current time, the same value always.
     const COleDateTime empty = DatetimeToOleDate(LNDatetime());
-    EXPECT_EQ(static_cast<DATE>(empty), static_cast<DATE>(DatetimeToOleDate(LNDatetime())));
+    EXPECT_EQ(empty.GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ(static_cast<DATE>(empty), 0.0);
 }
 
 // The rows the fixture's calendar entries give, in folder order (memos are skipped).
@@ -656,7 +680,12 @@ item Subject text "Four"
 item Location text "Room 4"
 item STARTDATETIME datetime 2026-05-07T09:00:00
 item EndDateTime datetime 2026-05-07T10:00:00
-item Body text "Fourth body"
+item Body richtext "Fourth body"
+rtf <<END
+{\rtf1\ansi
+Fourth body
+}
+END
 attachment "four.txt" text "4"
 attachment "four-b.txt" text "44"
 note 5
@@ -676,31 +705,39 @@ item STARTDATETIME datetime 2026-05-10T09:00:00
 item EndDateTime datetime 2026-05-10T10:00:00
 )";
 
-// A progress bar of the save step that answers Stop once the entry loop has finished
-// a chosen number of entries (the loop sets the item bar to 100 after each one).
-class StopAfterEntries : public CProgressCtrl {
+// A progress bar of the save step that answers Stop at a chosen moment: once the entry
+// loop has finished a number of entries (the loop sets the item bar to 100 after each
+// one), or at a chosen step of the bodies' RTF read-back (the positions in between).
+class StopAtProgress : public CProgressCtrl {
 public:
-    StopAfterEntries(int entries, std::function<void()> stop) : m_stopAfter(entries), m_stop(std::move(stop)) {}
+    StopAtProgress(int entries, int readBackStep, std::function<void()> stop)
+        : m_stopAfter(entries), m_stopAtReadBack(readBackStep), m_stop(std::move(stop)) {}
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message == PBM_SETPOS && wParam == 100 && ++m_entriesDone == m_stopAfter) m_stop();
+        if (message == PBM_SETPOS && wParam == 100 && ++m_entriesDone == m_stopAfter && m_stopAtReadBack == 0) m_stop();
+        if (message == PBM_SETPOS && wParam > 0 && wParam < 100 && ++m_readBackSteps == m_stopAtReadBack) m_stop();
         return CProgressCtrl::WindowProc(message, wParam, lParam);
     }
     int m_entriesDone = 0;
 
 private:
     int m_stopAfter;
+    int m_stopAtReadBack;
+    int m_readBackSteps = 0;
     std::function<void()> m_stop;
 };
 
-// Stop between two entries, as the save step's Stop sets the flags while the save thread
-// waits: the entries finished before stay in the PST, nothing after is written (the
-// remaining folder is still mirrored, empty), and the PST closes as a whole file.
+// Stop between two entries or inside one, as the save step's Stop sets the flags while
+// the save thread waits: the entries finished before stay in the PST whole, the entry in
+// hand and those after it are not written (the remaining folder is still mirrored, empty),
+// and the PST closes as a whole file.
 TEST_F(ExportTest, StopAtAChosenEntryKeepsExactlyTheEntriesSavedBefore) {
     const CString db = WriteDatabase(L"cancel.nsf", kCancelFixture);
     const struct {
-        int stopAfter;  // entries finished when Stop comes; 0: before the save starts
+        int stopAfter;     // entries finished when Stop comes; 0: before the save starts
+        int readBackStep;  // else Stop comes at this RTF read-back (one per body: One 1, Four 2)
         std::vector<const char*> kept;
-    } cases[] = {{0, {}}, {1, {"One"}}, {3, {"One", "Two"}}, {4, {"One", "Two", "Four"}}};
+    } cases[] = {{0, 0, {}}, {1, 0, {"One"}}, {3, 0, {"One", "Two"}}, {4, 0, {"One", "Two", "Four"}},
+                 {0, 1, {}}, {3, 2, {"One", "Two"}}};
     const std::map<std::string, std::string> items = {
         {"One", ItemLine("($Calendar)", "One", "Room 1", "2026-05-04 09:00:00", "2026-05-04 10:00:00", "First body")},
         {"Two", ItemLine("($Calendar)", "Two", "Room 2", "2026-05-05 09:00:00", "2026-05-05 10:00:00", "Second body")},
@@ -708,7 +745,9 @@ TEST_F(ExportTest, StopAtAChosenEntryKeepsExactlyTheEntriesSavedBefore) {
     Open(db);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stopAfter);
-        const std::wstring name = L"cancel-after-" + std::to_wstring(c.stopAfter);
+        SCOPED_TRACE(c.readBackStep);
+        const std::wstring name =
+            L"cancel-after-" + std::to_wstring(c.stopAfter) + (c.readBackStep ? L"-in-read-back" : L"");
         const fs::path pst = FreshFile(name + L".pst");
         const auto stop = [&] {
             reader.m_nCancel = 1;
@@ -719,23 +758,23 @@ TEST_F(ExportTest, StopAtAChosenEntryKeepsExactlyTheEntriesSavedBefore) {
         ASSERT_TRUE(step.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 400, 100, nullptr, nullptr))
             << GetLastError();
         CProgressCtrl folderBar;
-        StopAfterEntries itemBar(c.stopAfter, stop);
+        StopAtProgress itemBar(c.stopAfter, c.readBackStep, stop);
         ASSERT_TRUE(folderBar.Create(WS_CHILD, CRect(0, 0, 200, 20), &step, 1)) << GetLastError();
         ASSERT_TRUE(itemBar.Create(WS_CHILD, CRect(0, 40, 200, 60), &step, 2)) << GetLastError();
         reader.m_pFolderProgress = &folderBar;
         reader.m_pItemProgress = &itemBar;
         OnSaveThread([&] {
             ASSERT_TRUE(facade.OpenPst(pst.wstring().c_str(), false));
-            if (c.stopAfter == 0) stop();
+            if (c.stopAfter == 0 && c.readBackStep == 0) stop();
             for (const wchar_t* folder : {L"($Calendar)\\", L"Later\\"})
                 EXPECT_EQ(facade.ExportOneFolder(folder, 0, nullptr), 1);
             facade.ClosePst();
         });
         reader.m_pFolderProgress = nullptr;
         reader.m_pItemProgress = nullptr;
-        // No entry is visited after the stop; the folder bar stays where the last one put it.
+        // No entry is finished after the stop; the folder bar stays where the last one put it.
         EXPECT_EQ(itemBar.m_entriesDone, c.stopAfter);
-        EXPECT_EQ(folderBar.GetPos(), c.stopAfter * 100 / 6);
+        EXPECT_EQ(folderBar.GetPos(), (c.stopAfter + (c.readBackStep ? 1 : 0)) * 100 / 6);
         EXPECT_EQ(reader.m_nCancel, 1);
         std::ofstream expect(fs::path(pst).replace_extension(".expect"), std::ios::binary);
         expect << "folder\t($Calendar)\tIPF.Appointment\t" << c.kept.size() << "\nfolder\tLater\tIPF.Note\t0\n";
@@ -802,7 +841,7 @@ attachment "review.txt" text "review"
             // Stop comes while the second entry is written: the loop ends after it.
             CWnd step;
             ASSERT_TRUE(step.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 400, 100, nullptr, nullptr));
-            StopAfterEntries itemBar(way == Stops ? 2 : 0, [&] { reader.m_nCancel = 1; });
+            StopAtProgress itemBar(way == Stops ? 2 : 0, 0, [&] { reader.m_nCancel = 1; });
             ASSERT_TRUE(itemBar.Create(WS_CHILD, CRect(0, 40, 200, 60), &step, 2));
             reader.m_pItemProgress = &itemBar;
             const std::wstring name = L"temp-" + std::to_wstring(way) + (mode == 0 ? L".pst" : L".csv");
@@ -965,6 +1004,118 @@ TEST_F(ExportTest, BarsAreSentOnlyPositionsThatChangeWhatTheyShow) {
         }
         EXPECT_EQ(itemBar.positions, expected);
     }
+}
+
+// An entry's body in the PST: the RTF's own text, unless that comes out empty or shorter
+// than the plain text of the same body, which then takes its place.
+TEST_F(ExportTest, RtfBodyGivesWayToALongerPlainText) {
+    Open(WriteDatabase(L"fixture-bodies.nsf", R"(notesdb 1
+folder ($Calendar) calendar
+entries 1 2 3 4
+
+note 1
+item Subject text "Shorter RTF"
+item Location text "Room 1"
+item STARTDATETIME datetime 2026-06-01T09:00:00
+item EndDateTime datetime 2026-06-01T10:00:00
+item Body richtext "A much longer plain body"
+rtf "{\\rtf1\\ansi Short}"
+note 2
+item Subject text "Longer RTF"
+item Location text "Room 2"
+item STARTDATETIME datetime 2026-06-02T09:00:00
+item EndDateTime datetime 2026-06-02T10:00:00
+item Body richtext "Rich"
+rtf "{\\rtf1\\ansi Rich body text}"
+note 3
+item Subject text "Same length"
+item Location text "Room 3"
+item STARTDATETIME datetime 2026-06-03T09:00:00
+item EndDateTime datetime 2026-06-03T10:00:00
+item Body richtext "Same size"
+rtf "{\\rtf1\\ansi Same-size}"
+note 4
+item Subject text "Empty RTF"
+item Location text "Room 4"
+item STARTDATETIME datetime 2026-06-04T09:00:00
+item EndDateTime datetime 2026-06-04T10:00:00
+item Body richtext "Only plain"
+rtf "{\\rtf1\\ansi }"
+)"));
+    const fs::path pst = FreshFile(L"bodies.pst");
+    OnSaveThread([&] {
+        ASSERT_TRUE(facade.OpenPst(pst.wstring().c_str(), false));
+        EXPECT_EQ(facade.ExportOneFolder(L"($Calendar)\\", 0, nullptr), 1);
+        facade.ClosePst();
+    });
+    std::ofstream(fs::path(pst).replace_extension(".expect"), std::ios::binary)
+        << "folder\t($Calendar)\tIPF.Appointment\t4\n"
+           "item\t($Calendar)\tShorter RTF\tRoom 1\t2026-06-01 09:00:00\t2026-06-01 10:00:00\tA much longer plain body\n"
+           "item\t($Calendar)\tLonger RTF\tRoom 2\t2026-06-02 09:00:00\t2026-06-02 10:00:00\tRich body text\n"
+           "item\t($Calendar)\tSame length\tRoom 3\t2026-06-03 09:00:00\t2026-06-03 10:00:00\tSame-size\n"
+           "item\t($Calendar)\tEmpty RTF\tRoom 4\t2026-06-04 09:00:00\t2026-06-04 10:00:00\tOnly plain\n";
+}
+
+// A folder whose export stops on an error, or that cannot be made in the PST, is reported
+// to the save; the folders around it are exported.
+TEST_F(ExportTest, FailedFoldersAreReported) {
+    Open(WriteDatabase(L"fixture-failing.nsf", R"(notesdb 1
+folder Broken calendar
+fail open 0x0111
+entries 1
+folder Fine calendar
+entries 1
+
+note 1
+item Subject text "Kept"
+item Location text "Hall"
+item STARTDATETIME datetime 2026-03-16T08:00:00
+item EndDateTime datetime 2026-03-16T09:00:00
+)"));
+    const fs::path csv = FreshFile(L"failing.csv");
+    {
+        CSpreadSheet sheet(csv.wstring().c_str(), L",");
+        EXPECT_EQ(facade.ExportOneFolder(L"Broken\\", 1, &sheet), 0);
+        EXPECT_EQ(reader.GetLastError(), CString(L"Error while parsing folders"));
+        EXPECT_EQ(facade.ExportOneFolder(L"Fine\\", 1, &sheet), 1);
+        ASSERT_TRUE(sheet.Commit());
+    }
+    EXPECT_NE(ReadAll(csv).find("Kept"), std::string::npos);
+    const fs::path pst = FreshFile(L"failing.pst");
+    OnSaveThread([&] {
+        ASSERT_TRUE(facade.OpenPst(pst.wstring().c_str(), false));
+        EXPECT_EQ(facade.ExportOneFolder(L"Broken\\", 0, nullptr), 0);
+        EXPECT_EQ(facade.ExportOneFolder(L"Fine\\", 0, nullptr), 1);
+        // A store that is gone has no folder to give.
+        facade.GetPstWriter()->Close();
+        EXPECT_EQ(facade.ExportOneFolder(L"Fine\\", 0, nullptr), 0);
+        facade.ClosePst();
+    });
+    std::ofstream(fs::path(pst).replace_extension(".expect"), std::ios::binary)
+        << "folder\tBroken\tIPF.Note\t0\n"
+           "folder\tFine\tIPF.Note\t1\n"
+           "item\tFine\tKept\tHall\t2026-03-16 08:00:00\t2026-03-16 09:00:00\t\n";
+}
+
+// Automation failures reach the reader's handlers as framework exception objects, which
+// the handlers delete: exporting into a store that has gone keeps no memory behind.
+TEST_F(ExportTest, FailuresOfTheStoreLeaveNoExceptionObjectsBehind) {
+    Open(WriteDatabase(L"fixture-gone.nsf", kExportFixture));
+    const fs::path pst = FreshFile(L"gone.pst");
+    OnSaveThread([&] {
+        ASSERT_TRUE(facade.OpenPst(pst.wstring().c_str(), false));
+        CRdoFolder folder;
+        ASSERT_EQ(facade.GetPstWriter()->GetOrCreateFolder(L"Gone\\", folder), 1);
+        facade.GetPstWriter()->Close();
+        // Each export fails at every entry and at the folder's save.
+        EXPECT_EQ(reader.ExportFolder(L"($Calendar)\\", folder, 0, nullptr), 0);
+        const long long before = t_liveAllocations;
+        constexpr int kRounds = 10;
+        for (int i = 0; i < kRounds; ++i) EXPECT_EQ(reader.ExportFolder(L"($Calendar)\\", folder, 0, nullptr), 0);
+        EXPECT_LT(t_liveAllocations - before, kRounds);
+        folder.ReleaseDispatch();
+        facade.ClosePst();
+    });
 }
 
 TEST_F(ExportTest, PstModeWithoutAWriterExportsNothing) {

@@ -132,6 +132,13 @@ TEST_F(NotesReaderTest, ScanErrorsCarryTheLibraryText) {
     Scan("notesdb 1\nfail folders 0x0112\n", 1, 0);
     EXPECT_EQ(Wide(reader.GetLastError()), L"Notes error 0x0112");
 
+    // Names beyond ASCII come through whole, missing or damaged alike.
+    EXPECT_EQ(reader.ScanDatabase(L"Z:\\no\\Z\u00fcrich\\file.nsf", L"", folders, 1), 0);
+    EXPECT_NE(Wide(reader.GetLastError()).find(L"Z\u00fcrich"), std::wstring::npos) << Wide(reader.GetLastError());
+    EXPECT_EQ(reader.ScanDatabase(WriteFixture(L"Z\u00fcrich.nsf", "notesdb 2\n"), L"", folders, 1), 0);
+    EXPECT_NE(Wide(reader.GetLastError()).find(L"Z\u00fcrich.nsf line 1"), std::wstring::npos)
+        << Wide(reader.GetLastError());
+
     // A later scan of a good database works again.
     EXPECT_EQ(Scan(kScanFixture, 1).size(), 6u);
 }

@@ -146,6 +146,7 @@ TEST_F(PstWriterTest, NewFileNamesAreMadeUnique)
     const std::wstring dir = OutputFolder(L"naming");
     const std::wstring fresh = dir + L"\\Fresh.pst";
     ASSERT_EQ(writer.Open(fresh.c_str(), false), 1);
+    EXPECT_EQ(writer.m_pstPath, CString(fresh.c_str()));
     writer.Close();
     EXPECT_EQ(OpenWithLibrary(fresh)->displayName(), "Quillmark " + Narrow(fresh)) << "the path is used as given";
     ExpectReadersSee(fresh);
@@ -161,6 +162,8 @@ TEST_F(PstWriterTest, NewFileNamesAreMadeUnique)
     CString expected(dir.c_str());
     expected.MakeUpper();
     expected += L"\\B(2).PST";
+    // The file written is what the save reports as its location.
+    EXPECT_EQ(second.m_pstPath, expected);
     ASSERT_TRUE(Exists(std::wstring(expected)));
     EXPECT_EQ(OpenWithLibrary(std::wstring(expected))->displayName(), "Quillmark " + Narrow(std::wstring(expected)));
     EXPECT_EQ(ReadBytes(taken), std::vector<char>{'x'}) << "the taken file is left alone";
@@ -205,6 +208,7 @@ TEST_F(PstWriterTest, StopFlagAndClosingTwice)
     const std::wstring dir = OutputFolder(L"stop");
     writer.m_stopFlag = 1;
     EXPECT_EQ(writer.Open((dir + L"\\never.pst").c_str(), false), 0);
+    EXPECT_FALSE(writer.SessionStarted());
     EXPECT_FALSE(Exists(dir + L"\\never.pst"));
     writer.m_stopFlag = 0;
     ASSERT_EQ(writer.Open((dir + L"\\twice.pst").c_str(), false), 1);
@@ -439,6 +443,8 @@ TEST_F(PstWriterTest, BadFilesAreRefusedAndLeftUnchanged)
         CPstWriter w;
         w.m_mainFrame = &templates;
         EXPECT_EQ(w.Open(path.c_str(), true), 0);
+        // The session stood: the file failed, not Outlook.
+        EXPECT_TRUE(w.SessionStarted());
         w.Close();
         EXPECT_EQ(ReadBytes(path), bytes);
     }

@@ -16,18 +16,6 @@ namespace {
 
 constexpr wchar_t kDriversKey[] = L"Software\\ODBC\\ODBCINST.INI\\ODBC Drivers";
 
-CString InstalledExcelDriver()
-{
-    WCHAR drivers[2000] = {};
-    WORD length = 0;
-    if (!SQLGetInstalledDriversW(drivers, WORD(std::size(drivers)), &length))
-        return {};
-    for (LPCWSTR name = drivers; *name; name += wcslen(name) + 1)
-        if (wcsstr(name, L"Excel"))
-            return name;
-    return {};
-}
-
 // Takes the Excel driver out of the installer's list for one test.
 class DriverUninstalled
 {
@@ -44,14 +32,6 @@ public:
 private:
     CString m_name;
 };
-
-CString Connection(const CString& driver, const CString& path)
-{
-    CString text;
-    text.Format(L"DRIVER={%s};DSN='';FIRSTROWHASNAMES=1;READONLY=FALSE;CREATE_DB=\"%s\";DBQ=%s", driver.GetString(),
-                path.GetString(), path.GetString());
-    return text;
-}
 
 } // namespace
 

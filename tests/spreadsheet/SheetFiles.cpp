@@ -1,5 +1,7 @@
 #include "SheetFiles.h"
 
+#include <odbcinst.h>
+
 #include <cstdio>
 
 #include "TestPaths.h"
@@ -99,6 +101,26 @@ void ExpectWorkbook(const CString& file, const CString& sheet, const Rows& rows)
 void ExpectCsv(const CString& file, const Rows& rows)
 {
     WriteBytes(file + L".expect.json", Json(rows) + "\n");
+}
+
+CString InstalledExcelDriver()
+{
+    WCHAR drivers[2000] = {};
+    WORD length = 0;
+    if (!SQLGetInstalledDriversW(drivers, WORD(std::size(drivers)), &length))
+        return {};
+    for (LPCWSTR name = drivers; *name; name += wcslen(name) + 1)
+        if (wcsstr(name, L"Excel"))
+            return name;
+    return {};
+}
+
+CString Connection(const CString& driver, const CString& path)
+{
+    CString text;
+    text.Format(L"DRIVER={%s};DSN='';FIRSTROWHASNAMES=1;READONLY=FALSE;CREATE_DB=\"%s\";DBQ=%s", driver.GetString(),
+                path.GetString(), path.GetString());
+    return text;
 }
 
 } // namespace sheettest

@@ -22,4 +22,9 @@ void WriteBytes(const CString& path, const std::string& bytes);
 void ExpectWorkbook(const CString& file, const CString& sheet, const Rows& rows);
 void ExpectCsv(const CString& file, const Rows& rows);
 
+// The Excel driver the ODBC installer lists (empty when none) and a connection
+// to a workbook through it, as the writer makes one.
+CString InstalledExcelDriver();
+CString Connection(const CString& driver, const CString& path);
+
 } // namespace sheettest

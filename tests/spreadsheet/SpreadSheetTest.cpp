@@ -65,6 +65,24 @@ Rows ReadWorkbook(const CString& path)
     return ReadAll(reader);
 }
 
+// Rows "1", "2", ... below the header row of the workbook's Calendar sheet, in one
+// transaction: far quicker than the writer's commit per row.
+void FillRows(const CString& path, int columns, int count)
+{
+    CDatabase database;
+    ASSERT_NO_THROW(database.OpenEx(Connection(InstalledExcelDriver(), path), CDatabase::noOdbcDialog));
+    ASSERT_TRUE(database.BeginTrans());
+    for (int n = 1; n <= count; ++n) {
+        CString sql = L"INSERT INTO [Calendar$] VALUES (";
+        for (int c = 0; c < columns; ++c)
+            sql.AppendFormat(c ? L", '%d'" : L"'%d'", n);
+        sql += L")";
+        database.ExecuteSQL(sql);
+    }
+    ASSERT_TRUE(database.CommitTrans());
+    database.Close();
+}
+
 void AddEntry(CSpreadSheet& sheet, const std::vector<CString>& row)
 {
     // As the export does: the first row of a new sheet brings the header row.
@@ -145,7 +163,8 @@ TEST(SpreadSheetCsv, ExistingFileThatCannotBeOpenedIsReportedAndLeftAlone)
     EXPECT_EQ(sheet.GetLastError(), CString(L"Error in opening file\n"));
     CloseHandle(lock);
     // Even once the lock is gone, what the writer never saw is not overwritten.
-    sheet.AddRow(Array(Entry(1)));
+    EXPECT_FALSE(sheet.AddRow(Array(Entry(1))));
+    EXPECT_EQ(sheet.GetLastError(), CString(L"Error writing file\n"));
     EXPECT_FALSE(sheet.Commit());
     EXPECT_EQ(sheet.GetLastError(), CString(L"Error writing file\n"));
     EXPECT_EQ(ReadBytes(path), original);
@@ -238,11 +257,44 @@ TEST(SpreadSheetExcel, RowsAndHeadersTheSheetCannotTakeAreRefused)
     for (int i = 0; i < 40000; ++i)
         tooLong += L'x';
     ASSERT_TRUE(sheet.AddRow(Array({L"1", L"2"})));
-    sheet.AddRow(Array({tooLong, L"x"}));
+    EXPECT_FALSE(sheet.AddRow(Array({tooLong, L"x"})));
     EXPECT_NE(sheet.GetLastError().Find(L"32767"), -1) << sheet.GetLastError().GetString();
-    ASSERT_TRUE(sheet.AddRow(Array({L"3", L"4"})));
-    EXPECT_TRUE(sheet.Commit()) << sheet.GetLastError().GetString();
+    EXPECT_TRUE(sheet.AddRow(Array({L"3", L"4"})));
+    // The refused row is not forgotten by the commits after it.
+    EXPECT_FALSE(sheet.Commit());
+    EXPECT_NE(sheet.GetLastError().Find(L"32767"), -1) << sheet.GetLastError().GetString();
     EXPECT_EQ(ReadWorkbook(OutputFile(L"refused.xls")), (Rows{{L"A", L"B"}, {L"1", L"2"}, {L"3", L"4"}}));
+}
+
+// A row the workbook cannot take reaches the caller, and the target keeps what it had.
+TEST(SpreadSheetExcel, RowsAnExistingWorkbookCannotTakeFailTheCommit)
+{
+    struct Case {
+        const wchar_t* file;
+        std::vector<CString> headers;
+        int filledRows;  // data rows the workbook holds before the writer opens it
+        const wchar_t* error;
+    };
+    const Case cases[] = {
+        {L"narrow.xls", {L"Subject", L"From", L"Location"}, 1,
+         L"Number of columns to be added cannot be greater than the number of fields\n"},
+        {L"full.xls", kHeaders, 65535, L"65536 rows"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(CStringA(c.file).GetString());
+        const CString path = OutputFile(c.file);
+        {
+            CSpreadSheet sheet(path, L"Calendar");
+            ASSERT_TRUE(sheet.AddHeaders(Array(c.headers)));
+        }
+        FillRows(path, static_cast<int>(c.headers.size()), c.filledRows);
+        const std::string before = ReadBytes(path);
+        CSpreadSheet sheet(path, L"Calendar");
+        EXPECT_FALSE(sheet.AddRow(Array(Entry(1))));
+        EXPECT_NE(sheet.GetLastError().Find(c.error), -1) << sheet.GetLastError().GetString();
+        EXPECT_FALSE(sheet.Commit());
+        EXPECT_EQ(ReadBytes(path), before);
+    }
 }
 
 TEST(SpreadSheetExcel, CorruptedWorkbookIsReportedAndLeftUnchanged)

@@ -22,8 +22,9 @@ struct Progress : ISaveProgress {
     void SetRowLocation(int row, const CString& path) override { location[row] = path.GetString(); }
 };
 
-// Databases named "scanfail" fail their scan, "savefail" their save, "cancel" cancels
-// the dialog; "stop" confirms Stop during its save.
+// Databases named "scanfail" fail their scan, "savefail" their save, "partial" save
+// only some of their entries, "cancel" cancels the dialog; "stop" confirms Stop during
+// its save.
 struct Steps : ISaveSteps {
     SettingsRecord& settings;
     std::vector<std::wstring> singleFileAnswer;   // per dialog shown: "1" sets the single-file flag
@@ -32,7 +33,7 @@ struct Steps : ISaveSteps {
     int openWriters = 0;
     int closes = 0;
     bool cancelled = false;
-    bool openFails = false;
+    SaveResult openResult = SaveResult::Saved;   // anything else: opening the target fails so
 
     explicit Steps(SettingsRecord& s) : settings(s) {}
     std::wstring Current() const { return settings.m_strDatabasePath.GetString(); }
@@ -53,18 +54,20 @@ struct Steps : ISaveSteps {
         settings.m_bSingleFile = single ? 1 : 0;
         return true;
     }
-    bool SaveByTarget(bool open, CString& out) override
+    SaveResult SaveByTarget(bool open, CString& out) override
     {
         if (open) {
             ++opens;
-            if (openFails)
-                return false;
+            if (openResult != SaveResult::Saved)
+                return openResult;
             openWriters = 1;
         }
         if (Current() == L"stop")
             cancelled = true;
         out = settings.m_target.strPstPath;
-        return Current() != L"savefail" && openWriters == 1;
+        if (Current() == L"savefail" || openWriters != 1)
+            return SaveResult::Failed;
+        return Current() == L"partial" ? SaveResult::NotAllSaved : SaveResult::Saved;
     }
     void ClosePst() override
     {
@@ -106,7 +109,7 @@ TEST(SaveDriver, ProgressIsTheShareOfDatabasesReached)
 TEST(SaveDriver, EachRowSaysWhatHappenedToItsDatabase)
 {
     SettingsRecord settings;
-    Choose(settings, {L"one", L"scanfail", L"cancel", L"savefail", L"two"});
+    Choose(settings, {L"one", L"scanfail", L"cancel", L"savefail", L"two", L"partial"});
     Steps steps(settings);
     Progress progress;
     EXPECT_EQ(SaveDriver(settings, steps, progress).Run(), SaveDriver::Incomplete);
@@ -114,12 +117,15 @@ TEST(SaveDriver, EachRowSaysWhatHappenedToItsDatabase)
                                                             {1, L"Unable to read this file..."},
                                                             {2, L"cancelled by user..."},
                                                             {3, L"Saving failed..."},
-                                                            {4, L"Save Done..."}}));
+                                                            {4, L"Save Done..."},
+                                                            {5, L"Some items could not be saved..."}}));
     EXPECT_EQ(progress.location[0], L"one.pst");
     EXPECT_EQ(progress.location[4], L"two.pst");
     EXPECT_EQ(progress.location.count(3), 0u);
+    // What was saved of a database is where the row says.
+    EXPECT_EQ(progress.location[5], L"partial.pst");
     // One dialog per database that was read; every opened writer was closed.
-    EXPECT_EQ(steps.dialogs, 4);
+    EXPECT_EQ(steps.dialogs, 5);
     EXPECT_EQ(steps.openWriters, 0);
 }
 
@@ -153,18 +159,33 @@ TEST(SaveDriver, StopEndsTheLoopBetweenDatabases)
     EXPECT_EQ(steps.openWriters, 0);
 }
 
-TEST(SaveDriver, SingleDatabaseModeReportsAFailedOpenAndClosesTheWriter)
+// Only a missing Outlook session is reported as such; every other failure as what it is.
+TEST(SaveDriver, SingleDatabaseModeReportsWhatFailedAndClosesTheWriter)
 {
-    SettingsRecord settings;
-    settings.m_nMode = SettingsRecord::ModeSingle;
-    settings.m_strDatabasePath = L"db";
-    Steps steps(settings);
-    steps.openFails = true;
-    Progress progress;
-    EXPECT_EQ(SaveDriver(settings, steps, progress).Run(), SaveDriver::OpenFailed);
-    EXPECT_EQ(progress.captions, (std::vector<std::wstring>{L"Saving File..."}));
-    EXPECT_EQ(steps.closes, 1);
-    EXPECT_EQ(steps.dialogs, 0);
+    const struct {
+        const wchar_t* database;
+        SaveResult openResult;
+        SaveDriver::Outcome outcome;
+    } cases[] = {
+        {L"db", SaveResult::NoSession, SaveDriver::OpenFailed},
+        {L"db", SaveResult::Failed, SaveDriver::Failed},
+        {L"savefail", SaveResult::Saved, SaveDriver::Failed},
+        {L"partial", SaveResult::Saved, SaveDriver::NotAllSaved},
+        {L"db", SaveResult::Saved, SaveDriver::Saved},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.outcome));
+        SettingsRecord settings;
+        settings.m_nMode = SettingsRecord::ModeSingle;
+        settings.m_strDatabasePath = c.database;
+        Steps steps(settings);
+        steps.openResult = c.openResult;
+        Progress progress;
+        EXPECT_EQ(SaveDriver(settings, steps, progress).Run(), c.outcome);
+        EXPECT_EQ(progress.captions, (std::vector<std::wstring>{L"Saving File..."}));
+        EXPECT_EQ(steps.closes, 1);
+        EXPECT_EQ(steps.dialogs, 0);
+    }
 }
 
 TEST(SaveOutcome, CaptionsAndMessages)
@@ -178,6 +199,14 @@ TEST(SaveOutcome, CaptionsAndMessages)
     EXPECT_EQ(C::OutcomeMessage(false, SaveDriver::OpenFailed).Find(L"Outlook is not installed or no profile exist , \r\n"), 0);
     EXPECT_EQ(C::OutcomeCaption(false, SaveDriver::Incomplete).Find(L"Some files could not be saved"), 0);
     EXPECT_FALSE(C::OutcomeMessage(false, SaveDriver::Incomplete).IsEmpty());
+    // A failed file or a lost item is not blamed on Outlook.
+    for (SaveDriver::Outcome outcome : {SaveDriver::Failed, SaveDriver::NotAllSaved}) {
+        EXPECT_EQ(C::OutcomeCaption(false, outcome).Find(L"Outlook"), -1);
+        EXPECT_EQ(C::OutcomeMessage(false, outcome).Find(L"Outlook"), -1);
+        EXPECT_NE(C::OutcomeMessage(false, outcome).Find(L"\r\nClick Next"), -1);
+    }
+    EXPECT_EQ(C::OutcomeCaption(false, SaveDriver::Failed).Find(L"The file could not be opened for saving , Click Next"), 0);
+    EXPECT_EQ(C::OutcomeCaption(false, SaveDriver::NotAllSaved).Find(L"Some items could not be saved , Click Next"), 0);
 }
 
 }  // namespace

@@ -364,4 +364,94 @@ TEST_F(WizardSave, StopInTheMiddleLeavesAReadablePstAndSaysWhatHappened)
     WriteManifest(L"stop-run", {"opens\tstop/stopped.pst\tamueller"});
 }
 
+// A database of the scratch mail folder written here in the stand-in's text form.
+void WriteDatabase(const std::wstring& path, const std::string& text)
+{
+    FILE* file = _wfopen(path.c_str(), L"wb");
+    ASSERT_NE(nullptr, file);
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fclose(file);
+}
+
+std::string CalendarNote(int id, const std::string& subject, const std::string& body)
+{
+    return "note " + std::to_string(id) + "\nitem Subject text \"" + subject +
+           "\"\nitem Location text \"Hall\"\nitem STARTDATETIME datetime 2026-03-16T08:00:00\n"
+           "item EndDateTime datetime 2026-03-16T09:00:00\nitem Body text \"" + body + "\"\n";
+}
+
+// One database saved where part of it cannot go: the save ends with the outcome message,
+// and the database's row, still readable after it, says that not everything was saved.
+class WizardPartialSave : public WizardSave {
+protected:
+    void SaveOneDatabase(const std::wstring& file, int target, const std::wstring& folder, const std::wstring& name,
+                         const std::wstring& screenshot)
+    {
+        AddLocalFiles(file);
+        ASSERT_TRUE(WizardDriver::WaitFor([&] { return m_driver->ItemCount(StepList(0)) == 1; }));
+        Export();
+        HWND dialog = m_driver->WaitForDialog(L"Save Options", 60000);
+        ASSERT_NE(nullptr, dialog);
+        AnswerSaveOptions(dialog, target, folder, name, false);
+        HWND box = m_driver->WaitForDialogText(0xFFFF, L"Some files could not be saved, see their status", 120000);
+        ASSERT_NE(nullptr, box);
+        PressButton(box, IDOK);
+        ASSERT_TRUE(WizardDriver::WaitFor([&] { return ::IsWindowVisible(::GetDlgItem(Step(2), 3)); }));
+        HWND list = StepList(2);
+        EXPECT_EQ(m_driver->ItemText(list, 0, 1), L"Some items could not be saved...");
+        testsupport::WindowCapture shot = Shot(Step(2), screenshot);
+        RECT rows{};
+        ::GetWindowRect(list, &rows);
+        POINT origin{0, 0};
+        ::ClientToScreen(Step(2), &origin);
+        ::OffsetRect(&rows, -origin.x, -origin.y);
+        EXPECT_TRUE(shot.HasTextLikePixels(rows, 100));
+    }
+};
+
+TEST_F(WizardPartialSave, RowTheWorkbookRefusesIsReported)
+{
+    const std::wstring sheetDir = Folder(m_out + L"\\refused");
+    RemoveFiles(sheetDir);
+    // The second entry's body is longer than a cell holds; the others are written.
+    WriteDatabase(m_mail + L"\\refused.nsf", "notesdb 1\nfolder ($Calendar) calendar\nentries 1 2 3\n\n" +
+                                                 CalendarNote(1, "Before", "short") +
+                                                 CalendarNote(2, "Too long", std::string(40000, 'x')) +
+                                                 CalendarNote(3, "After", "short"));
+    SaveOneDatabase(L"refused.nsf", 1, sheetDir, L"refused", L"step3_refused_row");
+    EXPECT_EQ(m_driver->ItemText(StepList(2), 0, 3), sheetDir + L"\\refused.xls");
+    WriteManifest(L"refused-run", {"subjects\trefused/refused.xls\tBefore,After"});
+}
+
+class WizardFolderRefused : public WizardPartialSave {
+protected:
+    void SetUp() override
+    {
+        // Inherited by the program: the Redemption stand-in refuses to make this folder.
+        ::SetEnvironmentVariableW(L"ORBALIN_REDEMPTION_REFUSE_FOLDER", L"Projects");
+        WizardPartialSave::SetUp();
+    }
+    void TearDown() override
+    {
+        WizardPartialSave::TearDown();
+        ::SetEnvironmentVariableW(L"ORBALIN_REDEMPTION_REFUSE_FOLDER", nullptr);
+    }
+};
+
+TEST_F(WizardFolderRefused, FolderThePstRefusesIsReported)
+{
+    const std::wstring pstDir = Folder(m_out + L"\\refused-folder");
+    RemoveFiles(pstDir);
+    WriteDatabase(m_mail + L"\\folders.nsf", "notesdb 1\nfolder ($Calendar) calendar\nentries 1\n"
+                                             "folder Projects calendar\nentries 2\n\n" +
+                                                 CalendarNote(1, "Saved", "kept") + CalendarNote(2, "Lost", "gone"));
+    SaveOneDatabase(L"folders.nsf", 0, pstDir, L"folders", L"step3_folder_failed");
+    EXPECT_EQ(m_driver->ItemText(StepList(2), 0, 3), pstDir + L"\\folders.pst");
+    // The folder that could be made holds its entry.
+    WriteDatabase(pstDir + L"\\folders.expect", "folder\t($Calendar)\tIPF.Appointment\t1\n"
+                                                  "item\t($Calendar)\tSaved\tHall\t2026-03-16 08:00:00\t"
+                                                  "2026-03-16 09:00:00\tkept\n");
+    WriteManifest(L"refused-folder-run", {"expected\trefused-folder/folders.pst\tfolders"});
+}
+
 }  // namespace

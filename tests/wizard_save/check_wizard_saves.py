@@ -9,6 +9,8 @@ The test leaves <run>.manifest files in OUTPUT_FOLDER, one line per saved file:
   opens  <file>  <database>              a PST whose save was stopped: it must open
   xls    <file>  <database>,<database>   all databases, in list order, into one workbook
   csv    <file>  <database>,<database>   ... into one CSV file
+  subjects <file> <subject>,<subject>    a workbook that holds exactly these rows, in order
+  expected <file> <database>             a PST checked against the .expect file the test wrote
 
 Usage: check_wizard_saves.py OUTPUT_FOLDER SOURCE_FOLDER"""
 import csv
@@ -136,6 +138,12 @@ def main():
             elif kind == "pst":
                 # The database whose reading fails on purpose: its folders and counts only.
                 check_pst(path, names[0], names[0] != "failures")
+            elif kind == "expected":
+                work = tempfile.mkdtemp(prefix="wizardpst")
+                try:
+                    pstcheck.check(path, path[:-4] + ".expect", work)
+                finally:
+                    shutil.rmtree(work, ignore_errors=True)
             elif kind == "opens":
                 check_opens(path)
             elif kind == "xls":
@@ -145,6 +153,11 @@ def main():
                 if cells[:1] != [["Subject", "Location"]]:
                     failures.append(f"{path}: header row {cells[:1]}")
                 check_rows(path, cells[1:], names)
+            elif kind == "subjects":
+                sheet = xlrd.open_workbook(path).sheet_by_name("Calendar")
+                subjects = [str(sheet.cell_value(r, 0)) for r in range(1, sheet.nrows)]
+                if subjects != names:
+                    failures.append(f"{path}: rows {subjects}, expected {names}")
             elif kind == "csv":
                 with open(path, encoding="utf-8-sig", newline="") as f:
                     rows = [[" ".join(r[0].split()), r[4]] for r in csv.reader(f)]

@@ -69,8 +69,9 @@ constexpr size_t LNRICHTEXT_PIECE = 60000;
 
 LNAPI_EXPORT void LNSetThrowAllErrorsGlobal(LNBOOL flag);
 LNAPI_EXPORT LNBOOL LNGetThrowAllErrorsGlobal();
-// Copies the text of a status into the buffer (always NUL-terminated when size > 0,
-// cut when it does not fit); answers the length of the full text.
+// Copies the text of a status, in the platform's ANSI code page, into the buffer (always
+// NUL-terminated when size > 0, cut when it does not fit); answers the length of the full
+// text.
 LNAPI_EXPORT size_t LNGetErrorMessageText(LNSTATUS status, char* buffer, size_t size);
 
 // A failed call's status is thrown here, in the caller's module, when throw mode is

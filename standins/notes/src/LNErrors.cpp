@@ -9,6 +9,7 @@
 
 #include "LNInternals.h"
 #include "notesdb/ParseError.h"
+#include "textcodec/Utf8.h"
 
 namespace {
 
@@ -117,6 +118,12 @@ size_t LNGetErrorMessageText(LNSTATUS status, char* buffer, size_t size) {
     }
     const LastFailure& last = ThisThreadFailure();
     if (status == last.status && !last.detail.empty()) text += ": " + last.detail;
+    // As the client library gives it: in the platform's ANSI code page, not as Notes text.
+    const std::u16string wide = textcodec::Utf8::ToUtf16(text);
+    const auto* units = reinterpret_cast<const wchar_t*>(wide.data());
+    const int count = static_cast<int>(wide.size());
+    text.assign(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, units, count, nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_ACP, 0, units, count, text.data(), static_cast<int>(text.size()), nullptr, nullptr);
     if (buffer && size > 0) {
         const size_t n = text.size() < size - 1 ? text.size() : size - 1;
         std::memcpy(buffer, text.data(), n);
