@@ -927,8 +927,8 @@ TEST_F(ExportTest, KilledSaveKeepsEveryEntryWhoseFolderSaveReturned) {
             expect << "folder\tLater\tIPF.Note\t" << saved - kFirst << "+\n";
         }
         for (int i = 1; i <= saved; ++i)
-            expect << "item\t" << (i <= kFirst ? "($Calendar)" : "Later") << "\t" << entry(i) << "\tRoom " << i
-                   << "\t2026-06-01 09:00:00\t2026-06-01 10:00:00\tBody of " << entry(i) << "\n";
+            expect << ItemLine(i <= kFirst ? "($Calendar)" : "Later", entry(i), "Room " + std::to_string(i),
+                               "2026-06-01 09:00:00", "2026-06-01 10:00:00", "Body of " + entry(i));
     }
 }
 
@@ -1050,10 +1050,12 @@ rtf "{\\rtf1\\ansi }"
     });
     std::ofstream(fs::path(pst).replace_extension(".expect"), std::ios::binary)
         << "folder\t($Calendar)\tIPF.Appointment\t4\n"
-           "item\t($Calendar)\tShorter RTF\tRoom 1\t2026-06-01 09:00:00\t2026-06-01 10:00:00\tA much longer plain body\n"
-           "item\t($Calendar)\tLonger RTF\tRoom 2\t2026-06-02 09:00:00\t2026-06-02 10:00:00\tRich body text\n"
-           "item\t($Calendar)\tSame length\tRoom 3\t2026-06-03 09:00:00\t2026-06-03 10:00:00\tSame-size\n"
-           "item\t($Calendar)\tEmpty RTF\tRoom 4\t2026-06-04 09:00:00\t2026-06-04 10:00:00\tOnly plain\n";
+        << ItemLine("($Calendar)", "Shorter RTF", "Room 1", "2026-06-01 09:00:00", "2026-06-01 10:00:00",
+                    "A much longer plain body")
+        << ItemLine("($Calendar)", "Longer RTF", "Room 2", "2026-06-02 09:00:00", "2026-06-02 10:00:00",
+                    "Rich body text")
+        << ItemLine("($Calendar)", "Same length", "Room 3", "2026-06-03 09:00:00", "2026-06-03 10:00:00", "Same-size")
+        << ItemLine("($Calendar)", "Empty RTF", "Room 4", "2026-06-04 09:00:00", "2026-06-04 10:00:00", "Only plain");
 }
 
 // A folder whose export stops on an error, or that cannot be made in the PST, is reported
@@ -1094,7 +1096,7 @@ item EndDateTime datetime 2026-03-16T09:00:00
     std::ofstream(fs::path(pst).replace_extension(".expect"), std::ios::binary)
         << "folder\tBroken\tIPF.Note\t0\n"
            "folder\tFine\tIPF.Note\t1\n"
-           "item\tFine\tKept\tHall\t2026-03-16 08:00:00\t2026-03-16 09:00:00\t\n";
+        << ItemLine("Fine", "Kept", "Hall", "2026-03-16 08:00:00", "2026-03-16 09:00:00", "");
 }
 
 // Automation failures reach the reader's handlers as framework exception objects, which
