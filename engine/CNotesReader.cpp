@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CException.h"
+#include "Guarded.h"
 #include "CProgressCtrl.h"
 #include "CRdoAppointment.h"
 #include "CRdoAttachments.h"
@@ -18,6 +19,7 @@
 #include "IFolderTree.h"
 #include "IWaitDialog.h"
 #include "CException.h"
+#include "Guarded.h"
 #include "COleDateTime.h"
 #include "COleVariant.h"
 #include "NotesText.h"
@@ -792,20 +794,10 @@ void CNotesReader::WriteItem(CRdoItems& items, LNDocument document, int isRtf, c
 
 CNotesReader::DatesWritten CNotesReader::WriteDates(CRdoAppointment& item, LNDocument document, bool hasStart,
                                                     bool hasEnd) {
-    const auto written = [](auto&& set) {
-        try {
-            set();
-            return true;
-        } catch (CException* e) {
-            e->Delete();
-        } catch (...) {
-        }
-        return false;
-    };
     const COleDateTime start = hasStart ? DatetimeToOleDate(ReadFirstDatetime(L"STARTDATETIME", document)) : COleDateTime();
     const COleDateTime end = hasEnd ? DatetimeToOleDate(ReadFirstDatetime(L"EndDateTime", document)) : COleDateTime();
-    const bool startWritten = hasStart && written([&] { item.SetStart(start); });
-    const bool endWritten = hasEnd && written([&] { item.SetEnd(end); });
+    const bool startWritten = hasStart && Guarded([&] { item.SetStart(start); });
+    const bool endWritten = hasEnd && Guarded([&] { item.SetEnd(end); });
     // Setting the start keeps the object model's default duration: the end is set
     // again, to the start when the entry has none.
     if (startWritten && !endWritten) {

@@ -1,27 +1,13 @@
 #include "CPstWriter.h"
 
 #include "AfxOle.h"
-#include "CException.h"
 #include "COleVariant.h"
+#include "Guarded.h"
 #include "PstTemplateResource.h"
 
 #include <string>
 
 namespace {
-
-// Runs one automation step; any failure it raises is swallowed and reported as false.
-template <class Step>
-bool Guarded(Step&& step)
-{
-    try {
-        step();
-        return true;
-    } catch (CException* e) {
-        e->Delete();
-    } catch (...) {
-    }
-    return false;
-}
 
 bool FileExists(const CString& path)
 {
