@@ -2,7 +2,9 @@
 #include "Framework.h"
 
 // Hand-painted progress control: a white-to-green bar up to the position and
-// the percentage followed by the window text.
+// the percentage followed by the window text. A save sets positions from its own
+// thread thousands of times a second and waits for each: the position is taken at
+// once, the painting follows at most once a frame.
 class ProgressBar : public CProgressCtrl {
 public:
     // Percentage of pos within [0, upper]; 0 when the range is empty.
@@ -13,5 +15,13 @@ public:
 protected:
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return TRUE; }
+    afx_msg LRESULT OnSetPos(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
+
+private:
+    void RepaintSoon();
+
+    ULONGLONG m_lastPaint = 0;
+    bool m_repaintTimer = false;
 };

@@ -1,11 +1,11 @@
-// export_bench [--rtf] [OUTPUT_FOLDER]: generates a mail database of 10,000 calendar
+// export_bench [--rtf] [--wizard-only] [OUTPUT_FOLDER]: generates a mail database of 10,000 calendar
 // entries (2 KB bodies, one in ten with one or two attachments of about 50 KB) and
 // saves its calendar as a save does: scan, then the export controller through the
 // engine facade into a CSV file and into a new PST (Redemption stand-in). The Notes
 // side is timed on its own by the same entry loop writing into no target; the writing
 // share of an export is its entry loop's time less that. --rtf reads bodies as RTF
 // (body text type 2). Prints wall times and the peak memory.
-// Then the wizard's road as a user runs it, for each target (CSV, workbook, PST): a
+// Then (alone with --wizard-only) the wizard's road as a user runs it, for each target (CSV, workbook, PST): a
 // fresh scan, the save thread with OLE, every calendar folder of the database (one
 // sheet writer per folder), bodies read as rich text, and the step-3 page's progress
 // bars (the program's own) on a shown window whose thread runs a message loop.
@@ -247,11 +247,13 @@ int WizardRoad(const fs::path& folder, const CString& database) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    bool rtf = false;
+    bool rtf = false, wizardOnly = false;
     fs::path folder = fs::path(ORBALIN_TEST_OUTPUT_DIR) / "export-bench";
     for (int i = 1; i < argc; ++i) {
         if (std::wstring(argv[i]) == L"--rtf")
             rtf = true;
+        else if (std::wstring(argv[i]) == L"--wizard-only")
+            wizardOnly = true;
         else
             folder = argv[i];
     }
@@ -273,6 +275,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("database: %u calendar entries, %.1f MB; bodies as %s\n", kEntries,
                 fs::file_size(database) / 1048576.0, rtf ? "RTF" : "plain text");
 
+    if (wizardOnly) return WizardRoad(folder, database.wstring().c_str());
     CWorkerThread save;
     int result = 1;
     save.Start([&] { return static_cast<UINT>(result = Run(folder, database.wstring().c_str(), rtf)); });
