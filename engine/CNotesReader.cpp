@@ -496,16 +496,6 @@ CString CNotesReader::TemporaryDirectory() {
     return directory;
 }
 
-void CNotesReader::SetBarPosition(CProgressCtrl* bar, int& sent, int percent) {
-    // Each position costs a round trip to the window's thread and a repaint: one that
-    // the bar already shows is not sent again.
-    if (!bar || percent == sent) return;
-    const HWND window = bar->GetSafeHwnd();
-    if (!IsUsableWindow(window)) return;
-    SendMessageW(window, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
-    sent = percent;
-}
-
 int CNotesReader::ExportFolder(const CString& folderName, CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet) {
     if (folderName.IsEmpty()) return 0;
     m_datesLeftOut.Empty();
@@ -538,8 +528,9 @@ int CNotesReader::ExportFolder(const CString& folderName, CRdoFolder& pstFolder,
 void CNotesReader::ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet) {
     if (m_nCancel) return;
     // The bars may have been moved since the last folder: the first position of each is sent.
-    m_nFolderBarSent = m_nItemBarSent = -1;
-    SetBarPosition(m_pItemProgress, m_nItemBarSent, 0);
+    m_folderBarFeed.Restart();
+    m_itemBarFeed.Restart();
+    m_itemBarFeed.Set(m_pItemProgress, 0, m_nBarFrameMs);
     const CString tempDirectory = TemporaryDirectory();
     CRdoItems items;
     if (mode == 0) items.AttachDispatch(pstFolder.GetItems());
@@ -548,8 +539,8 @@ void CNotesReader::ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadS
     for (int i = 0; i < count && !m_nCancel; ++i) {
         if (i == 0 && m_pFolderProgress && IsUsableWindow(m_pFolderProgress->GetSafeHwnd()))
             SetWindowTextW(m_pFolderProgress->GetSafeHwnd(), L"");
-        SetBarPosition(m_pFolderProgress, m_nFolderBarSent, (i + 1) * 100 / count);
-        SetBarPosition(m_pItemProgress, m_nItemBarSent, 0);
+        m_folderBarFeed.Set(m_pFolderProgress, (i + 1) * 100 / count, m_nBarFrameMs);
+        m_itemBarFeed.Set(m_pItemProgress, 0, m_nBarFrameMs);
         LNDocument document;
         try {
             const LNVFEntry entry = m_viewFolder[static_cast<LNINT>(i)];
@@ -583,8 +574,10 @@ void CNotesReader::ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadS
         // An entry a stop interrupted was not written: it does not count as done.
         if (m_nCancel) break;
         if (mode == 0) pstFolder.Save();
-        SetBarPosition(m_pItemProgress, m_nItemBarSent, 100);
+        m_itemBarFeed.Set(m_pItemProgress, 100, m_nBarFrameMs);
     }
+    m_folderBarFeed.Flush(m_pFolderProgress);
+    m_itemBarFeed.Flush(m_pItemProgress);
     // Nothing in the program writes this file; removing it once per folder rather than
     // after every entry keeps the same end state without a lookup per entry.
     if (documentOpened) DeleteFileW(tempDirectory + L"aasseedd.eml");
@@ -684,7 +677,7 @@ CString CNotesReader::ReadTextFile(const CString& path) {
     if (lines == 0) return CString();
     // The item bar shows the share a whole body takes of an entry's work: one position
     // for the body, not one per line.
-    SetBarPosition(m_pItemProgress, m_nItemBarSent, static_cast<int>(100 * lines / (10 + lines)));
+    m_itemBarFeed.Set(m_pItemProgress, static_cast<int>(100 * lines / (10 + lines)), m_nBarFrameMs);
     if (m_nCancel) return CString();
     // RTF is 7-bit text (other characters are escaped); the ANSI code page covers the rest.
     const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);

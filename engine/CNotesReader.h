@@ -4,6 +4,7 @@
 #include "CString.h"
 #include "CArray.h"
 #include "lnapi.h"
+#include "ProgressBarFeed.h"
 
 class CProgressCtrl;
 class CRdoAppointment;
@@ -72,8 +73,6 @@ protected:
     static bool IsUsableWindow(HWND window);
     bool WaitDialogUsable() const;
     void ShowWaitProgress(int percent);
-    // Sends the position to a borrowed bar unless sent is already it; sent keeps the last one.
-    void SetBarPosition(CProgressCtrl* bar, int& sent, int percent);
     void DeleteRtfFile(const CString& path);
 
     CString m_strLastError;
@@ -89,9 +88,8 @@ protected:
     // there is not free (a directory scan under Wine), and the entry loop would do it
     // twice for every body.
     bool m_bRtfFileMayExist = true;
-    // The positions last sent to the folder and item bars; -1 before the first.
-    int m_nFolderBarSent = -1;
-    int m_nItemBarSent = -1;
+    ProgressBarFeed m_folderBarFeed;
+    ProgressBarFeed m_itemBarFeed;
     // Subjects of the current folder's entries whose dates could not all be written.
     CString m_datesLeftOut;
 
@@ -103,4 +101,6 @@ public:
     int m_nCancel;
     IWaitDialog* m_pWaitDialog;
     int m_nBodyTextType;
+    // Least time between two positions sent to a bar; 0 sends every change.
+    ULONGLONG m_nBarFrameMs = 16;
 };

@@ -219,6 +219,8 @@ protected:
         ASSERT_TRUE(SetEnvironmentVariableW(L"TMP", temp.wstring().c_str()));
         ASSERT_EQ(reader.Init(), 1);
         reader.m_nBodyTextType = 2;
+        // The tests watch every position the bars are sent (Stop at a chosen entry).
+        reader.m_nBarFrameMs = 0;
     }
     void Open(const CString& path) {
         scanned.RemoveAll();
@@ -1004,6 +1006,45 @@ TEST_F(ExportTest, BarsAreSentOnlyPositionsThatChangeWhatTheyShow) {
         }
         EXPECT_EQ(itemBar.positions, expected);
     }
+}
+
+// As the wizard runs it, a bar is sent a position at most once a frame, and the last
+// position of a folder is sent at its end, whatever was held back before.
+TEST_F(ExportTest, BarsAreSentAtMostOnceAFrameAndShowTheEndOfTheFolder) {
+    constexpr int kEntries = 400;
+    std::string text = "notesdb 1\nfolder ($Calendar) calendar\nentries";
+    for (int i = 1; i <= kEntries; ++i) text += " " + std::to_string(i);
+    text += "\n";
+    for (int i = 1; i <= kEntries; ++i)
+        text += "note " + std::to_string(i) + "\nitem Subject text \"Entry " + std::to_string(i) + "\"\n";
+    Open(WriteDatabase(L"frames.nsf", text));
+    reader.m_nBarFrameMs = 16;
+    CWnd step;
+    ASSERT_TRUE(step.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 400, 100, nullptr, nullptr));
+    RecordingBar folderBar, itemBar;
+    ASSERT_TRUE(folderBar.Create(WS_CHILD, CRect(0, 0, 200, 20), &step, 1));
+    ASSERT_TRUE(itemBar.Create(WS_CHILD, CRect(0, 40, 200, 60), &step, 2));
+    reader.m_pFolderProgress = &folderBar;
+    reader.m_pItemProgress = &itemBar;
+    const fs::path out = FreshFile(L"frames.csv");
+    const ULONGLONG start = GetTickCount64();
+    OnSaveThread([&] {
+        CSpreadSheet sheet(out.wstring().c_str(), L",");
+        CRdoFolder none;
+        EXPECT_EQ(reader.ExportFolder(L"($Calendar)\\", none, 1, &sheet), 1);
+        EXPECT_TRUE(sheet.Commit());
+    });
+    const ULONGLONG frames = (GetTickCount64() - start) / 16;
+    reader.m_pFolderProgress = nullptr;
+    reader.m_pItemProgress = nullptr;
+    // The first position, one a frame, and the one held back at the end.
+    EXPECT_LE(folderBar.positions.size(), frames + 2);
+    EXPECT_LE(itemBar.positions.size(), frames + 2);
+    EXPECT_LT(itemBar.positions.size(), 2u * kEntries);
+    ASSERT_FALSE(folderBar.positions.empty());
+    ASSERT_FALSE(itemBar.positions.empty());
+    EXPECT_EQ(folderBar.positions.back(), 100);
+    EXPECT_EQ(itemBar.positions.back(), 100);
 }
 
 // An entry's body in the PST: the RTF's own text, unless that comes out empty or shorter

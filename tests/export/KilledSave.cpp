@@ -54,6 +54,7 @@ int wmain(int argc, wchar_t** argv) {
     SavedEntries itemBar(_wtoi(argv[3]), event);
     if (!itemBar.Create(WS_CHILD, CRect(0, 0, 200, 20), &step, 1)) return 6;
     reader.m_pItemProgress = &itemBar;
+    reader.m_nBarFrameMs = 0;  // every entry's position, to count the saved ones
     CWorkerThread save;
     save.Start([&] {
         AfxOleInit();
