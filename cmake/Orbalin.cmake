@@ -16,19 +16,37 @@ orbalin_native_path(ORBALIN_TEST_OUTPUT_DIR "${PROJECT_BINARY_DIR}/test-output")
 file(MAKE_DIRECTORY "${PROJECT_BINARY_DIR}/test-output")
 
 function(orbalin_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter -Wno-missing-field-initializers)
+  # -Winvalid-pch: a shared precompiled header that a target cannot use is said, not
+  # silently parsed again.
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wno-unused-parameter -Wno-missing-field-initializers
+                                           $<$<BOOL:${WIN32}>:-Winvalid-pch>)
 endfunction()
 
-# Windows targets parse the platform headers once per target instead of once per
-# source file: they are most of what every source file of theirs compiles. The
-# switches that shape those headers are set for the whole target, since a source
-# file can no longer set them before its first include.
+# Windows targets parse the platform headers (and tests GoogleTest's) once per build
+# instead of once per source file: they are most of what every source file of theirs
+# compiles. The switches that shape those headers are set for the whole target, since a
+# source file can no longer set them before its first include. Call once GoogleTest's
+# targets exist.
+function(orbalin_precompiled_headers)
+  if(NOT WIN32)
+    return()
+  endif()
+  set(windows <windows.h> <commctrl.h> <ole2.h> <oleauto.h>
+              <algorithm> <functional> <memory> <string> <unordered_map> <vector>)
+  foreach(pch orbalin_pch orbalin_test_pch)
+    add_library(${pch} OBJECT ${PROJECT_SOURCE_DIR}/cmake/pch.cpp)
+    target_compile_definitions(${pch} PRIVATE NOMINMAX OEMRESOURCE)
+    orbalin_warnings(${pch})
+  endforeach()
+  target_precompile_headers(orbalin_pch PRIVATE ${windows})
+  target_link_libraries(orbalin_test_pch PRIVATE gtest gmock)
+  target_precompile_headers(orbalin_test_pch PRIVATE ${windows} <gtest/gtest.h> <gmock/gmock.h>)
+endfunction()
+
 function(orbalin_windows_headers target)
   if(WIN32)
     target_compile_definitions(${target} PRIVATE NOMINMAX OEMRESOURCE)
-    target_precompile_headers(${target} PRIVATE
-      <windows.h> <commctrl.h> <ole2.h> <oleauto.h>
-      <algorithm> <functional> <memory> <string> <unordered_map> <vector>)
+    target_precompile_headers(${target} REUSE_FROM orbalin_pch)
   endif()
 endfunction()
 
@@ -39,7 +57,10 @@ function(orbalin_test)
   cmake_parse_arguments(T "WINDOWS_GUI" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   orbalin_warnings(${T_NAME})
-  orbalin_windows_headers(${T_NAME})
+  if(WIN32)
+    target_compile_definitions(${T_NAME} PRIVATE NOMINMAX OEMRESOURCE)
+    target_precompile_headers(${T_NAME} REUSE_FROM orbalin_test_pch)
+  endif()
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} orbalin_gtest_main)
   target_compile_definitions(${T_NAME} PRIVATE
     ORBALIN_TEST_SOURCE_DIR="${ORBALIN_TEST_SOURCE_DIR}"
