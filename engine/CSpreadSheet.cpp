@@ -106,6 +106,8 @@ bool CSpreadSheet::Open()
     return m_excelMode ? OpenExcel() : OpenText();
 }
 
+// Opening takes the column names and counts the stored rows; their values are
+// read only when ReadRow asks for one, so a writer on a large sheet opens fast.
 bool CSpreadSheet::OpenExcel()
 {
     if (!Connect())
@@ -121,6 +123,7 @@ bool CSpreadSheet::OpenExcel()
         return false;
     }
     bool result = true;
+    long stored = 0;
     try {
         const short columns = m_recordset->GetODBCFieldCount();
         if (columns > 0) {
@@ -133,31 +136,60 @@ bool CSpreadSheet::OpenExcel()
                 m_recordset->GetODBCFieldInfo(i, info);
                 m_fieldNames.Add(info.m_strName);
             }
-            m_rows.Add(DelimitedText::Join(m_fieldNames, m_separator));
-            while (!m_recordset->IsEOF()) {
-                m_fieldValues.RemoveAll();
-                for (short i = 0; i < columns; ++i) {
-                    CString value;
-                    m_recordset->GetFieldValue(i, value);
-                    m_fieldValues.Add(value);
-                }
-                m_rowText = DelimitedText::Join(m_fieldValues, m_separator);
-                m_rows.Add(m_rowText);
-                m_recordset->MoveNext();
-            }
+            stored = 1;
+            for (; !m_recordset->IsEOF(); m_recordset->MoveNext())
+                ++stored;
         }
     } catch (CDBException* e) {
         e->Delete();
         m_lastError = L"Error reading row\n";
         result = false;
     }
-    // Whatever was read stands in the workbook already: new rows go after it.
-    m_rowCount = static_cast<long>(m_rows.GetSize());
+    // Whatever was counted stands in the workbook already: new rows go after it.
+    m_unloadedRows = stored;
+    m_storedUnloaded = stored > 0;
+    m_rowCount = m_unloadedRows + static_cast<long>(m_rows.GetSize());
     m_writtenRows = m_rowCount;
     m_recordset.reset();
     return result;
 }
 
+// The header row and the data rows the sheet held when the writer opened it.
+bool CSpreadSheet::ReadStoredExcel(CStringArray& rows)
+{
+    if (!Connect())
+        return false;
+    m_sql.Format(L"SELECT * FROM [%s$A1:IV65536]", SqlName(m_sheetName).GetString());
+    m_recordset = std::make_unique<CRecordset>(m_database.get());
+    bool result = true;
+    try {
+        m_recordset->Open(CRecordset::forwardOnly, m_sql, CRecordset::readOnly);
+        const short columns = m_recordset->GetODBCFieldCount();
+        rows.Add(DelimitedText::Join(m_fieldNames, m_separator));
+        while (rows.GetSize() < m_unloadedRows && !m_recordset->IsEOF()) {
+            m_fieldValues.RemoveAll();
+            for (short i = 0; i < columns; ++i) {
+                CString value;
+                m_recordset->GetFieldValue(i, value);
+                m_fieldValues.Add(value);
+            }
+            rows.Add(DelimitedText::Join(m_fieldValues, m_separator));
+            m_recordset->MoveNext();
+        }
+        result = rows.GetSize() == m_unloadedRows;
+    } catch (CDBException* e) {
+        e->Delete();
+        result = false;
+    }
+    if (!result)
+        m_lastError = L"Error reading row\n";
+    m_recordset.reset();
+    return result;
+}
+
+// Opening notes only what appending needs: whether the file holds rows and
+// whether its last line is ended. Its rows are decoded and split only when
+// ReadRow asks for one, so a writer on a large file opens at once.
 bool CSpreadSheet::OpenText()
 {
     if (GetFileAttributesW(m_file) == INVALID_FILE_ATTRIBUTES) {
@@ -167,7 +199,6 @@ bool CSpreadSheet::OpenText()
         m_targetLocked = error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
         return false;
     }
-    std::string bytes;
     CFile file;
     if (!file.Open(m_file, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary)) {
         m_lastError = L"Error in opening file\n";
@@ -175,14 +206,51 @@ bool CSpreadSheet::OpenText()
         return false;
     }
     try {
-        bytes.resize(static_cast<size_t>(file.GetLength()));
-        if (!bytes.empty())
-            bytes.resize(file.Read(bytes.data(), static_cast<UINT>(bytes.size())));
+        const ULONGLONG length = file.GetLength();
+        char head[3] = {};
+        const UINT headLength = length > 0 ? file.Read(head, static_cast<UINT>(std::min<ULONGLONG>(length, 3))) : 0;
+        const bool byteOrderMark = std::string_view(head, headLength) == std::string_view(kByteOrderMark, 3);
+        char last = 0;
+        if (length > 0) {
+            file.Seek(static_cast<LONGLONG>(length - 1), CFile::begin);
+            file.Read(&last, 1);
+        }
         file.Close();
+        m_rows.RemoveAll();
+        m_rowCount = 0;
+        m_writtenRows = 0;
+        m_storedBytes = length;
+        m_storedUnloaded = length > (byteOrderMark ? 3u : 0u);
+        m_textNeedsBreak = m_storedUnloaded && last != '\n';
     } catch (CFileException* e) {
         e->Delete();
         m_lastError = L"Error in opening file\n";
         m_targetLocked = true;
+        return false;
+    }
+    return true;
+}
+
+// The records of the bytes the file held when the writer opened it.
+bool CSpreadSheet::ReadStoredText(CStringArray& rows)
+{
+    std::string bytes;
+    CFile file;
+    if (!file.Open(m_file, CFile::modeRead | CFile::shareDenyNone | CFile::typeBinary)) {
+        m_lastError = L"Error in opening file\n";
+        return false;
+    }
+    try {
+        bytes.resize(static_cast<size_t>(m_storedBytes));
+        bytes.resize(file.Read(bytes.data(), static_cast<UINT>(bytes.size())));
+        file.Close();
+    } catch (CFileException* e) {
+        e->Delete();
+        m_lastError = L"Error in opening file\n";
+        return false;
+    }
+    if (bytes.size() != m_storedBytes) {
+        m_lastError = L"Error in opening file\n";
         return false;
     }
     std::string_view content(bytes);
@@ -196,15 +264,30 @@ bool CSpreadSheet::OpenText()
         MultiByteToWideChar(CP_ACP, 0, content.data(), count, text.GetBuffer(size), size);
         text.ReleaseBufferSetLength(size);
     }
-    DelimitedText::SplitRecords(text, m_rows);
-    m_textNeedsBreak = !text.IsEmpty() && text[text.GetLength() - 1] != L'\n';
-    m_rowCount = static_cast<long>(m_rows.GetSize());
-    m_writtenRows = m_rowCount;
+    DelimitedText::SplitRecords(text, rows);
+    return true;
+}
+
+// The stored rows go before the rows added since the writer opened the target.
+bool CSpreadSheet::LoadStored()
+{
+    CStringArray stored;
+    if (!(m_excelMode ? ReadStoredExcel(stored) : ReadStoredText(stored)))
+        return false;
+    m_rows.InsertAt(0, &stored);
+    // A text file's rows are not counted at open: its row numbers move by all of them.
+    const long shift = static_cast<long>(stored.GetSize()) - m_unloadedRows;
+    m_writtenRows += shift;
+    m_rowCount += shift;
+    m_unloadedRows = 0;
+    m_storedUnloaded = false;
     return true;
 }
 
 bool CSpreadSheet::ReadRow(long row, CStringArray& values)
 {
+    if (m_storedUnloaded && !LoadStored())
+        return false;
     if (row < 1 || row > m_rows.GetSize())
         return false;
     DelimitedText::Split(m_rows[row - 1], m_separator, values);
@@ -241,7 +324,7 @@ bool CSpreadSheet::AddHeaders(const CStringArray& fields)
                 }
     }
     // A header row that the target holds already cannot be replaced by appending.
-    if (m_writtenRows > 0) {
+    if (m_writtenRows > 0 || m_storedUnloaded) {
         m_lastError = L"The header row is already written\n";
         return false;
     }
@@ -254,7 +337,7 @@ bool CSpreadSheet::AddHeaders(const CStringArray& fields)
     else
         m_rows[0] = m_rowText;
     Commit();
-    m_rowCount = static_cast<long>(m_rows.GetSize());
+    m_rowCount = m_unloadedRows + static_cast<long>(m_rows.GetSize());
     return true;
 }
 
@@ -296,8 +379,9 @@ bool CSpreadSheet::StageExcel()
             m_database->ExecuteSQL(m_sql);
             m_tableStaged = true;
         }
-        for (long next = std::max(m_stagedRows, 1L); next < static_cast<long>(m_rows.GetSize()); ++next) {
-            ReadRow(next + 1, m_fieldValues);
+        const long rows = m_unloadedRows + static_cast<long>(m_rows.GetSize());
+        for (long next = std::max(m_stagedRows, 1L); next < rows; ++next) {
+            DelimitedText::Split(m_rows[next - m_unloadedRows], m_separator, m_fieldValues);
             m_sql.Format(L"INSERT INTO [%s$A1:IV%ld] (", SqlName(m_sheetName).GetString(), next);
             for (INT_PTR i = 0; i < m_fieldValues.GetSize(); ++i)
                 m_sql.AppendFormat(L"[%s], ", SqlName(m_fieldNames[i]).GetString());

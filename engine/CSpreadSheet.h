@@ -1,11 +1,12 @@
 #pragma once
 // Writes calendar entries as rows of a table: a worksheet of an Excel
 // workbook through the ODBC Excel driver, or a delimited text file (UTF-8 with
-// a byte-order mark). The writer loads what the target already holds, so
+// a byte-order mark). New rows go after what the target already holds, so
 // several writers in turn accumulate their rows in one sheet or file; each
-// commit adds only the rows not yet in the target. Each added row is
-// committed at once, to a text file and to a workbook alike (the driver writes
-// just the appended rows into the workbook file). A row the target refuses is
+// commit adds only the rows not yet in the target. Opening does not read the
+// stored rows: the first ReadRow does. Each added row is committed at once,
+// to a text file and to a workbook alike (the driver writes just the appended
+// rows into the workbook file). A row the target refuses is
 // left out and the rows after it are still written; the writer's commits then
 // answer false, so that the loss reaches whoever saves.
 #include <memory>
@@ -42,6 +43,9 @@ private:
     bool CommitText();
     bool OpenExcel();
     bool OpenText();
+    bool ReadStoredExcel(CStringArray& rows);
+    bool ReadStoredText(CStringArray& rows);
+    bool LoadStored();
 
     bool m_tableExists = false;
     bool m_excelMode = false;
@@ -68,5 +72,8 @@ private:
     std::unique_ptr<CFile> m_textFile; // kept open while rows are appended
     bool m_targetLocked = false; // an existing text file that could not be read: never written
     bool m_textNeedsBreak = false; // the text file's last line has no line end
+    ULONGLONG m_storedBytes = 0;   // text mode: size of the file when opened
+    bool m_storedUnloaded = false; // the target's rows are not in m_rows yet
+    long m_unloadedRows = 0;       // Excel mode: stored rows counted at open, not in m_rows
     long m_refusedRows = 0;      // rows left out because the target refused them
 };

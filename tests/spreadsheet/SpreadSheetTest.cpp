@@ -152,6 +152,40 @@ TEST(SpreadSheetCsv, ForeignFileWithoutLineEndIsExtendedOnANewLine)
     EXPECT_EQ(ReadBytes(path), "plain,fields\r\n\"M\xfcller\",x\r\n\"new\"\r\n");
 }
 
+// Rows added before any ReadRow still come after every stored row, a quoted
+// line break included, whatever the file's code page and last line end.
+TEST(SpreadSheetCsv, RowsAddedBeforeReadingFollowTheStoredRows)
+{
+    struct Case {
+        const wchar_t* file;
+        std::string stored;
+        Rows storedRows;
+        std::string written;  // what the added row puts after the stored bytes
+    };
+    const Case cases[] = {
+        {L"ansi-unended.csv", "\"K\xf6ln\",\"two\r\nlines\"\r\nlast,x", {{L"K\u00f6ln", L"two\r\nlines"}, {L"last", L"x"}},
+         "\r\n\"new\"\r\n"},
+        {L"utf8-ended.csv", "\xEF\xBB\xBF\"K\xc3\xb6ln\"\r\n\"a\nb\"\r\n", {{L"K\u00f6ln"}, {L"a\nb"}}, "\"new\"\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(CStringA(c.file).GetString());
+        const CString path = OutputFile(c.file);
+        WriteBytes(path, c.stored);
+        CSpreadSheet sheet(path, L",");
+        EXPECT_FALSE(sheet.AddHeaders(Array({L"h"})));
+        EXPECT_EQ(sheet.GetLastError(), CString(L"The header row is already written\n"));
+        ASSERT_TRUE(sheet.AddRow(Array({L"new"})));
+        ASSERT_TRUE(sheet.Commit());
+        Rows expected = c.storedRows;
+        expected.push_back({L"new"});
+        EXPECT_EQ(ReadAll(sheet), expected);
+        ASSERT_TRUE(sheet.AddRow(Array({L"after"})));
+        expected.push_back({L"after"});
+        EXPECT_EQ(ReadAll(sheet), expected);
+        EXPECT_EQ(ReadBytes(path), c.stored + c.written + "\"after\"\r\n");
+    }
+}
+
 TEST(SpreadSheetCsv, ExistingFileThatCannotBeOpenedIsReportedAndLeftAlone)
 {
     const CString path = OutputFile(L"locked.csv");
@@ -227,6 +261,27 @@ TEST(SpreadSheetExcel, SecondWriterAppendsAfterTheExistingRows)
     const Rows expected = {kHeaders, Entry(1), Entry(2), Entry(3), Entry(4)};
     EXPECT_EQ(ReadWorkbook(path), expected);
     ExpectWorkbook(path, L"Calendar", expected);
+}
+
+// Rows added before any ReadRow still come after the stored rows, and reading
+// then gives the stored rows first.
+TEST(SpreadSheetExcel, RowsAddedBeforeReadingFollowTheStoredRows)
+{
+    const CString path = OutputFile(L"unread.xls");
+    {
+        CSpreadSheet first(path, L"Calendar");
+        AddEntry(first, Awkward());
+        AddEntry(first, Entry(1));
+    }
+    CSpreadSheet second(path, L"Calendar");
+    EXPECT_FALSE(second.AddHeaders(Array(kHeaders)));
+    ASSERT_TRUE(second.AddRow(Array(Entry(2))));
+    const Rows expected = {kHeaders, Awkward(), Entry(1), Entry(2)};
+    EXPECT_EQ(ReadAll(second), expected);
+    ASSERT_TRUE(second.AddRow(Array(Entry(3))));
+    ASSERT_TRUE(second.Commit());
+    EXPECT_EQ(ReadAll(second), (Rows{kHeaders, Awkward(), Entry(1), Entry(2), Entry(3)}));
+    EXPECT_EQ(ReadWorkbook(path), (Rows{kHeaders, Awkward(), Entry(1), Entry(2), Entry(3)}));
 }
 
 TEST(SpreadSheetExcel, AwkwardValuesSurviveTheRoundTrip)
