@@ -38,7 +38,14 @@ std::string utf8(const std::filesystem::path& path)
 
 }
 
-PstNodeDatabase::~PstNodeDatabase() = default;
+PstNodeDatabase::~PstNodeDatabase()
+{
+    try {
+        close();
+    } catch (const PstError&) {
+        // The last committed header may be lost to a power cut; the state before it is whole.
+    }
+}
 
 std::unique_ptr<PstNodeDatabase> PstNodeDatabase::open(const std::filesystem::path& path)
 {
@@ -899,16 +906,34 @@ void PstNodeDatabase::commit()
     // The last region may hold nothing yet: the file still spans it whole.
     if (!used_.back())
         writeRaw(fileSize_ - 1, std::vector<uint8_t>(1, 0));
+    // One flush: it puts this state's pages on the disk before the header that points at
+    // them, and carries the previous header with it, which the last commit left unflushed.
     sync();
-    writeHeader();
-    sync();
-    // Space the previous state used is reused only now that the header points at the new one,
-    // so a commit cut short leaves the last committed state readable.
-    for (const auto& [offset, size] : pendingFree_)
+    // That header no longer points at the space the state before it used: only now may it be
+    // written over. What this commit let go waits for this header to be flushed in turn, so a
+    // power cut that loses it finds the state it replaced whole.
+    for (const auto& [offset, size] : heldFree_)
         markUsed(offset, size, false);
+    heldFree_ = std::move(pendingFree_);
     pendingFree_.clear();
-    writeMaps();
     writeHeader();
+    headerFlushed_ = false;
+}
+
+void PstNodeDatabase::close()
+{
+    if (writable_ && !headerFlushed_) {
+        sync();
+        // The last header is on the disk: the maps may show what its commit let go as free.
+        for (const auto& [offset, size] : heldFree_)
+            markUsed(offset, size, false);
+        heldFree_.clear();
+        writeMaps();
+        writeHeader();
+        sync();
+    }
+    headerFlushed_ = true;
+    file_.close();
 }
 
 void PstNodeDatabase::sync()

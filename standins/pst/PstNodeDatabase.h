@@ -35,9 +35,10 @@ using SubnodeMap = std::map<uint32_t, SubnodeEntry>;
 // The node database: the header, the block and node B-trees, data blocks and their trees,
 // subnode blocks and the allocation maps. The B-trees are held in memory; writes append
 // blocks at free places and commit() writes the trees, the maps and the header. A commit
-// waits for the disk to hold its pages before it writes the header, and for the header
-// after, so neither a killed process nor a power cut leaves a header that points at
-// pages that never arrived.
+// waits for the disk to hold its pages before it writes the header, and space an earlier
+// state used is written over only once a flushed header no longer points at it, so
+// neither a killed process nor a power cut leaves a header that points at pages that
+// never arrived or were overwritten. close() flushes the last header and the maps.
 class PstNodeDatabase {
 public:
     // Paths are std::filesystem paths so that a Windows path keeps every character.
@@ -72,6 +73,8 @@ public:
     void setNode(uint32_t nid, const NodeEntry& entry);
     uint32_t allocateNid(NidType type);
     void commit();
+    // Flushes the last commit's header, brings the maps up to date and closes the file.
+    void close();
 
 private:
     struct BlockEntry {
@@ -137,7 +140,9 @@ private:
     std::vector<bool> mapDirty_;          // per region: its allocation map page is out of date
     uint64_t freeUnits_ = 0;
     mutable uint64_t treeBytes_ = 0;      // bytes gathered by the tree being read
-    std::vector<std::pair<uint64_t, size_t>> pendingFree_;   // freed once the next commit is written
+    std::vector<std::pair<uint64_t, size_t>> pendingFree_;   // let go since the last commit
+    std::vector<std::pair<uint64_t, size_t>> heldFree_;      // let go by the last commit: free once its header is flushed
+    bool headerFlushed_ = true;
     std::map<uint64_t, uint64_t> free_;   // free runs: first unit -> length
     uint64_t allocationCursor_ = 0;       // unit of the last allocation: the next search starts there
 };

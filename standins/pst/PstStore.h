@@ -26,7 +26,8 @@ struct PstFolderInfo {
 // checks the file without changing it. Saving a message or creating a folder writes its blocks
 // into free space at once; commit() then writes the changed folder tables, the B-trees, the
 // allocation maps and the header, which makes the work part of the file. Until then the file on
-// disk stays as the last commit left it. Nothing is committed on destruction.
+// disk stays as the last commit left it. Nothing is committed on destruction; close() (or the
+// destruction) flushes what the last commit wrote.
 class PstStore {
 public:
     enum class Format { Unicode, Ansi };
@@ -54,6 +55,8 @@ public:
     std::vector<uint8_t> entryId(uint32_t nid) const;
 
     void commit();
+    // Makes the last commit durable and closes the file (the store is not used after).
+    void close() { db_->close(); }
 
 private:
     static constexpr uint32_t kStore = 0x21, kRootFolder = 0x122;

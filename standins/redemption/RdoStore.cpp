@@ -55,6 +55,7 @@ void StoreState::close()
 {
     if (store_) {
         commit();
+        store_->close();
         store_.reset();
     }
 }

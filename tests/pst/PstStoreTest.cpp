@@ -1,3 +1,4 @@
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +15,8 @@
 #include "PstStore.h"
 #include "PstTableContext.h"
 #include "PstText.h"
+
+extern "C" int fsync(int fd);
 
 namespace fs = std::filesystem;
 using pst::PstMessage;
@@ -111,6 +114,20 @@ PstMessage makeAppointment(const PstStore& store, const Appointment& a)
     m.attachments = a.attachments;
     return m;
 }
+
+std::string readAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Stands for the disk under a power cut: each flush records what the file holds at that
+// moment, which is all the disk is sure to keep until the next one.
+struct FlushRecorder {
+    std::string path;
+    std::vector<std::string> images;
+};
+FlushRecorder* flushRecorder = nullptr;
 
 std::string named(const PstMessage& m, uint32_t lid)
 {
@@ -690,4 +707,71 @@ TEST(PstCommit, WorkNotYetCommittedLeavesTheCommittedStateReadable)
     expectReadersSee(snapshot, dir, "Top of Personal Folders/Calendar", first);
     store->commit();
     EXPECT_EQ(PstStore::open(file)->messages(calendar).size(), 51u);
+}
+
+extern "C" int fsync(int fd)
+{
+    using Fsync = int (*)(int);
+    static const Fsync real = reinterpret_cast<Fsync>(dlsym(RTLD_NEXT, "fsync"));
+    if (flushRecorder)
+        flushRecorder->images.push_back(readAll(flushRecorder->path));
+    return real(fd);
+}
+
+TEST(PstCommit, PowerCutBetweenAnyTwoFlushesLeavesAWholeState)
+{
+    // Between two flushes the disk may hold any part of what was written since the first:
+    // the header the last commit wrote may be lost, and pages written since may have
+    // arrived. Either header must then find its state whole, so space is written over only
+    // once no header that may survive points at it. One flush per commit; close flushes.
+    const std::string dir = outputDir("power-cut");
+    const std::string file = dir + "/cut.pst", image = dir + "/image.pst";
+    constexpr int kCount = 80;
+    FlushRecorder recorder{file, {}};
+    flushRecorder = &recorder;
+    uint32_t calendar = 0;
+    {
+        auto store = PstStore::create(file, PstStore::Format::Unicode);
+        calendar = store->createFolder(store->ipmSubtree(), "Calendar", "IPF.Appointment");
+        for (int i = 0; i < kCount; ++i) {
+            store->saveMessage(calendar, makeAppointment(*store, {"Item " + std::to_string(i),
+                                                                  std::string(2000, 'a' + i % 26), "", kStart, kStart, {}}));
+            store->commit();
+        }
+        EXPECT_EQ(recorder.images.size(), static_cast<size_t>(kCount + 1));
+        store->close();
+    }
+    flushRecorder = nullptr;
+    ASSERT_GE(recorder.images.size(), static_cast<size_t>(kCount + 2));
+    EXPECT_TRUE(recorder.images.back() == readAll(file)) << "close left writes unflushed";
+
+    const auto expectItems = [&](const std::string& bytes, int count) {
+        std::ofstream(image, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        try {
+            const auto store = PstStore::open(image);
+            const std::vector<uint32_t> items = store->messages(calendar);
+            ASSERT_EQ(items.size(), static_cast<size_t>(count));
+            for (int i = 0; i < count; ++i)
+                EXPECT_EQ(store->readMessage(items[i]).getString(0x0037), "Item " + std::to_string(i));
+            const auto db = pst::PstNodeDatabase::open(image);
+            const pst::NodeEntry* contents = db->node((calendar & ~0x1Fu) | pst::kNidContentsTable);
+            ASSERT_NE(contents, nullptr);
+            EXPECT_EQ(pst::PstTableContext::read(*db, contents->bidData, db->readSubnodes(contents->bidSub)).rows.size(),
+                      static_cast<size_t>(count));
+        } catch (const pst::PstError& e) {
+            ADD_FAILURE() << e.what();
+        }
+    };
+    expectItems(readAll(file), kCount);
+    // Flush n + 1 finds the header of commit n written after flush n, and the header of
+    // commit n - 1 on the disk; commit n holds n items (commit 0 made the empty file).
+    constexpr size_t kHeader = 564;
+    for (size_t n = 2; n <= kCount; ++n) {
+        SCOPED_TRACE("flush " + std::to_string(n + 1));
+        const std::string& cut = recorder.images[n + 1];
+        expectItems(cut, static_cast<int>(n));
+        expectItems(recorder.images[n].substr(0, kHeader) + cut.substr(kHeader), static_cast<int>(n - 1));
+        if (HasFailure())
+            break;
+    }
 }
