@@ -946,6 +946,30 @@ public:
     int texts = 0;
 };
 
+// A step page's folder and item bars that record what they are sent, lent to the reader
+// while they live.
+class RecordedBars {
+public:
+    explicit RecordedBars(CNotesReader& reader) : m_reader(reader) {
+        created = step.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 400, 100, nullptr, nullptr) &&
+                  folder.Create(WS_CHILD, CRect(0, 0, 200, 20), &step, 1) &&
+                  item.Create(WS_CHILD, CRect(0, 40, 200, 60), &step, 2);
+        reader.m_pFolderProgress = &folder;
+        reader.m_pItemProgress = &item;
+    }
+    ~RecordedBars() {
+        m_reader.m_pFolderProgress = nullptr;
+        m_reader.m_pItemProgress = nullptr;
+    }
+
+    bool created = false;
+    CWnd step;
+    RecordingBar folder, item;
+
+private:
+    CNotesReader& m_reader;
+};
+
 // Every position sent to a bar costs a round trip to the window's thread: a bar is sent
 // only positions that change what it shows, and a long rich-text body moves the item bar
 // once, not once per line.
@@ -965,13 +989,10 @@ TEST_F(ExportTest, BarsAreSentOnlyPositionsThatChangeWhatTheyShow) {
     Open(WriteDatabase(L"bars.nsf", text));
     for (const int mode : {0, 1}) {
         SCOPED_TRACE(mode == 0 ? "PST" : "CSV");
-        CWnd step;
-        ASSERT_TRUE(step.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 400, 100, nullptr, nullptr));
-        RecordingBar folderBar, itemBar;
-        ASSERT_TRUE(folderBar.Create(WS_CHILD, CRect(0, 0, 200, 20), &step, 1));
-        ASSERT_TRUE(itemBar.Create(WS_CHILD, CRect(0, 40, 200, 60), &step, 2));
-        reader.m_pFolderProgress = &folderBar;
-        reader.m_pItemProgress = &itemBar;
+        RecordedBars bars(reader);
+        ASSERT_TRUE(bars.created);
+        const RecordingBar& folderBar = bars.folder;
+        const RecordingBar& itemBar = bars.item;
         const fs::path out = FreshFile(mode == 0 ? L"bars.pst" : L"bars.csv");
         OnSaveThread([&] {
             if (mode == 0) {
@@ -985,8 +1006,6 @@ TEST_F(ExportTest, BarsAreSentOnlyPositionsThatChangeWhatTheyShow) {
                 EXPECT_TRUE(sheet.Commit());
             }
         });
-        reader.m_pFolderProgress = nullptr;
-        reader.m_pItemProgress = nullptr;
         if (mode == 1) {
             EXPECT_NE(ReadAll(out).find("Long body"), std::string::npos);
         }
@@ -1019,13 +1038,10 @@ TEST_F(ExportTest, BarsAreSentAtMostOnceAFrameAndShowTheEndOfTheFolder) {
         text += "note " + std::to_string(i) + "\nitem Subject text \"Entry " + std::to_string(i) + "\"\n";
     Open(WriteDatabase(L"frames.nsf", text));
     reader.m_nBarFrameMs = 16;
-    CWnd step;
-    ASSERT_TRUE(step.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 400, 100, nullptr, nullptr));
-    RecordingBar folderBar, itemBar;
-    ASSERT_TRUE(folderBar.Create(WS_CHILD, CRect(0, 0, 200, 20), &step, 1));
-    ASSERT_TRUE(itemBar.Create(WS_CHILD, CRect(0, 40, 200, 60), &step, 2));
-    reader.m_pFolderProgress = &folderBar;
-    reader.m_pItemProgress = &itemBar;
+    RecordedBars bars(reader);
+    ASSERT_TRUE(bars.created);
+    const RecordingBar& folderBar = bars.folder;
+    const RecordingBar& itemBar = bars.item;
     const fs::path out = FreshFile(L"frames.csv");
     const ULONGLONG start = GetTickCount64();
     OnSaveThread([&] {
@@ -1035,8 +1051,6 @@ TEST_F(ExportTest, BarsAreSentAtMostOnceAFrameAndShowTheEndOfTheFolder) {
         EXPECT_TRUE(sheet.Commit());
     });
     const ULONGLONG frames = (GetTickCount64() - start) / 16;
-    reader.m_pFolderProgress = nullptr;
-    reader.m_pItemProgress = nullptr;
     // The first position, one a frame, and the one held back at the end.
     EXPECT_LE(folderBar.positions.size(), frames + 2);
     EXPECT_LE(itemBar.positions.size(), frames + 2);
