@@ -8,13 +8,7 @@ BEGIN_MESSAGE_MAP(ProgressBar, CProgressCtrl)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_MESSAGE(PBM_SETPOS, OnSetPos)
-    ON_WM_TIMER()
 END_MESSAGE_MAP()
-
-namespace {
-constexpr ULONGLONG kFrameMs = 16;
-constexpr UINT_PTR kRepaintTimer = 0x5052;
-}
 
 LRESULT ProgressBar::OnSetPos(WPARAM, LPARAM)
 {
@@ -22,33 +16,8 @@ LRESULT ProgressBar::OnSetPos(WPARAM, LPARAM)
     SetRedraw(FALSE);
     const LRESULT previous = Default();
     SetRedraw(TRUE);
-    RepaintSoon();
-    return previous;
-}
-
-void ProgressBar::RepaintSoon()
-{
-    if (m_repaintTimer)
-        return;
-    const ULONGLONG since = GetTickCount64() - m_lastPaint;
-    if (since >= kFrameMs) {
-        Invalidate(FALSE);
-        return;
-    }
-    m_repaintTimer = SetTimer(kRepaintTimer, static_cast<UINT>(kFrameMs - since), nullptr) != 0;
-    if (!m_repaintTimer)
-        Invalidate(FALSE);
-}
-
-void ProgressBar::OnTimer(UINT_PTR nIDEvent)
-{
-    if (nIDEvent != kRepaintTimer) {
-        Default();
-        return;
-    }
-    KillTimer(kRepaintTimer);
-    m_repaintTimer = false;
     Invalidate(FALSE);
+    return previous;
 }
 
 int ProgressBar::Percent(int pos, int upper)
@@ -66,7 +35,6 @@ int ProgressBar::BarWidth(int innerRight, int percent)
 void ProgressBar::OnPaint()
 {
     CPaintDC dc(this);
-    m_lastPaint = GetTickCount64();
     int lower = 0, upper = 0;
     GetRange(lower, upper);
     const int percent = Percent(GetPos(), upper);

@@ -3,8 +3,8 @@
 
 // Hand-painted progress control: a white-to-green bar up to the position and
 // the percentage followed by the window text. A save sets positions from its own
-// thread thousands of times a second and waits for each: the position is taken at
-// once, the painting follows at most once a frame.
+// thread and waits for each: the position is taken at once, the painting follows
+// when the window's thread is idle.
 class ProgressBar : public CProgressCtrl {
 public:
     // Percentage of pos within [0, upper]; 0 when the range is empty.
@@ -16,12 +16,5 @@ protected:
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC) { return TRUE; }
     afx_msg LRESULT OnSetPos(WPARAM wParam, LPARAM lParam);
-    afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
-
-private:
-    void RepaintSoon();
-
-    ULONGLONG m_lastPaint = 0;
-    bool m_repaintTimer = false;
 };

@@ -56,6 +56,23 @@ void CloseWithYes(OrbalinProcess& program, HWND frame)
 
 }  // namespace
 
+// The program started on no database, showing step 1.
+class OrbalinAtStepOne : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(program.Start(NOTES_CLIENT_DIR));
+        frame = program.WaitForMainWindow();
+        ASSERT_NE(nullptr, frame);
+        step1 = WaitForStepOne(frame);
+        ASSERT_NE(nullptr, step1);
+    }
+
+    OrbalinProcess program;
+    HWND frame = nullptr;
+    HWND step1 = nullptr;
+};
+
 TEST(OrbalinProgramTest, StartsMaximisedWithBarsBannerAndStepOne)
 {
     OrbalinProcess program;
@@ -269,13 +286,8 @@ TEST(OrbalinProgramTest, StepsChangeByMessagesAndNavigationButtons)
     CloseWithYes(program, frame);
 }
 
-TEST(OrbalinProgramTest, AddFileCommandsOfMenuSideButtonAndMessageOpenTheFileDialog)
+TEST_F(OrbalinAtStepOne, AddFileCommandsOfMenuSideButtonAndMessageOpenTheFileDialog)
 {
-    OrbalinProcess program;
-    ASSERT_TRUE(program.Start(NOTES_CLIENT_DIR));
-    HWND frame = program.WaitForMainWindow();
-    ASSERT_NE(nullptr, frame);
-    ASSERT_NE(nullptr, WaitForStepOne(frame));
     HWND view = ::GetDlgItem(frame, kViewId);
     WizardDriver driver(program);
     const std::pair<const char*, std::function<void()>> triggers[] = {
@@ -295,14 +307,8 @@ TEST(OrbalinProgramTest, AddFileCommandsOfMenuSideButtonAndMessageOpenTheFileDia
     CloseWithYes(program, frame);
 }
 
-TEST(OrbalinProgramTest, ClickedOptionButtonEndsCheckedAndChoosesItsControls)
+TEST_F(OrbalinAtStepOne, ClickedOptionButtonEndsCheckedAndChoosesItsControls)
 {
-    OrbalinProcess program;
-    ASSERT_TRUE(program.Start(NOTES_CLIENT_DIR));
-    HWND frame = program.WaitForMainWindow();
-    ASSERT_NE(nullptr, frame);
-    HWND step1 = WaitForStepOne(frame);
-    ASSERT_NE(nullptr, step1);
     HWND single = ::GetDlgItem(step1, 600);
     HWND multiple = ::GetDlgItem(step1, 601);
     ASSERT_TRUE(single != nullptr && multiple != nullptr);
@@ -327,14 +333,8 @@ TEST(OrbalinProgramTest, ClickedOptionButtonEndsCheckedAndChoosesItsControls)
     CloseWithYes(program, frame);
 }
 
-TEST(OrbalinProgramTest, DominoDialogPlaysItsListingAnimation)
+TEST_F(OrbalinAtStepOne, DominoDialogPlaysItsListingAnimation)
 {
-    OrbalinProcess program;
-    ASSERT_TRUE(program.Start(NOTES_CLIENT_DIR));
-    HWND frame = program.WaitForMainWindow();
-    ASSERT_NE(nullptr, frame);
-    HWND step1 = WaitForStepOne(frame);
-    ASSERT_NE(nullptr, step1);
     WizardDriver driver(program);
     WizardDriver::Click(step1, 500);
     HWND dialog = driver.WaitForDialog(L"Domino Server File Selection");
@@ -388,13 +388,8 @@ testsupport::WindowCapture Shot(HWND hWnd, const wchar_t* name)
 
 }  // namespace
 
-TEST(OrbalinProgramTest, ScreenshotsAtStartAboutAndCloseQuestion)
+TEST_F(OrbalinAtStepOne, ScreenshotsAtStartAboutAndCloseQuestion)
 {
-    OrbalinProcess program;
-    ASSERT_TRUE(program.Start(NOTES_CLIENT_DIR));
-    HWND frame = program.WaitForMainWindow();
-    ASSERT_NE(nullptr, frame);
-    ASSERT_NE(nullptr, WaitForStepOne(frame));
     ::SetWindowPos(frame, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     auto start = Shot(frame, L"start.png");
     EXPECT_LT(start.CountColor(start.Bounds(), RGB(0, 0, 0), 4), start.Width() * start.Height() / 50);

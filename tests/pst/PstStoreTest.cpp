@@ -53,6 +53,19 @@ void writeFile(const std::string& path, const std::vector<uint8_t>& data)
     out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
 }
 
+// pffexport and readpst both find count items in the calendar folder.
+void ExpectReadersFindInCalendar(const std::string& file, const std::string& dir, int count)
+{
+    if (!PstReaderCheck::available("pffexport") || !PstReaderCheck::available("readpst"))
+        GTEST_SKIP() << "pff-tools or pst-utils are not installed";
+    const PstReaderCheck::Export ex = PstReaderCheck::pffexport(file, dir);
+    EXPECT_EQ(ex.status, 0) << ex.log;
+    EXPECT_EQ(ex.itemsPerFolder()["Top of Personal Folders/Calendar"], count);
+    PstReaderCheck::ReadPst rp = PstReaderCheck::readpst(file, dir);
+    EXPECT_EQ(rp.status, 0);
+    EXPECT_EQ(rp.done["Calendar"], count) << rp.log;
+}
+
 // The bytes of one property in pffexport's ItemValues.txt dump.
 std::vector<uint8_t> dumpedValue(const std::string& dump, uint32_t id)
 {
@@ -355,14 +368,7 @@ TEST_P(PstFormatTest, ManyItemsAndLargeTablesStayReadable)
     const std::vector<uint32_t> items = store->messages(calendar);
     ASSERT_EQ(items.size(), static_cast<size_t>(kCount));
     EXPECT_EQ(store->readMessage(items[kCount - 1]).getString(0x0037), "Item " + std::to_string(kCount - 1));
-    if (!PstReaderCheck::available("pffexport") || !PstReaderCheck::available("readpst"))
-        GTEST_SKIP() << "pff-tools or pst-utils are not installed";
-    const PstReaderCheck::Export ex = PstReaderCheck::pffexport(file, dir);
-    EXPECT_EQ(ex.status, 0) << ex.log;
-    EXPECT_EQ(ex.itemsPerFolder()["Top of Personal Folders/Calendar"], kCount);
-    PstReaderCheck::ReadPst rp = PstReaderCheck::readpst(file, dir);
-    EXPECT_EQ(rp.status, 0);
-    EXPECT_EQ(rp.done["Calendar"], kCount) << rp.log;
+    ExpectReadersFindInCalendar(file, dir, kCount);
 }
 
 // An e-mail attached to a message (attachment method 5) is a message of its own, nested
@@ -491,14 +497,7 @@ TEST_P(PstFormatTest, CommitAfterEveryItemWritesWhatChangedAndKeepsTheTablesWhol
         EXPECT_EQ(pst::PstText::decode(subject->second.data, subject->second.type == pst::kPtUnicode),
                   "Item " + std::to_string(i));
     }
-    if (!PstReaderCheck::available("pffexport") || !PstReaderCheck::available("readpst"))
-        GTEST_SKIP() << "pff-tools or pst-utils are not installed";
-    const PstReaderCheck::Export ex = PstReaderCheck::pffexport(file, dir);
-    EXPECT_EQ(ex.status, 0) << ex.log;
-    EXPECT_EQ(ex.itemsPerFolder()["Top of Personal Folders/Calendar"], kCount);
-    PstReaderCheck::ReadPst rp = PstReaderCheck::readpst(file, dir);
-    EXPECT_EQ(rp.status, 0);
-    EXPECT_EQ(rp.done["Calendar"], kCount) << rp.log;
+    ExpectReadersFindInCalendar(file, dir, kCount);
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, PstFormatTest, ::testing::Values(PstStore::Format::Unicode, PstStore::Format::Ansi),
