@@ -114,37 +114,44 @@ uint32_t PstHeapWriter::add(const std::vector<uint8_t>& bytes)
 
 uint32_t PstHeapWriter::addBtree(int keySize, int dataSize, const std::vector<std::vector<uint8_t>>& records)
 {
+    const size_t per = btreeLeafRecords(keySize, dataSize);
+    std::vector<std::vector<uint8_t>> leaves;
+    for (size_t i = 0; i < records.size(); i += per)
+        leaves.push_back(addBtreeLeaf(keySize, records.begin() + static_cast<std::ptrdiff_t>(i),
+                                      records.begin() + static_cast<std::ptrdiff_t>(std::min(records.size(), i + per))));
+    return addBtreeIndex(keySize, dataSize, leaves);
+}
+
+std::vector<uint8_t> PstHeapWriter::addBtreeLeaf(int keySize, std::vector<std::vector<uint8_t>>::const_iterator first,
+                                                 std::vector<std::vector<uint8_t>>::const_iterator last)
+{
+    std::vector<uint8_t> chunk;
+    for (auto it = first; it != last; ++it)
+        chunk.insert(chunk.end(), it->begin(), it->end());
+    std::vector<uint8_t> entry(first->begin(), first->begin() + keySize);
+    PstBytes::append(entry, add(chunk), 4);
+    return entry;
+}
+
+uint32_t PstHeapWriter::addBtreeIndex(int keySize, int dataSize, const std::vector<std::vector<uint8_t>>& leaves)
+{
     std::vector<uint8_t> header{0xB5, static_cast<uint8_t>(keySize), static_cast<uint8_t>(dataSize), 0, 0, 0, 0, 0};
-    if (records.empty())
+    if (leaves.empty())
         return add(header);
-    const std::vector<std::vector<uint8_t>>* level = &records;
-    std::vector<std::vector<uint8_t>> upper;
-    size_t recordSize = keySize + dataSize;
+    std::vector<std::vector<uint8_t>> level = leaves;
+    const size_t per = kMaxAllocation / (keySize + 4);
     uint8_t levels = 0;
-    for (;;) {
-        const size_t per = kMaxAllocation / recordSize;
-        std::vector<std::vector<uint8_t>> next;
-        for (size_t i = 0; i < level->size(); i += per) {
-            std::vector<uint8_t> chunk;
-            const size_t n = std::min(per, level->size() - i);
-            chunk.reserve(n * recordSize);
-            for (size_t k = 0; k < n; ++k)
-                chunk.insert(chunk.end(), (*level)[i + k].begin(), (*level)[i + k].end());
-            const uint32_t hid = add(chunk);
-            std::vector<uint8_t> index((*level)[i].begin(), (*level)[i].begin() + keySize);
-            PstBytes::append(index, hid, 4);
-            next.push_back(std::move(index));
-        }
-        if (next.size() == 1) {
-            header[3] = levels;
-            PstBytes::put(header.data() + 4, PstBytes::get(next[0].data() + keySize, 4), 4);
-            return add(header);
-        }
-        upper.swap(next);
-        level = &upper;
-        recordSize = keySize + 4;
+    while (level.size() > 1) {
+        std::vector<std::vector<uint8_t>> upper;
+        for (size_t i = 0; i < level.size(); i += per)
+            upper.push_back(addBtreeLeaf(keySize, level.begin() + static_cast<std::ptrdiff_t>(i),
+                                         level.begin() + static_cast<std::ptrdiff_t>(std::min(level.size(), i + per))));
+        level.swap(upper);
         ++levels;
     }
+    header[3] = levels;
+    PstBytes::put(header.data() + 4, PstBytes::get(level[0].data() + keySize, 4), 4);
+    return add(header);
 }
 
 PstHeapWriter::Mark PstHeapWriter::mark() const
@@ -174,6 +181,7 @@ size_t PstHeapWriter::blockSize(size_t b) const
 std::vector<uint8_t> PstHeapWriter::block(size_t b) const
 {
     std::vector<uint8_t> data(headerSize(b), 0);
+    data.reserve(blockSize(b));   // one allocation a block: a save lays out several blocks each time
     std::vector<uint16_t> offsets{static_cast<uint16_t>(data.size())};
     if (b < allocations_.size()) {
         for (const auto& a : allocations_[b]) {

@@ -37,6 +37,13 @@ public:
     void setUserRoot(uint32_t hid) { userRoot_ = hid; }
     // Writes a B-tree of sorted fixed-size records; returns the hid of its header.
     uint32_t addBtree(int keySize, int dataSize, const std::vector<std::vector<uint8_t>>& records);
+    // The same in two steps, so that leaves that no longer change can stay where they are:
+    // leaves of at most btreeLeafRecords records each (their index entries, key then hid,
+    // come back), then the levels above them and the header.
+    static size_t btreeLeafRecords(int keySize, int dataSize) { return kMaxAllocation / (keySize + dataSize); }
+    std::vector<uint8_t> addBtreeLeaf(int keySize, std::vector<std::vector<uint8_t>>::const_iterator first,
+                                      std::vector<std::vector<uint8_t>>::const_iterator last);
+    uint32_t addBtreeIndex(int keySize, int dataSize, const std::vector<std::vector<uint8_t>>& leaves);
     std::vector<std::vector<uint8_t>> blocks() const;
 
     // The heap as it stands, to go back to after allocations that are laid out anew each

@@ -53,7 +53,7 @@ std::unique_ptr<PstNodeDatabase> PstNodeDatabase::open(const std::filesystem::pa
     db->path_ = path;
     if (!db->file_.open(path, PstFile::Mode::Read))
         throw PstError("The PST file \"" + utf8(path) + "\" cannot be opened.");
-    db->fileSize_ = db->file_.size();
+    db->fileSize_ = db->writtenEnd_ = db->file_.size();
     db->loadHeader();
     db->loadAllocation();
     return db;
@@ -180,8 +180,7 @@ void PstNodeDatabase::loadAllocation()
 {
     used_.clear();
     mapDirty_.clear();
-    freeUnits_ = 0;
-    free_.clear();
+    freeSpace_.clear();
     const uint64_t eof = fileSize_;
     while (fileSize_ = 0, regionStart(used_.size() * kUnit / kRegionSize) < eof)
         addRegion();
@@ -200,14 +199,9 @@ void PstNodeDatabase::addRegion()
     const uint64_t r = used_.size() * kUnit / kRegionSize;
     used_.resize(used_.size() + kRegionSize / kUnit, 0);
     mapDirty_.push_back(true);
-    freeUnits_ += kRegionSize / kUnit;
     const uint64_t start = regionStart(r);
     fileSize_ = start + kRegionSize;
-    const uint64_t firstUnit = r * (kRegionSize / kUnit);
-    if (!free_.empty() && std::prev(free_.end())->first + std::prev(free_.end())->second == firstUnit)
-        std::prev(free_.end())->second += kRegionSize / kUnit;
-    else
-        free_[firstUnit] = kRegionSize / kUnit;
+    freeSpace_.give(r * (kRegionSize / kUnit), kRegionSize / kUnit);
     markUsed(start, kPage, true);
     if (r % 8 == 0)
         markUsed(start + kPage, kPage, true);
@@ -223,74 +217,36 @@ void PstNodeDatabase::markUsed(uint64_t offset, size_t bytes, bool used)
     const uint64_t count = (bytes + kUnit - 1) / kUnit;
     if (offset < kFirstMap || first + count > used_.size())
         damaged("an allocation lies outside the file.");
+    // The units whose state changes, a run at a time.
+    uint64_t runStart = first, runLength = 0;
+    const auto flush = [&] {
+        if (used)
+            freeSpace_.take(runStart, runLength);
+        else
+            freeSpace_.give(runStart, runLength);
+        runLength = 0;
+    };
     for (uint64_t u = first; u < first + count; ++u) {
-        if (used_[u] == (used ? 1 : 0))
+        if (used_[u] == (used ? 1 : 0)) {
+            flush();
             continue;
+        }
         used_[u] = used ? 1 : 0;
         mapDirty_[u / (kRegionSize / kUnit)] = true;
-        if (used)
-            takeUnit(u);
-        else
-            giveUnit(u);
+        if (runLength == 0)
+            runStart = u;
+        ++runLength;
     }
-}
-
-// Free space is also kept as runs (first unit -> length) so allocation need not scan the map.
-void PstNodeDatabase::takeUnit(uint64_t unit)
-{
-    --freeUnits_;
-    auto it = free_.upper_bound(unit);
-    --it;
-    const uint64_t start = it->first, length = it->second;
-    free_.erase(it);
-    if (unit > start)
-        free_[start] = unit - start;
-    if (unit + 1 < start + length)
-        free_[unit + 1] = start + length - unit - 1;
-}
-
-void PstNodeDatabase::giveUnit(uint64_t unit)
-{
-    ++freeUnits_;
-    auto next = free_.find(unit + 1);
-    uint64_t length = 1;
-    if (next != free_.end()) {
-        length += next->second;
-        free_.erase(next);
-    }
-    auto it = free_.lower_bound(unit);
-    if (it != free_.begin()) {
-        --it;
-        if (it->first + it->second == unit) {
-            it->second += length;
-            return;
-        }
-    }
-    free_[unit] = length;
+    flush();
 }
 
 uint64_t PstNodeDatabase::allocate(size_t bytes, size_t alignment)
 {
     const uint64_t count = (bytes + kUnit - 1) / kUnit;
-    const uint64_t step = alignment / kUnit;
-    // Next fit: the search goes on from the last allocation and only then looks at the runs
-    // before it, so a file with many small leftover runs is not scanned from its start for
-    // every block (that made writing large files quadratic).
-    auto fits = [&](const std::pair<const uint64_t, uint64_t>& run, uint64_t& aligned) {
-        aligned = (run.first + step - 1) / step * step;
-        return aligned + count <= run.first + run.second;
-    };
     for (;;) {
-        const auto from = free_.lower_bound(allocationCursor_);
-        uint64_t aligned = 0;
-        bool found = false;
-        for (auto it = from; it != free_.end() && !found; ++it)
-            found = fits(*it, aligned);
-        for (auto it = free_.begin(); it != from && !found; ++it)
-            found = fits(*it, aligned);
-        if (found) {
-            allocationCursor_ = aligned;
-            const uint64_t offset = kFirstMap + aligned * kUnit;
+        if (const auto unit = freeSpace_.find(count, alignment / kUnit, allocationCursor_)) {
+            allocationCursor_ = *unit;
+            const uint64_t offset = kFirstMap + *unit * kUnit;
             markUsed(offset, bytes, true);
             return offset;
         }
@@ -322,6 +278,7 @@ void PstNodeDatabase::writeRaw(uint64_t offset, const std::vector<uint8_t>& data
     ensureWritable();
     if (!file_.write(offset, data.data(), data.size()))
         throw PstError("The PST file \"" + utf8(path_) + "\" cannot be written (disk full?).");
+    writtenEnd_ = std::max(writtenEnd_, offset + data.size());
 }
 
 const NodeEntry* PstNodeDatabase::node(uint32_t nid) const
@@ -416,7 +373,7 @@ SubnodeMap PstNodeDatabase::readSubnodes(uint64_t bid) const
     return out;
 }
 
-uint64_t PstNodeDatabase::writeBlock(std::vector<uint8_t> data, bool internal)
+uint64_t PstNodeDatabase::writeBlock(const std::vector<uint8_t>& data, bool internal)
 {
     const size_t trailer = unicode_ ? 16 : 12;
     const uint64_t bid = nextBid_ | (internal ? 2 : 0);
@@ -424,11 +381,14 @@ uint64_t PstNodeDatabase::writeBlock(std::vector<uint8_t> data, bool internal)
     const size_t size = data.size();
     const size_t total = (size + trailer + kUnit - 1) / kUnit * kUnit;
     const uint64_t offset = allocate(total, kUnit);
+    // The block goes out through one buffer kept for it: blocks are many and of every size,
+    // and a heap that must find room for each one anew slows down as the file grows.
+    blockBuffer_.assign(data.begin(), data.end());
     if (crypt_ == 1 && !internal)
-        PstCipher::encode(data);
-    const uint32_t crc = PstCrc::compute(data.data(), size);
-    data.resize(total, 0);
-    uint8_t* t = data.data() + total - trailer;
+        PstCipher::encode(blockBuffer_);
+    const uint32_t crc = PstCrc::compute(blockBuffer_.data(), size);
+    blockBuffer_.resize(total, 0);
+    uint8_t* t = blockBuffer_.data() + total - trailer;
     PstBytes::put(t, size, 2);
     PstBytes::put(t + 2, PstCrc::signature(offset, bid), 2);
     if (unicode_) {
@@ -438,7 +398,7 @@ uint64_t PstNodeDatabase::writeBlock(std::vector<uint8_t> data, bool internal)
         PstBytes::put(t + 4, bid, 4);
         PstBytes::put(t + 8, crc, 4);
     }
-    writeRaw(offset, data);
+    writeRaw(offset, blockBuffer_);
     bbt_[bid] = BlockEntry{offset, static_cast<uint16_t>(size), 2};
     blockTree_.changed.insert(bid);
     return bid;
@@ -463,22 +423,31 @@ uint64_t PstNodeDatabase::writeTree(const std::vector<std::vector<uint8_t>>& blo
 {
     if (blocks.empty())
         return 0;
-    const auto leaf = [&](size_t i) {
-        if (bids[i] == 0)
+    // A block the new tree shares is borrowed: the tree it is shared with is usually the one
+    // this tree replaces, which is let go next and hands its reference over.
+    const auto leaf = [&](size_t i) -> uint64_t {
+        if (bids[i] == 0) {
             bids[i] = writeBlock(blocks[i], false);
-        else
-            addRef(bids[i]);
-        return bids[i];
+            return blocks[i].size();
+        }
+        const auto it = bbt_.find(bids[i] & ~uint64_t(1));
+        if (it == bbt_.end())
+            damaged("a block it refers to is missing.");
+        ++borrowed_[it->first];
+        return it->second.size;
     };
-    if (blocks.size() == 1)
-        return leaf(0);
+    if (blocks.size() == 1) {
+        leaf(0);
+        return bids[0];
+    }
     const size_t idSize = unicode_ ? 8 : 4;
     const size_t perArray = (maxBlockData() - 8) / idSize;
     struct Ref { uint64_t bid; uint64_t bytes; };
     std::vector<Ref> level;
+    level.reserve(blocks.size());
     for (size_t i = 0; i < blocks.size(); ++i) {
-        const uint64_t bid = leaf(i);
-        level.push_back({bid, bbt_.at(bid & ~uint64_t(1)).size});
+        const uint64_t bytes = leaf(i);
+        level.push_back({bids[i], bytes});
     }
     for (int depth = 1; level.size() > 1; ++depth) {
         if (depth > 2)
@@ -488,6 +457,7 @@ uint64_t PstNodeDatabase::writeTree(const std::vector<std::vector<uint8_t>>& blo
             const size_t n = std::min(perArray, level.size() - i);
             uint64_t total = 0;
             std::vector<uint8_t> x(8);
+            x.reserve(8 + n * idSize);
             for (size_t k = 0; k < n; ++k) {
                 total += level[i + k].bytes;
                 PstBytes::append(x, level[i + k].bid, static_cast<int>(idSize));
@@ -553,6 +523,12 @@ void PstNodeDatabase::releaseTree(uint64_t bid)
 {
     if (bid == 0)
         return;
+    const auto borrowed = borrowed_.find(bid & ~uint64_t(1));
+    if (borrowed != borrowed_.end()) {
+        if (--borrowed->second == 0)
+            borrowed_.erase(borrowed);
+        return;
+    }
     const auto it = bbt_.find(bid & ~uint64_t(1));
     if (it == bbt_.end())
         return;
@@ -717,6 +693,11 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
 {
     TreeLayout& tree = nodes ? nodeTree_ : blockTree_;
     if (!nodes) {
+        // What was borrowed and not handed over is a reference of its own.
+        for (const auto& [bid, count] : borrowed_)
+            for (int n = 0; n < count; ++n)
+                addRef(bid);
+        borrowed_.clear();
         // A block shared by a new tree and let go by the old one keeps its entry as it was.
         for (const auto& [bid, change] : refChanges_)
             if (change != 0)
@@ -742,6 +723,9 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
         }
     }
     tree.changed.clear();
+    // Leaves before this one are as the last commit wrote them: so are the branch entries
+    // that point at them, which need not be gathered and compared again.
+    size_t changedFrom = SIZE_MAX;
     for (auto it = dirty.rbegin(); it != dirty.rend(); ++it) {
         const size_t i = *it;
         const uint64_t from = leaves.empty() || i == 0 ? 0 : leaves[i].key;
@@ -764,6 +748,7 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
         }
         if (unchanged)
             continue;
+        changedFrom = std::min(changedFrom, i);
         if (i < leaves.size()) {
             pendingFree_.emplace_back(leaves[i].offset, kPage);
             leaves.erase(leaves.begin() + static_cast<std::ptrdiff_t>(i));
@@ -780,6 +765,11 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
         std::vector<TreePage> pages;
         std::vector<bool> kept(old.size(), false);
         for (size_t g = 0; g < below.size(); g += per) {
+            if (g + per <= changedFrom && pages.size() < old.size()) {
+                kept[pages.size()] = true;
+                pages.push_back(old[pages.size()]);
+                continue;
+            }
             std::vector<uint8_t> entries;
             for (size_t k = g; k < std::min(below.size(), g + per); ++k) {
                 PstBytes::append(entries, below[k].key, id);
@@ -799,6 +789,7 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
             if (!kept[k])
                 pendingFree_.emplace_back(old[k].offset, kPage);
         old = std::move(pages);
+        changedFrom /= per;
     }
     for (size_t k = level; k < tree.levels.size(); ++k)
         for (const TreePage& page : tree.levels[k])
@@ -833,7 +824,7 @@ void PstNodeDatabase::writeMaps()
         if (r >= 1024 && (r - 1024) % (496 * 8) == 0)
             writeRaw(start + 3 * kPage, pageTrailer({}, kPageFPMap, start + 3 * kPage, start + 3 * kPage, false));
     }
-    const uint64_t amapFree = freeUnits_ * kUnit;
+    const uint64_t amapFree = freeSpace_.units() * kUnit;
     header_.resize(unicode_ ? 564 : 512);
     uint8_t* h = header_.data();
     const uint64_t lastMap = regionStart(regions - 1);
@@ -904,7 +895,7 @@ void PstNodeDatabase::commit()
     PstBytes::put(h + root + 2 * id, bbtBid, id);
     PstBytes::put(h + root + 3 * id, bbtIb, id);
     // The last region may hold nothing yet: the file still spans it whole.
-    if (!used_.back())
+    if (writtenEnd_ < fileSize_)
         writeRaw(fileSize_ - 1, std::vector<uint8_t>(1, 0));
     // One flush: it puts this state's pages on the disk before the header that points at
     // them, and carries the previous header with it, which the last commit left unflushed.

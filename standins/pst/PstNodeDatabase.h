@@ -6,9 +6,11 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "PstFile.h"
+#include "PstFreeSpace.h"
 
 namespace pst {
 
@@ -63,8 +65,6 @@ public:
     // rest 0): those are shared with the tree they belong to, not written again. The
     // ids of the others are filled in.
     uint64_t writeTree(const std::vector<std::vector<uint8_t>>& blocks, std::vector<uint64_t>& bids);
-    // One more tree refers to the block.
-    void addRef(uint64_t bid);
     uint64_t writeSubnodes(const SubnodeMap& subnodes);
     void releaseTree(uint64_t bid);
     void releaseSubnodes(uint64_t bid);
@@ -102,11 +102,11 @@ private:
     std::vector<uint8_t> readBlock(uint64_t bid) const;
     void collectTree(uint64_t bid, int depth, std::vector<std::vector<uint8_t>>& out) const;
     void collectSubnodes(uint64_t bid, int depth, SubnodeMap& out) const;
-    uint64_t writeBlock(std::vector<uint8_t> data, bool internal);
+    uint64_t writeBlock(const std::vector<uint8_t>& data, bool internal);
+    // One more tree refers to the block.
+    void addRef(uint64_t bid);
     uint64_t allocate(size_t bytes, size_t alignment);
     void markUsed(uint64_t offset, size_t bytes, bool used);
-    void takeUnit(uint64_t unit);
-    void giveUnit(uint64_t unit);
     void addRegion();
     void loadHeader();
     void loadBtree(uint64_t offset, uint64_t bid, bool nodes, int depth, uint64_t& pages);
@@ -126,6 +126,8 @@ private:
     bool unicode_ = true;
     uint8_t crypt_ = 0;
     uint64_t fileSize_ = 0;
+    uint64_t writtenEnd_ = 0;   // how far the file reaches on disk
+    std::vector<uint8_t> blockBuffer_;   // a block with its trailer, as it is written
     uint64_t nextBid_ = 4;
     uint64_t nextPageBid_ = 1;
     uint32_t seed_ = 0;
@@ -135,16 +137,16 @@ private:
     std::map<uint32_t, NodeEntry> nbt_;
     std::vector<uint64_t> treePages_;     // pages of the B-trees as the file was opened with
     TreeLayout nodeTree_, blockTree_;
-    std::map<uint64_t, int> refChanges_;   // blocks whose reference count moved since the last commit
+    std::unordered_map<uint64_t, int> refChanges_;   // blocks whose reference count moved since the last commit
+    std::unordered_map<uint64_t, int> borrowed_;     // blocks new trees share, not counted yet (see writeTree)
     std::vector<uint8_t> used_;           // one byte per 64-byte unit from the first map on
     std::vector<bool> mapDirty_;          // per region: its allocation map page is out of date
-    uint64_t freeUnits_ = 0;
     mutable uint64_t treeBytes_ = 0;      // bytes gathered by the tree being read
     std::vector<std::pair<uint64_t, size_t>> pendingFree_;   // let go since the last commit
     std::vector<std::pair<uint64_t, size_t>> heldFree_;      // let go by the last commit: free once its header is flushed
     bool headerFlushed_ = true;
-    std::map<uint64_t, uint64_t> free_;   // free runs: first unit -> length
-    uint64_t allocationCursor_ = 0;       // unit of the last allocation: the next search starts there
+    PstFreeSpace freeSpace_;
+    uint64_t allocationCursor_ = 0;       // unit of the last allocation: the next one goes near it
 };
 
 }

@@ -43,21 +43,42 @@ NodeEntry PstTableWriter::write(PstNodeDatabase& db, const PstTableContext::Tabl
     }
     rowCount_ = rows.size();
 
-    const PstHeapWriter::Mark mark = heap_->mark();
-    // New messages have rising ids: the index records are kept, and sorted only when one
-    // came out of order.
+    // New messages have rising ids, so the row index grows at its end: its full leaves go
+    // into the heap once, with the rows' values, and stay; only its last leaf and the levels
+    // above are laid out anew. A row that comes out of order has the table written anew.
+    const int dataSize = db.unicode() ? 4 : 2;
+    std::vector<std::vector<uint8_t>> added;
     for (size_t n = rowsBefore; n < rows.size(); ++n) {
         std::vector<uint8_t> record;
         PstBytes::append(record, rows[n].id, 4);
-        PstBytes::append(record, n, db.unicode() ? 4 : 2);
-        records_.push_back(std::move(record));
+        PstBytes::append(record, n, dataSize);
+        added.push_back(std::move(record));
     }
     const auto byId = [](const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
         return PstBytes::get(a.data(), 4) < PstBytes::get(b.data(), 4);
     };
-    if (!std::is_sorted(records_.begin(), records_.end(), byId))
-        std::stable_sort(records_.begin(), records_.end(), byId);
-    const uint32_t indexHid = heap_->addBtree(4, db.unicode() ? 4 : 2, records_);
+    if (rowsBefore == 0) {
+        std::stable_sort(added.begin(), added.end(), byId);
+    } else if (!std::is_sorted(added.begin(), added.end(), byId) ||
+               (!added.empty() && PstBytes::get(added.front().data(), 4) < lastId_)) {
+        restart(db, table.columns);
+        return write(db, table);
+    }
+    if (!added.empty())
+        lastId_ = static_cast<uint32_t>(PstBytes::get(added.back().data(), 4));
+    records_.insert(records_.end(), added.begin(), added.end());
+    const size_t perLeaf = PstHeapWriter::btreeLeafRecords(4, dataSize);
+    size_t done = 0;
+    for (; records_.size() - done >= perLeaf; done += perLeaf)
+        indexLeaves_.push_back(heap_->addBtreeLeaf(4, records_.begin() + static_cast<std::ptrdiff_t>(done),
+                                                   records_.begin() + static_cast<std::ptrdiff_t>(done + perLeaf)));
+    records_.erase(records_.begin(), records_.begin() + static_cast<std::ptrdiff_t>(done));
+
+    const PstHeapWriter::Mark mark = heap_->mark();
+    std::vector<std::vector<uint8_t>> leaves = indexLeaves_;
+    if (!records_.empty())
+        leaves.push_back(heap_->addBtreeLeaf(4, records_.begin(), records_.end()));
+    const uint32_t indexHid = heap_->addBtreeIndex(4, dataSize, leaves);
     uint32_t rowsHnid = 0;
     SubnodeMap subnodes;
     if (!rows_.empty() && rows_.size() <= PstHeapWriter::kMaxAllocation) {
@@ -68,6 +89,8 @@ NodeEntry PstTableWriter::write(PstNodeDatabase& db, const PstTableContext::Tabl
         const size_t fullBefore = rowsBefore * layout_.rowSize / perBlock;
         std::vector<std::vector<uint8_t>> blocks;
         std::vector<uint64_t> bids;
+        blocks.reserve((rows_.size() + perBlock - 1) / perBlock);
+        bids.reserve(blocks.capacity());
         for (size_t at = 0, i = 0; at < rows_.size(); at += perBlock, ++i) {
             const bool kept = i < fullBefore && i < rowBids_.size();
             bids.push_back(kept ? rowBids_[i] : 0);
