@@ -71,7 +71,13 @@ ExcelDatabase::ExcelDatabase(std::filesystem::path path, OpenOptions options)
   const bool exists = std::filesystem::exists(path_, ec);
   if (ec) throw XlsError(kStateCannotOpen, "The workbook file cannot be opened: " + textcodec::Utf8::FromPath(path_));
   if (exists) {
-    book_ = WorkbookFile::Load(path_);
+    // A file as this library writes it takes new rows in place from the first commit on.
+    std::optional<SavedWorkbook> appendable;
+    book_ = WorkbookFile::Load(path_, options_.readOnly ? nullptr : &appendable);
+    if (appendable) {
+      appender_.emplace(path_, std::move(*appendable), book_);
+      appendFrom_ = book_.sheets.back().RowCount();
+    }
   } else if (!options_.createIfMissing || options_.readOnly) {
     throw XlsError(kStateCannotOpen, "The workbook file does not exist: " + textcodec::Utf8::FromPath(path_));
   }

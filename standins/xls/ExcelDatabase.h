@@ -3,8 +3,9 @@
 // is loaded whole when the connection opens, statements work on it in memory,
 // and Persist writes it back (the ODBC layer calls it at commit and when the
 // connection closes). When only rows were appended to the last sheet since the
-// previous write, Persist writes just those rows into the file; so appending
-// n rows costs O(n) even with a write after every row.
+// previous write, or since the connection opened a file laid out as this
+// library writes one, Persist writes just those rows into the file; so
+// appending n rows costs O(n) even with a write after every row.
 //
 // Failures are XlsError exceptions carrying an SQLSTATE and a clear text. A
 // file that cannot be read is reported and never written.
@@ -56,8 +57,8 @@ class ExcelDatabase {
   OpenOptions options_;
   Workbook book_;
   bool changed_ = false;
-  // Set while the file is as the appender wrote it and only rows of the last
-  // sheet from appendFrom_ on are new.
+  // Set while the file is as the appender wrote or found it and only rows of
+  // the last sheet from appendFrom_ on are new.
   std::optional<WorkbookAppender> appender_;
   uint32_t appendFrom_ = 0;
 };
