@@ -1,6 +1,7 @@
 #include "ExcelDatabase.h"
 
 #include <algorithm>
+#include <mutex>
 #include <system_error>
 
 #include "SqlParser.h"
@@ -63,7 +64,42 @@ auto& SheetOf(Book& book, const TableRef& table) {
   return *sheet;
 }
 
+// The workbook the last connection left, and its guard.
+struct Kept {
+  std::mutex lock;
+  std::optional<ExcelDatabase> database;
+};
+
+Kept& KeptWorkbook() {
+  static Kept kept;
+  return kept;
+}
+
 }  // namespace
+
+ExcelDatabase ExcelDatabase::Open(std::filesystem::path path, OpenOptions options) {
+  if (!options.readOnly) {
+    std::optional<ExcelDatabase> kept;
+    {
+      Kept& k = KeptWorkbook();
+      const std::lock_guard<std::mutex> guard(k.lock);
+      kept.swap(k.database);
+    }
+    if (kept && kept->path_ == path && kept->appender_->Unchanged()) {
+      kept->options_ = options;
+      return std::move(*kept);
+    }
+  }
+  return ExcelDatabase(std::move(path), options);
+}
+
+void ExcelDatabase::Close(ExcelDatabase database) {
+  if (database.options_.readOnly || database.changed_ || !database.appender_) return;
+  database.appender_->CloseFile();
+  Kept& k = KeptWorkbook();
+  const std::lock_guard<std::mutex> guard(k.lock);
+  k.database.emplace(std::move(database));
+}
 
 ExcelDatabase::ExcelDatabase(std::filesystem::path path, OpenOptions options)
     : path_(std::move(path)), options_(options) {

@@ -2,25 +2,27 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <sys/stat.h>
 #endif
 
 namespace xls {
 
 std::optional<FileStamp> FileStamp::Of(const std::filesystem::path& path) {
 #ifdef _WIN32
-  // One query for both, in 100 ns steps (the C runtime's stat counts whole seconds).
+  // One query for all, in 100 ns steps (the C runtime's stat counts whole seconds).
   WIN32_FILE_ATTRIBUTE_DATA data;
   if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
-  return FileStamp{(uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow,
-                   static_cast<int64_t>((uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) |
-                                        data.ftLastWriteTime.dwLowDateTime)};
+  auto value = [](DWORD high, DWORD low) { return (uint64_t{high} << 32) | low; };
+  return FileStamp{value(data.nFileSizeHigh, data.nFileSizeLow),
+                   static_cast<int64_t>(value(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)),
+                   value(data.ftCreationTime.dwHighDateTime, data.ftCreationTime.dwLowDateTime)};
 #else
-  std::error_code ec;
-  const uintmax_t size = std::filesystem::file_size(path, ec);
-  if (ec) return std::nullopt;
-  const auto time = std::filesystem::last_write_time(path, ec);
-  if (ec) return std::nullopt;
-  return FileStamp{size, static_cast<int64_t>(time.time_since_epoch().count())};
+  struct stat data;
+  if (stat(path.c_str(), &data) != 0) return std::nullopt;
+  return FileStamp{static_cast<uint64_t>(data.st_size),
+                   static_cast<int64_t>(data.st_mtim.tv_sec) * 1000000000 + data.st_mtim.tv_nsec,
+                   static_cast<uint64_t>(data.st_ino)};
 #endif
 }
 

@@ -74,7 +74,7 @@ bool WorkbookAppender::Append(const Sheet& sheet, uint32_t firstRow) {
   SheetLayout& layout = saved_.lastSheet;
   CompoundLayout& file = saved_.file;
   if (file.streamSectors.empty() || !Unchanged()) return false;
-  if (!file_) file_.emplace(path_);
+  if (!file_) file_ = std::make_unique<InPlaceFile>(path_);
   std::vector<uint8_t> cells;
   if (!BiffWriter::WriteCells(cells, sheet, firstRow)) return false;
   if (cells.empty()) return true;

@@ -14,7 +14,7 @@
 // the file's stamp is still the one its last write left.
 #include <cstdint>
 #include <filesystem>
-#include <optional>
+#include <memory>
 #include <vector>
 
 #include "InPlaceFile.h"
@@ -34,18 +34,21 @@ class WorkbookAppender {
   // or a row cannot go in place; the caller then saves the whole workbook.
   // XlsError when a write fails: the appender is of no further use.
   bool Append(const Sheet& sheet, uint32_t firstRow);
+  // True while the file's stamp is the one the last write left (or the load found).
+  bool Unchanged() const;
+  // Lets the file go; the next append opens it again.
+  void CloseFile() { file_.reset(); }
 
  private:
   uint32_t Allocate();
   void WriteFile(const std::vector<uint32_t>& dataSectors, size_t firstChanged, const std::vector<size_t>& fatChanged,
                  size_t oldFatSectors, size_t oldIndexSectors, bool startChanged);
-  bool Unchanged() const;
 
   std::filesystem::path path_;
   SavedWorkbook saved_;
   uint16_t columns_ = 0;
   std::vector<uint32_t> free_;  // sectors the file on disk does not use
-  std::optional<InPlaceFile> file_;
+  std::unique_ptr<InPlaceFile> file_;
 };
 
 }  // namespace xls

@@ -91,14 +91,17 @@ TEST(WorkbookAppender, NextConnectionAppendsInPlace) {
     db.Persist();
   }
   std::optional<InPlace> link;
-  for (size_t writer = 0, n = 1; writer < 3; ++writer) {
-    ExcelDatabase db(path, {});
+  for (size_t writer = 0, n = 1; writer < 4; ++writer) {
+    // The last writer opens as a new process would, reading the file; the
+    // others take the workbook the one before left.
+    ExcelDatabase db = writer == 3 ? ExcelDatabase(path, {}) : ExcelDatabase::Open(path, {});
     if (writer == 1) link.emplace(path);
     for (size_t end = n + 40; n < end; ++n) {
       db.Execute(InsertSql(u"Calendar", Entry(n, 3000)));
       db.Persist();
       expected.push_back(Entry(n, 3000));
     }
+    ExcelDatabase::Close(std::move(db));
   }
   EXPECT_TRUE(link->Holds());
   const auto texts = Reread(path);
@@ -142,6 +145,29 @@ TEST(WorkbookAppender, FileChangedAfterOpeningIsSavedWhole) {
     SKIP_WITHOUT_XLRD();
     EXPECT_TRUE(test::XlrdReads(path, texts));
   }
+}
+
+// The workbook a closed connection left is not taken once another program has
+// saved the file anew: the next connection reads the file.
+TEST(WorkbookAppender, KeptWorkbookGivesWayToAChangedFile) {
+  const auto path = test::OutputFile("append-kept-changed.xls");
+  std::filesystem::remove(path);
+  ExcelDatabase first = ExcelDatabase::Open(path, {});
+  first.Execute(u"CREATE TABLE [Calendar] ([Subject] char(255))");
+  first.Execute(InsertSql(u"Calendar", {u"first"}));
+  first.Persist();
+  ExcelDatabase::Close(std::move(first));
+  Workbook other = WorkbookFile::Load(path);
+  other.sheets[0].SetRowTexts(2, 0, {u"other"});
+  WorkbookFile::Save(path, other);
+
+  ExcelDatabase next = ExcelDatabase::Open(path, {});
+  next.Execute(InsertSql(u"Calendar", {u"next"}));
+  next.Persist();
+  ExcelDatabase::Close(std::move(next));
+  const auto texts = Reread(path);
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].rows, (std::vector<Texts>{{u"Subject"}, {u"first"}, {u"other"}, {u"next"}}));
 }
 
 // A file too big for the header's FAT slots: the FAT index grows in place too.
