@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
     const auto foldersStart = Clock::now();
     constexpr int kFolders = 8;
     for (int folder = 0; folder < kFolders; ++folder) {
-      xls::ExcelDatabase connection(path, {});
+      xls::ExcelDatabase connection = xls::ExcelDatabase::Open(path, {});
       if (folder == 0) {
         connection.Execute(kCreate);
         connection.Persist();
@@ -86,6 +86,7 @@ int main(int argc, char** argv) {
         connection.Execute(statements[n]);
         connection.Persist();
       }
+      xls::ExcelDatabase::Close(std::move(connection));
     }
     std::printf("%6d rows: %d connections in turn, written after every row %.3f s (%.1f MB)\n", rows, kFolders,
                 Seconds(foldersStart), std::filesystem::file_size(path) / 1e6);
