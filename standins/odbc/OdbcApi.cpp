@@ -454,7 +454,7 @@ SQLRETURN SQL_API SQLDriverConnectW(SQLHDBC ConnectionHandle, SQLHWND, SQLWCHAR*
       return c->FailDriver(xls::kStateCannotOpen, "The connection string names no workbook file (DBQ).");
     c->path = std::filesystem::path(std::wstring(path.begin(), path.end()));
     c->options = attributes.Options();
-    c->database.emplace(c->path, c->options);
+    c->database.emplace(xls::ExcelDatabase::Open(c->path, c->options));
     c->connectionString = text;
     c->autocommit = true;
     SQLINTEGER length = 0;
@@ -472,6 +472,7 @@ SQLRETURN SQL_API SQLDisconnect(SQLHDBC ConnectionHandle) {
   // connection closes all the same.
   const bool written = c->Persist();
   while (!c->statements.empty()) FreeStatement(c->statements.back());
+  xls::ExcelDatabase::Close(std::move(*c->database));
   c->database.reset();
   return written ? SQL_SUCCESS : SQL_ERROR;
 }

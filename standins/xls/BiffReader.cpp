@@ -353,4 +353,43 @@ Workbook BiffReader::Read(const std::vector<uint8_t>& stream) {
   return book;
 }
 
+std::optional<SheetLayout> BiffReader::LastSheetLayout(const std::vector<uint8_t>& stream) {
+  size_t pos = 0;
+  uint16_t type = 0;
+  size_t size = 0;
+  auto next = [&] {
+    if (pos + 4 > stream.size()) return false;
+    type = static_cast<uint16_t>(GetU16(stream.data() + pos));
+    size = GetU16(stream.data() + pos + 2);
+    return pos + 4 + size <= stream.size();
+  };
+  // The last worksheet entry must name the last substream.
+  size_t last = 0;
+  bool worksheet = false;
+  for (; next() && type != biff::kEof; pos += 4 + size)
+    if (type == biff::kBoundSheet && size >= 8) {
+      const size_t offset = GetU32(stream.data() + pos + 4);
+      if (offset <= last) return std::nullopt;
+      last = offset;
+      worksheet = stream[pos + 4 + 5] == 0;
+    }
+  if (!worksheet) return std::nullopt;
+  SheetLayout layout;
+  pos = last;
+  if (!next() || type != biff::kBof) return std::nullopt;
+  pos += 4 + size;
+  if (!next() || type != biff::kDimensions || size != 14) return std::nullopt;
+  layout.dimensions = pos;
+  for (pos += 4 + size; next(); pos += 4 + size)
+    if (type != biff::kLabelSst && type != biff::kLabel && type != biff::kNumber && type != biff::kBoolErr) break;
+  layout.cellsEnd = pos;
+  if (!next() || type != biff::kWindow2) return std::nullopt;
+  pos += 4 + size;
+  if (!next() || type != biff::kEof || size != 0) return std::nullopt;
+  layout.end = pos + 4;
+  if (std::any_of(stream.begin() + static_cast<std::ptrdiff_t>(layout.end), stream.end(), [](uint8_t b) { return b != 0; }))
+    return std::nullopt;
+  return layout;
+}
+
 }  // namespace xls

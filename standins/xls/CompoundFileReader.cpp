@@ -40,18 +40,18 @@ CompoundFileReader::CompoundFileReader(const std::vector<uint8_t>& file) : file_
 
   // Sectors of the allocation table: 109 in the header, the rest in a chain of
   // index sectors whose last entry links to the next one.
-  std::vector<uint32_t> fatSectors;
-  for (unsigned i = 0; i < 109 && fatSectors.size() < fatCount; ++i) fatSectors.push_back(GetU32(h + 76 + 4 * i));
+  for (unsigned i = 0; i < 109 && fatSectors_.size() < fatCount; ++i) fatSectors_.push_back(GetU32(h + 76 + 4 * i));
   const uint32_t perIndexSector = sectorSize_ / 4 - 1;
   uint32_t next = GetU32(h + 68);
-  for (uint32_t hops = 0; fatSectors.size() < fatCount; ++hops) {
+  for (uint32_t hops = 0; fatSectors_.size() < fatCount; ++hops) {
     if (next >= sectorCount_ || hops > sectorCount_) Damaged("broken allocation table index");
+    indexSectors_.push_back(next);
     const uint8_t* s = Sector(next);
-    for (uint32_t i = 0; i < perIndexSector && fatSectors.size() < fatCount; ++i) fatSectors.push_back(GetU32(s + 4 * i));
+    for (uint32_t i = 0; i < perIndexSector && fatSectors_.size() < fatCount; ++i) fatSectors_.push_back(GetU32(s + 4 * i));
     next = GetU32(s + 4 * perIndexSector);
   }
   fat_.reserve(static_cast<size_t>(fatCount) * (sectorSize_ / 4));
-  for (uint32_t id : fatSectors) {
+  for (uint32_t id : fatSectors_) {
     if (id >= sectorCount_) Damaged("allocation table outside the file");
     const uint8_t* s = Sector(id);
     for (uint32_t i = 0; i < sectorSize_ / 4; ++i) fat_.push_back(GetU32(s + 4 * i));
@@ -135,6 +135,24 @@ std::optional<std::vector<uint8_t>> CompoundFileReader::ReadStream(std::u16strin
     return out;
   }
   return std::nullopt;
+}
+
+std::optional<CompoundLayout> CompoundFileReader::LayoutOf(std::u16string_view name) const {
+  const uint8_t* h = file_.data();
+  if (sectorSize_ != 512 || entries_.size() < 2 || file_.size() != (uint64_t{sectorCount_} + 1) * sectorSize_ ||
+      fat_.size() < sectorCount_ || GetU32(h + 72) != indexSectors_.size())
+    return std::nullopt;
+  const Entry& e = entries_[1];
+  if (e.type != 2 || !SameName(e.name, name) || e.size < miniCutoff_ || e.size == 0) return std::nullopt;
+  CompoundLayout layout;
+  layout.streamSectors = Chain(e.start, fat_, UINT64_MAX);
+  if (layout.streamSectors.size() != (e.size + sectorSize_ - 1) / sectorSize_) return std::nullopt;
+  layout.fat = fat_;
+  layout.fatSectors = fatSectors_;
+  layout.indexSectors = indexSectors_;
+  layout.directorySector = GetU32(h + 48);
+  layout.fileSectors = sectorCount_;
+  return layout;
 }
 
 }  // namespace xls

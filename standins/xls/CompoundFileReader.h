@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "CompoundLayout.h"
+
 namespace xls {
 
 class CompoundFileReader {
@@ -24,6 +26,11 @@ class CompoundFileReader {
   const std::vector<Entry>& Entries() const { return entries_; }
   // The named stream (ASCII case ignored), or nothing when there is none.
   std::optional<std::vector<uint8_t>> ReadStream(std::u16string_view name) const;
+  // Where the named stream and the file's tables lie, when the file is laid
+  // out as CompoundFileWriter writes it (512-byte sectors, the stream the
+  // first entry under the root, in whole sectors, nothing after the last
+  // sector); nothing otherwise.
+  std::optional<CompoundLayout> LayoutOf(std::u16string_view name) const;
 
  private:
   std::vector<uint32_t> Chain(uint32_t start, const std::vector<uint32_t>& table, uint64_t limit) const;
@@ -35,6 +42,8 @@ class CompoundFileReader {
   uint32_t sectorCount_ = 0;
   uint32_t miniCutoff_ = 4096;
   std::vector<uint32_t> fat_;
+  std::vector<uint32_t> fatSectors_;
+  std::vector<uint32_t> indexSectors_;
   std::vector<uint32_t> miniFat_;
   std::vector<uint8_t> miniStream_;
   std::vector<Entry> entries_;

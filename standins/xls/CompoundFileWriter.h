@@ -7,17 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace xls {
+#include "CompoundLayout.h"
 
-// Where the written file keeps its parts, for later writes in place.
-struct CompoundLayout {
-  std::vector<uint32_t> fat;            // one entry per sector the FAT sectors can cover
-  std::vector<uint32_t> fatSectors;     // the FAT's own sectors, in order
-  std::vector<uint32_t> streamSectors;  // the stream's chain (empty for a small stream)
-  uint32_t directorySector = 0;
-  std::vector<uint32_t> indexSectors;  // FAT index sectors beyond the header's 109 slots
-  uint32_t fileSectors = 0;   // sectors after the header
-};
+namespace xls {
 
 class CompoundFileWriter {
  public:

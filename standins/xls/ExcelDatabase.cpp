@@ -1,6 +1,7 @@
 #include "ExcelDatabase.h"
 
 #include <algorithm>
+#include <mutex>
 #include <system_error>
 
 #include "SqlParser.h"
@@ -63,7 +64,42 @@ auto& SheetOf(Book& book, const TableRef& table) {
   return *sheet;
 }
 
+// The workbook the last connection left, and its guard.
+struct Kept {
+  std::mutex lock;
+  std::optional<ExcelDatabase> database;
+};
+
+Kept& KeptWorkbook() {
+  static Kept kept;
+  return kept;
+}
+
 }  // namespace
+
+ExcelDatabase ExcelDatabase::Open(std::filesystem::path path, OpenOptions options) {
+  if (!options.readOnly) {
+    std::optional<ExcelDatabase> kept;
+    {
+      Kept& k = KeptWorkbook();
+      const std::lock_guard<std::mutex> guard(k.lock);
+      kept.swap(k.database);
+    }
+    if (kept && kept->path_ == path && kept->appender_->Unchanged()) {
+      kept->options_ = options;
+      return std::move(*kept);
+    }
+  }
+  return ExcelDatabase(std::move(path), options);
+}
+
+void ExcelDatabase::Close(ExcelDatabase database) {
+  if (database.options_.readOnly || database.changed_ || !database.appender_) return;
+  database.appender_->CloseFile();
+  Kept& k = KeptWorkbook();
+  const std::lock_guard<std::mutex> guard(k.lock);
+  k.database.emplace(std::move(database));
+}
 
 ExcelDatabase::ExcelDatabase(std::filesystem::path path, OpenOptions options)
     : path_(std::move(path)), options_(options) {
@@ -71,7 +107,13 @@ ExcelDatabase::ExcelDatabase(std::filesystem::path path, OpenOptions options)
   const bool exists = std::filesystem::exists(path_, ec);
   if (ec) throw XlsError(kStateCannotOpen, "The workbook file cannot be opened: " + textcodec::Utf8::FromPath(path_));
   if (exists) {
-    book_ = WorkbookFile::Load(path_);
+    // A file as this library writes it takes new rows in place from the first commit on.
+    std::optional<SavedWorkbook> appendable;
+    book_ = WorkbookFile::Load(path_, options_.readOnly ? nullptr : &appendable);
+    if (appendable) {
+      appender_.emplace(path_, std::move(*appendable), book_);
+      appendFrom_ = book_.sheets.back().RowCount();
+    }
   } else if (!options_.createIfMissing || options_.readOnly) {
     throw XlsError(kStateCannotOpen, "The workbook file does not exist: " + textcodec::Utf8::FromPath(path_));
   }

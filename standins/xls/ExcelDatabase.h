@@ -3,8 +3,15 @@
 // is loaded whole when the connection opens, statements work on it in memory,
 // and Persist writes it back (the ODBC layer calls it at commit and when the
 // connection closes). When only rows were appended to the last sheet since the
-// previous write, Persist writes just those rows into the file; so appending
-// n rows costs O(n) even with a write after every row.
+// previous write, or since the connection opened a file laid out as this
+// library writes one, Persist writes just those rows into the file; so
+// appending n rows costs O(n) even with a write after every row.
+//
+// A connection that closes with everything written leaves its workbook to the
+// next one opened on the same file, which takes it instead of reading and
+// parsing the file again as long as the file is as that connection left it;
+// a writer that opens one connection after another on a growing file (one for
+// each folder it exports) then pays for the file once.
 //
 // Failures are XlsError exceptions carrying an SQLSTATE and a clear text. A
 // file that cannot be read is reported and never written.
@@ -35,6 +42,12 @@ struct ExecuteResult {
 class ExcelDatabase {
  public:
   ExcelDatabase(std::filesystem::path path, OpenOptions options);
+  // The connection's workbook: the one the last connection on the file left
+  // when the file is still as it left it, or else the file's, read.
+  static ExcelDatabase Open(std::filesystem::path path, OpenOptions options);
+  // Ends a connection (changes not written are lost), keeping its workbook for
+  // the next Open when all it changed is written. Only one is kept.
+  static void Close(ExcelDatabase database);
 
   const std::filesystem::path& Path() const { return path_; }
   std::vector<std::u16string> SheetNames() const;
@@ -56,8 +69,8 @@ class ExcelDatabase {
   OpenOptions options_;
   Workbook book_;
   bool changed_ = false;
-  // Set while the file is as the appender wrote it and only rows of the last
-  // sheet from appendFrom_ on are new.
+  // Set while the file is as the appender wrote or found it and only rows of
+  // the last sheet from appendFrom_ on are new.
   std::optional<WorkbookAppender> appender_;
   uint32_t appendFrom_ = 0;
 };

@@ -10,7 +10,7 @@ std::u16string Cell::DisplayText() const {
   switch (type) {
     case Type::Text:
     case Type::Error:
-      return text;
+      return std::u16string(text.begin(), text.end());
     case Type::Boolean:
       return number != 0 ? u"TRUE" : u"FALSE";
     case Type::Number:
@@ -62,12 +62,16 @@ void Sheet::SetCell(uint32_t row, Cell cell) {
 }
 
 void Sheet::SetRowTexts(uint32_t row, uint16_t firstColumn, const std::vector<std::u16string>& texts) {
+  // One block for the row's cells, not one for each size on the way there.
+  if (row >= rows_.size()) rows_.resize(row + 1);
+  rows_[row].reserve(rows_[row].size() + texts.size());
   for (size_t i = 0; i < texts.size(); ++i) {
     Cell cell;
     cell.column = static_cast<uint16_t>(firstColumn + i);
-    cell.text = texts[i];
+    cell.text.assign(texts[i].begin(), texts[i].end());
     SetCell(row, std::move(cell));
   }
+  TrimEmptyTail();
 }
 
 void Sheet::TrimEmptyTail() {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "SheetAllocator.h"
+
 namespace xls {
 
 struct Cell {
@@ -12,13 +14,13 @@ struct Cell {
   uint16_t column = 0;
   Type type = Type::Text;
   double number = 0;    // Number; Boolean as 0 or 1; Error as its code
-  std::u16string text;  // Text; Error as its display text
+  CellText text;  // Text; Error as its display text
 
   // What a reader of the sheet sees in the cell, numbers in the General form.
   std::u16string DisplayText() const;
 };
 
-using Row = std::vector<Cell>;  // ascending columns, no empty cells
+using Row = std::vector<Cell, SheetAllocator<Cell>>;  // ascending columns, no empty cells
 
 const Cell* FindCell(const Row& row, uint16_t column);
 
@@ -49,7 +51,7 @@ class Sheet {
   void TrimEmptyTail();
 
   std::u16string name_;
-  std::vector<Row> rows_;
+  std::vector<Row, SheetAllocator<Row>> rows_;
 };
 
 }  // namespace xls

@@ -1,11 +1,9 @@
 #include "WorkbookAppender.h"
 
 #include <algorithm>
-#include <fstream>
 
+#include "BiffWriter.h"
 #include "ByteOrder.h"
-#include "XlsError.h"
-#include "textcodec/Utf8.h"
 
 namespace xls {
 namespace {
@@ -34,21 +32,18 @@ std::vector<uint8_t> Words(const uint32_t* words, size_t count) {
 WorkbookAppender::WorkbookAppender(const std::filesystem::path& path, const Workbook& book) : path_(path) {
   WorkbookFile::Save(path_, book, &saved_);
   columns_ = book.sheets.empty() ? 0 : book.sheets.back().ColumnCount();
-  Remember();
 }
 
-void WorkbookAppender::Remember() {
-  std::error_code ec;
-  size_ = std::filesystem::file_size(path_, ec);
-  if (!ec) writeTime_ = std::filesystem::last_write_time(path_, ec);
-  if (ec) size_ = 0;
+WorkbookAppender::WorkbookAppender(const std::filesystem::path& path, SavedWorkbook saved, const Workbook& book)
+    : path_(path), saved_(std::move(saved)), columns_(book.sheets.empty() ? 0 : book.sheets.back().ColumnCount()) {
+  const CompoundLayout& file = saved_.file;
+  for (uint32_t s = 0; s < file.fileSectors; ++s)
+    if (file.fat[s] == kFree) free_.push_back(s);
 }
 
 bool WorkbookAppender::Unchanged() const {
-  std::error_code ec;
-  const uintmax_t size = std::filesystem::file_size(path_, ec);
-  if (ec || size != size_ || size != SectorOffset(saved_.file.fileSectors)) return false;
-  return std::filesystem::last_write_time(path_, ec) == writeTime_ && !ec;
+  const std::optional<FileStamp> stamp = FileStamp::Of(path_);
+  return stamp && *stamp == saved_.stamp && stamp->size == SectorOffset(saved_.file.fileSectors);
 }
 
 uint32_t WorkbookAppender::Allocate() {
@@ -79,6 +74,7 @@ bool WorkbookAppender::Append(const Sheet& sheet, uint32_t firstRow) {
   SheetLayout& layout = saved_.lastSheet;
   CompoundLayout& file = saved_.file;
   if (file.streamSectors.empty() || !Unchanged()) return false;
+  if (!file_) file_ = std::make_unique<InPlaceFile>(path_);
   std::vector<uint8_t> cells;
   if (!BiffWriter::WriteCells(cells, sheet, firstRow)) return false;
   if (cells.empty()) return true;
@@ -123,7 +119,7 @@ bool WorkbookAppender::Append(const Sheet& sheet, uint32_t firstRow) {
 
   WriteFile(fresh, firstChanged, fatChanged, oldFatSectors, oldIndexSectors, firstChanged == 0);
   free_.insert(free_.end(), released.begin(), released.end());
-  Remember();
+  saved_.stamp = FileStamp::Of(path_).value_or(FileStamp{});
   return true;
 }
 
@@ -132,11 +128,7 @@ void WorkbookAppender::WriteFile(const std::vector<uint32_t>& dataSectors, size_
                                  bool startChanged) {
   const CompoundLayout& file = saved_.file;
   const std::vector<uint8_t>& stream = saved_.stream;
-  std::fstream out(path_, std::ios::in | std::ios::out | std::ios::binary);
-  auto put = [&out](uint64_t offset, const uint8_t* data, size_t size) {
-    out.seekp(static_cast<std::streamoff>(offset));
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  };
+  auto put = [this](uint64_t offset, const uint8_t* data, size_t size) { file_->Write(offset, data, size); };
   auto putSector = [&](uint32_t sector, const std::vector<uint8_t>& data) { put(SectorOffset(sector), data.data(), data.size()); };
   auto fatSector = [&](size_t i) {
     putSector(file.fatSectors[i], Words(file.fat.data() + i * kEntriesPerSector, kEntriesPerSector));
@@ -151,17 +143,20 @@ void WorkbookAppender::WriteFile(const std::vector<uint32_t>& dataSectors, size_
     putSector(file.indexSectors[i], Words(slots.data(), slots.size()));
   };
 
-  // 1. Sectors the file on disk does not use: the stream's new tail, new FAT and index sectors.
-  for (size_t i = 0; i < dataSectors.size(); ++i) {
-    std::vector<uint8_t> data(kSectorSize, 0);
+  // 1. Sectors the file on disk does not use: the stream's new tail, new FAT and
+  // index sectors. Neighbouring sectors go in one write.
+  for (size_t i = 0; i < dataSectors.size();) {
+    size_t run = 1;
+    while (i + run < dataSectors.size() && dataSectors[i + run] == dataSectors[i] + run) ++run;
+    std::vector<uint8_t> data(run * kSectorSize, 0);
     const size_t from = (firstChanged + i) * kSectorSize;
     std::copy(stream.begin() + static_cast<std::ptrdiff_t>(from),
-              stream.begin() + static_cast<std::ptrdiff_t>(std::min(stream.size(), from + kSectorSize)), data.begin());
+              stream.begin() + static_cast<std::ptrdiff_t>(std::min(stream.size(), from + data.size())), data.begin());
     putSector(dataSectors[i], data);
+    i += run;
   }
   for (size_t i = oldFatSectors; i < file.fatSectors.size(); ++i) fatSector(i);
   for (size_t i = oldIndexSectors; i < file.indexSectors.size(); ++i) indexSector(i);
-  out.flush();
   // 2. The FAT as it now is, its index and the header's count of both.
   std::vector<size_t> changed(fatChanged);
   std::sort(changed.begin(), changed.end());
@@ -179,7 +174,6 @@ void WorkbookAppender::WriteFile(const std::vector<uint32_t>& dataSectors, size_
     for (uint32_t i = 0; i < kHeaderIndexSlots; ++i) PutU32(header, i < file.fatSectors.size() ? file.fatSectors[i] : kFree);
     put(68, header.data(), header.size());
   }
-  out.flush();
   // 3. The stream's first sector and size, then the row count in place.
   std::vector<uint8_t> entry;
   PutU32(entry, file.streamSectors.front());
@@ -194,8 +188,6 @@ void WorkbookAppender::WriteFile(const std::vector<uint32_t>& dataSectors, size_
     if (sector < firstChanged) put(SectorOffset(file.streamSectors[sector]) + at % kSectorSize, stream.data() + at, n);
     at += n;
   }
-  out.flush();
-  if (!out) throw XlsError(kStateGeneral, "The workbook cannot be written: " + textcodec::Utf8::FromPath(path_));
 }
 
 }  // namespace xls

@@ -35,7 +35,9 @@ void ReplaceFile(const std::filesystem::path& from, const std::filesystem::path&
 
 }  // namespace
 
-Workbook WorkbookFile::Load(const std::filesystem::path& path) {
+Workbook WorkbookFile::Load(const std::filesystem::path& path, std::optional<SavedWorkbook>* appendable) {
+  // Taken before reading, so that a change while reading shows as a change.
+  const std::optional<FileStamp> stamp = appendable ? FileStamp::Of(path) : std::nullopt;
   std::ifstream in(path, std::ios::binary | std::ios::ate);
   if (!in) throw XlsError(kStateCannotOpen, "The workbook file cannot be opened: " + Shown(path));
   const std::streamoff size = in.tellg();
@@ -58,6 +60,10 @@ Workbook WorkbookFile::Load(const std::filesystem::path& path) {
     if ((e.type == 1 || e.type == 2) && !IsDocumentInfo(e.name) && book.notRewritable.empty())
       book.notRewritable = "it holds macros or embedded objects";
   }
+  if (stamp && book.notRewritable.empty() && !book.sheets.empty())
+    if (std::optional<CompoundLayout> layout = container.LayoutOf(u"Workbook"))
+      if (const std::optional<SheetLayout> lastSheet = BiffReader::LastSheetLayout(*stream))
+        appendable->emplace(SavedWorkbook{std::move(*stream), *lastSheet, std::move(*layout), *stamp});
   return book;
 }
 
@@ -76,7 +82,8 @@ void WorkbookFile::Save(const std::filesystem::path& path, const Workbook& book,
       if (!out) throw std::runtime_error("cannot write");
     }
     ReplaceFile(temporary, path);
-    if (saved) *saved = SavedWorkbook{std::move(stream), lastSheet, std::move(layout)};
+    // A stamp that cannot be taken matches no file: the next write saves whole.
+    if (saved) *saved = SavedWorkbook{std::move(stream), lastSheet, std::move(layout), FileStamp::Of(path).value_or(FileStamp{})};
   } catch (const std::exception&) {
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "ExcelDatabase.h"
 #include "WorkbookFile.h"
 #include "XlsTestSupport.h"
@@ -74,6 +76,98 @@ TEST(WorkbookAppender, EveryCommitWritesTheNewRowsInPlace) {
   EXPECT_LT(std::filesystem::file_size(path), std::filesystem::file_size(whole) * 3 / 2);
   SKIP_WITHOUT_XLRD();
   EXPECT_TRUE(test::XlrdReads(path, Reread(whole)));
+}
+
+// Each writer a new connection, as the export wizard opens one for each folder:
+// a file this library wrote takes the next writer's rows in place from its first
+// commit on, below the rows already there.
+TEST(WorkbookAppender, NextConnectionAppendsInPlace) {
+  const auto path = test::OutputFile("append-next-connection.xls");
+  std::filesystem::remove(path);
+  std::vector<Texts> expected = {{u"Subject", u"From", u"Title", u"Body"}};
+  {
+    ExcelDatabase db(path, {});
+    db.Execute(u"CREATE TABLE [Calendar] ([Subject] char(255), [From] char(255), [Title] char(255), [Body] char(255))");
+    db.Persist();
+  }
+  std::optional<InPlace> link;
+  for (size_t writer = 0, n = 1; writer < 4; ++writer) {
+    // The last writer opens as a new process would, reading the file; the
+    // others take the workbook the one before left.
+    ExcelDatabase db = writer == 3 ? ExcelDatabase(path, {}) : ExcelDatabase::Open(path, {});
+    if (writer == 1) link.emplace(path);
+    for (size_t end = n + 40; n < end; ++n) {
+      db.Execute(InsertSql(u"Calendar", Entry(n, 3000)));
+      db.Persist();
+      expected.push_back(Entry(n, 3000));
+    }
+    ExcelDatabase::Close(std::move(db));
+  }
+  EXPECT_TRUE(link->Holds());
+  const auto texts = Reread(path);
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].rows, expected);
+  SKIP_WITHOUT_XLRD();
+  EXPECT_TRUE(test::XlrdReads(path, texts));
+}
+
+// Another program changes the file between a writer's opening and its first
+// commit, by appending in place or by saving a larger workbook over it: the
+// commit saves whole and leaves a sound workbook, never patches the other file.
+TEST(WorkbookAppender, FileChangedAfterOpeningIsSavedWhole) {
+  for (const bool replaced : {false, true}) {
+    SCOPED_TRACE(replaced ? "replaced" : "appended in place");
+    const auto path = test::OutputFile("append-changed-after-open.xls");
+    std::filesystem::remove(path);
+    {
+      ExcelDatabase db(path, {});
+      db.Execute(u"CREATE TABLE [Calendar] ([Subject] char(255))");
+      db.Execute(InsertSql(u"Calendar", {u"first"}));
+      db.Persist();
+    }
+    ExcelDatabase db(path, {});
+    if (replaced) {
+      Workbook other = WorkbookFile::Load(path);
+      for (uint32_t row = 2; row < 200; ++row) other.sheets[0].SetRowTexts(row, 0, {std::u16string(3000, u'o')});
+      WorkbookFile::Save(path, other);
+    } else {
+      ExcelDatabase other(path, {});
+      for (size_t n = 0; n < 50; ++n) {
+        other.Execute(InsertSql(u"Calendar", {std::u16string(3000, u'o')}));
+        other.Persist();
+      }
+    }
+    db.Execute(InsertSql(u"Calendar", {u"second"}));
+    db.Persist();
+    const auto texts = Reread(path);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].rows, (std::vector<Texts>{{u"Subject"}, {u"first"}, {u"second"}}));
+    SKIP_WITHOUT_XLRD();
+    EXPECT_TRUE(test::XlrdReads(path, texts));
+  }
+}
+
+// The workbook a closed connection left is not taken once another program has
+// saved the file anew: the next connection reads the file.
+TEST(WorkbookAppender, KeptWorkbookGivesWayToAChangedFile) {
+  const auto path = test::OutputFile("append-kept-changed.xls");
+  std::filesystem::remove(path);
+  ExcelDatabase first = ExcelDatabase::Open(path, {});
+  first.Execute(u"CREATE TABLE [Calendar] ([Subject] char(255))");
+  first.Execute(InsertSql(u"Calendar", {u"first"}));
+  first.Persist();
+  ExcelDatabase::Close(std::move(first));
+  Workbook other = WorkbookFile::Load(path);
+  other.sheets[0].SetRowTexts(2, 0, {u"other"});
+  WorkbookFile::Save(path, other);
+
+  ExcelDatabase next = ExcelDatabase::Open(path, {});
+  next.Execute(InsertSql(u"Calendar", {u"next"}));
+  next.Persist();
+  ExcelDatabase::Close(std::move(next));
+  const auto texts = Reread(path);
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_EQ(texts[0].rows, (std::vector<Texts>{{u"Subject"}, {u"first"}, {u"other"}, {u"next"}}));
 }
 
 // A file too big for the header's FAT slots: the FAT index grows in place too.

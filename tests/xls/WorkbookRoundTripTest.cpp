@@ -33,8 +33,8 @@ TEST(WorkbookRoundTrip, ForeignCellKindsReadAsTexts) {
   const Workbook large = WorkbookFile::Load(test::SourceFile("data/foreign-large.xls"));
   const Sheet& big = large.sheets.at(0);
   EXPECT_EQ(big.RowCount(), 400u);
-  EXPECT_EQ(big.Find(2, 3)->text, std::u16string(9000, u'x') + u"Ende");
-  EXPECT_EQ(big.Find(3, 3)->text, std::u16string(5000, u'ü') + std::u16string(5000, u'東'));
+  EXPECT_EQ(big.Find(2, 3)->DisplayText(), std::u16string(9000, u'x') + u"Ende");
+  EXPECT_EQ(big.Find(3, 3)->DisplayText(), std::u16string(5000, u'ü') + std::u16string(5000, u'東'));
   EXPECT_FALSE(large.notRewritable.empty()) << "a formula cannot be written back";
 }
 
