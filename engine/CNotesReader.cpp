@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "CException.h"
-#include "Guarded.h"
+#include "COleDateTime.h"
+#include "COleVariant.h"
 #include "CProgressCtrl.h"
 #include "CRdoAppointment.h"
 #include "CRdoAttachments.h"
@@ -15,14 +16,12 @@
 #include "CRdoItems.h"
 #include "CSpreadSheet.h"
 #include "CalendarConversion.h"
+#include "Guarded.h"
 #include "ICalendarGrid.h"
 #include "IFolderTree.h"
 #include "IWaitDialog.h"
-#include "CException.h"
-#include "Guarded.h"
-#include "COleDateTime.h"
-#include "COleVariant.h"
 #include "NotesText.h"
+#include "WindowHandle.h"
 
 namespace {
 
@@ -92,10 +91,6 @@ void CNotesReader::SetLastErrorFromStatus(LNSTATUS status) {
     char text[512] = {};
     LNGetErrorMessageText(status, text, sizeof text);
     SetLastError(CString(text));  // from the ANSI code page
-}
-
-bool CNotesReader::IsUsableWindow(HWND window) {
-    return window != nullptr && window != reinterpret_cast<HWND>(static_cast<INT_PTR>(-1));
 }
 
 bool CNotesReader::WaitDialogUsable() const {

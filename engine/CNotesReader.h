@@ -70,7 +70,6 @@ protected:
     // A non-zero status goes the way of a thrown one.
     void Check(LNSTATUS status);
     void SetLastErrorFromStatus(LNSTATUS status);
-    static bool IsUsableWindow(HWND window);
     bool WaitDialogUsable() const;
     void ShowWaitProgress(int percent);
     void DeleteRtfFile(const CString& path);

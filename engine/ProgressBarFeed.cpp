@@ -1,6 +1,7 @@
 #include "ProgressBarFeed.h"
 
 #include "CProgressCtrl.h"
+#include "WindowHandle.h"
 
 void ProgressBarFeed::Set(CProgressCtrl* bar, int percent, ULONGLONG frameMs)
 {
@@ -31,7 +32,7 @@ void ProgressBarFeed::Send(CProgressCtrl* bar, int percent)
 {
     m_held = -1;
     const HWND window = bar->GetSafeHwnd();
-    if (window == nullptr || window == reinterpret_cast<HWND>(static_cast<INT_PTR>(-1)))
+    if (!IsUsableWindow(window))
         return;
     SendMessageW(window, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
     m_sent = percent;

@@ -51,7 +51,7 @@ std::unique_ptr<PstNodeDatabase> PstNodeDatabase::open(const std::filesystem::pa
 {
     std::unique_ptr<PstNodeDatabase> db(new PstNodeDatabase());
     db->path_ = path;
-    if (!db->file_.open(path, PstFile::Mode::Read))
+    if (!db->file_.open(path, fileio::PositionedFile::Mode::Read))
         throw PstError("The PST file \"" + utf8(path) + "\" cannot be opened.");
     db->fileSize_ = db->writtenEnd_ = db->file_.size();
     db->loadHeader();
@@ -65,7 +65,7 @@ std::unique_ptr<PstNodeDatabase> PstNodeDatabase::create(const std::filesystem::
     db->path_ = path;
     db->unicode_ = unicode;
     db->seed_ = seed;
-    if (!db->file_.open(path, PstFile::Mode::Create))
+    if (!db->file_.open(path, fileio::PositionedFile::Mode::Create))
         throw PstError("The PST file \"" + utf8(path) + "\" cannot be created.");
     db->writable_ = true;
     db->header_.assign(unicode ? 564 : 512, 0);
@@ -268,7 +268,7 @@ void PstNodeDatabase::ensureWritable()
 {
     if (writable_)
         return;
-    if (!file_.open(path_, PstFile::Mode::ReadWrite))
+    if (!file_.open(path_, fileio::PositionedFile::Mode::ReadWrite))
         throw PstError("The PST file \"" + utf8(path_) + "\" cannot be opened for writing.");
     writable_ = true;
 }
@@ -287,19 +287,30 @@ const NodeEntry* PstNodeDatabase::node(uint32_t nid) const
     return it == nbt_.end() ? nullptr : &it->second;
 }
 
-std::vector<uint8_t> PstNodeDatabase::readBlock(uint64_t bid) const
+PstNodeDatabase::BlockEntry& PstNodeDatabase::block(uint64_t bid)
 {
     const auto it = bbt_.find(bid & ~uint64_t(1));
     if (it == bbt_.end())
         damaged("a block it refers to is missing.");
+    return it->second;
+}
+
+const PstNodeDatabase::BlockEntry& PstNodeDatabase::block(uint64_t bid) const
+{
+    return const_cast<PstNodeDatabase*>(this)->block(bid);
+}
+
+std::vector<uint8_t> PstNodeDatabase::readBlock(uint64_t bid) const
+{
+    const BlockEntry& entry = block(bid);
     const size_t trailer = unicode_ ? 16 : 12;
-    const size_t total = (it->second.size + trailer + kUnit - 1) / kUnit * kUnit;
-    std::vector<uint8_t> data = readRaw(it->second.offset, total);
+    const size_t total = (entry.size + trailer + kUnit - 1) / kUnit * kUnit;
+    std::vector<uint8_t> data = readRaw(entry.offset, total);
     const uint8_t* t = data.data() + total - trailer;
     const uint64_t storedBid = unicode_ ? PstBytes::get(t + 8, 8) : PstBytes::get(t + 4, 4);
     const uint32_t crc = static_cast<uint32_t>(PstBytes::get(t + (unicode_ ? 4 : 8), 4));
-    data.resize(it->second.size);
-    if (PstBytes::get(t, 2) != it->second.size || (storedBid & ~uint64_t(1)) != (bid & ~uint64_t(1))
+    data.resize(entry.size);
+    if (PstBytes::get(t, 2) != entry.size || (storedBid & ~uint64_t(1)) != (bid & ~uint64_t(1))
         || PstCrc::compute(data.data(), data.size()) != crc)
         damaged("a block is corrupt.");
     if (crypt_ == 1 && !(bid & 2))
@@ -412,11 +423,8 @@ uint64_t PstNodeDatabase::writeTree(const std::vector<std::vector<uint8_t>>& blo
 
 void PstNodeDatabase::addRef(uint64_t bid)
 {
-    const auto it = bbt_.find(bid & ~uint64_t(1));
-    if (it == bbt_.end())
-        damaged("a block it refers to is missing.");
-    ++it->second.refs;
-    ++refChanges_[it->first];
+    ++block(bid).refs;
+    ++refChanges_[bid & ~uint64_t(1)];
 }
 
 uint64_t PstNodeDatabase::writeTree(const std::vector<std::vector<uint8_t>>& blocks, std::vector<uint64_t>& bids)
@@ -430,11 +438,9 @@ uint64_t PstNodeDatabase::writeTree(const std::vector<std::vector<uint8_t>>& blo
             bids[i] = writeBlock(blocks[i], false);
             return blocks[i].size();
         }
-        const auto it = bbt_.find(bids[i] & ~uint64_t(1));
-        if (it == bbt_.end())
-            damaged("a block it refers to is missing.");
-        ++borrowed_[it->first];
-        return it->second.size;
+        const uint64_t bytes = block(bids[i]).size;
+        ++borrowed_[bids[i] & ~uint64_t(1)];
+        return bytes;
     };
     if (blocks.size() == 1) {
         leaf(0);

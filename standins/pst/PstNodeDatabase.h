@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "PstFile.h"
+#include "fileio/PositionedFile.h"
 #include "PstFreeSpace.h"
 
 namespace pst {
@@ -99,6 +99,9 @@ private:
     std::vector<uint8_t> readRaw(uint64_t offset, size_t size) const;
     void writeRaw(uint64_t offset, const std::vector<uint8_t>& data);
     void ensureWritable();
+    // The block's entry; a file without one is damaged.
+    BlockEntry& block(uint64_t bid);
+    const BlockEntry& block(uint64_t bid) const;
     std::vector<uint8_t> readBlock(uint64_t bid) const;
     void collectTree(uint64_t bid, int depth, std::vector<std::vector<uint8_t>>& out) const;
     void collectSubnodes(uint64_t bid, int depth, SubnodeMap& out) const;
@@ -121,7 +124,7 @@ private:
     std::vector<uint8_t> pageTrailer(std::vector<uint8_t> page, uint8_t type, uint64_t offset, uint64_t bid, bool signed_) const;
 
     std::filesystem::path path_;
-    PstFile file_;
+    fileio::PositionedFile file_;
     bool writable_ = false;
     bool unicode_ = true;
     uint8_t crypt_ = 0;

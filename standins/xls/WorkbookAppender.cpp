@@ -4,6 +4,8 @@
 
 #include "BiffWriter.h"
 #include "ByteOrder.h"
+#include "XlsError.h"
+#include "textcodec/Utf8.h"
 
 namespace xls {
 namespace {
@@ -69,12 +71,20 @@ uint32_t WorkbookAppender::Allocate() {
   return sector;
 }
 
+void WorkbookAppender::Put(uint64_t offset, const uint8_t* data, size_t size) {
+  if (!file_) {
+    file_ = std::make_unique<fileio::PositionedFile>();
+    if (!file_->open(path_, fileio::PositionedFile::Mode::ReadWrite)) file_.reset();
+  }
+  if (!file_ || !file_->write(offset, data, size))
+    throw XlsError(kStateGeneral, "The workbook cannot be written: " + textcodec::Utf8::FromPath(path_));
+}
+
 bool WorkbookAppender::Append(const Sheet& sheet, uint32_t firstRow) {
   std::vector<uint8_t>& stream = saved_.stream;
   SheetLayout& layout = saved_.lastSheet;
   CompoundLayout& file = saved_.file;
   if (file.streamSectors.empty() || !Unchanged()) return false;
-  if (!file_) file_ = std::make_unique<InPlaceFile>(path_);
   std::vector<uint8_t> cells;
   if (!BiffWriter::WriteCells(cells, sheet, firstRow)) return false;
   if (cells.empty()) return true;
@@ -128,7 +138,7 @@ void WorkbookAppender::WriteFile(const std::vector<uint32_t>& dataSectors, size_
                                  bool startChanged) {
   const CompoundLayout& file = saved_.file;
   const std::vector<uint8_t>& stream = saved_.stream;
-  auto put = [this](uint64_t offset, const uint8_t* data, size_t size) { file_->Write(offset, data, size); };
+  auto put = [this](uint64_t offset, const uint8_t* data, size_t size) { Put(offset, data, size); };
   auto putSector = [&](uint32_t sector, const std::vector<uint8_t>& data) { put(SectorOffset(sector), data.data(), data.size()); };
   auto fatSector = [&](size_t i) {
     putSector(file.fatSectors[i], Words(file.fat.data() + i * kEntriesPerSector, kEntriesPerSector));

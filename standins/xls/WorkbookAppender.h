@@ -17,8 +17,8 @@
 #include <memory>
 #include <vector>
 
-#include "InPlaceFile.h"
 #include "WorkbookFile.h"
+#include "fileio/PositionedFile.h"
 
 namespace xls {
 
@@ -41,6 +41,8 @@ class WorkbookAppender {
 
  private:
   uint32_t Allocate();
+  // XlsError when the file cannot be opened or written.
+  void Put(uint64_t offset, const uint8_t* data, size_t size);
   void WriteFile(const std::vector<uint32_t>& dataSectors, size_t firstChanged, const std::vector<size_t>& fatChanged,
                  size_t oldFatSectors, size_t oldIndexSectors, bool startChanged);
 
@@ -48,7 +50,9 @@ class WorkbookAppender {
   SavedWorkbook saved_;
   uint16_t columns_ = 0;
   std::vector<uint32_t> free_;  // sectors the file on disk does not use
-  std::unique_ptr<InPlaceFile> file_;
+  // Held open between appends so that committing often pays for its writes, not for
+  // opening the file each time; others may still read, write, rename or delete it.
+  std::unique_ptr<fileio::PositionedFile> file_;
 };
 
 }  // namespace xls

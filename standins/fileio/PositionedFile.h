@@ -3,19 +3,19 @@
 #include <cstdint>
 #include <filesystem>
 
-namespace pst {
+namespace fileio {
 
 // An open file read and written at offsets, and made durable on request (what a
 // commit needs and a stream does not give: a way to wait until the disk has the bytes).
 // The path keeps every character (a wide path on Windows).
-class PstFile {
+class PositionedFile {
 public:
     enum class Mode { Read, ReadWrite, Create };
 
-    PstFile() = default;
-    ~PstFile();
-    PstFile(const PstFile&) = delete;
-    PstFile& operator=(const PstFile&) = delete;
+    PositionedFile() = default;
+    ~PositionedFile();
+    PositionedFile(const PositionedFile&) = delete;
+    PositionedFile& operator=(const PositionedFile&) = delete;
 
     bool open(const std::filesystem::path& path, Mode mode);
     void close();
