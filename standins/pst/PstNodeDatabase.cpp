@@ -170,7 +170,9 @@ void PstNodeDatabase::loadBtree(uint64_t offset, uint64_t bid, bool nodes, int d
             b.refs = static_cast<uint16_t>(PstBytes::get(e + 2 * idSize + 2, 2));
             if (b.offset < kFirstMap || b.offset + b.size > fileSize_)
                 damaged("a block lies outside the file.");
-            bbt_[PstBytes::get(e, idSize) & ~uint64_t(1)] = b;
+            const uint64_t bid = PstBytes::get(e, idSize) & ~uint64_t(1);
+            bbt_[bid] = b;
+            blockIds_.insert(bid);
         }
     }
 }
@@ -411,6 +413,7 @@ uint64_t PstNodeDatabase::writeBlock(const std::vector<uint8_t>& data, bool inte
     }
     writeRaw(offset, blockBuffer_);
     bbt_[bid] = BlockEntry{offset, static_cast<uint16_t>(size), 2};
+    blockIds_.insert(bid);
     blockTree_.changed.insert(bid);
     return bid;
 }
@@ -557,6 +560,7 @@ void PstNodeDatabase::releaseTree(uint64_t bid)
     const BlockEntry b = bbt_[bid & ~uint64_t(1)];
     pendingFree_.emplace_back(b.offset, (b.size + (unicode_ ? 16 : 12) + kUnit - 1) / kUnit * kUnit);
     bbt_.erase(bid & ~uint64_t(1));
+    blockIds_.erase(bid & ~uint64_t(1));
 }
 
 void PstNodeDatabase::releaseSubnodes(uint64_t bid)
@@ -584,6 +588,7 @@ void PstNodeDatabase::releaseSubnodes(uint64_t bid)
         }
         const BlockEntry b = it->second;
         pendingFree_.emplace_back(b.offset, (b.size + (unicode_ ? 16 : 12) + kUnit - 1) / kUnit * kUnit);
+        blockIds_.erase(it->first);
         bbt_.erase(it);
         return;
     }
@@ -660,15 +665,15 @@ std::vector<uint8_t> PstNodeDatabase::leafEntry(bool nodes, uint64_t key) const
 std::vector<uint64_t> PstNodeDatabase::treeKeys(bool nodes, uint64_t from, std::optional<uint64_t> to) const
 {
     std::vector<uint64_t> keys;
-    const auto gather = [&](const auto& map) {
-        auto it = map.lower_bound(static_cast<typename std::decay_t<decltype(map)>::key_type>(from));
-        for (; it != map.end() && (!to || it->first < *to); ++it)
-            keys.push_back(it->first);
+    const auto gather = [&](const auto& ids, auto key) {
+        auto it = ids.lower_bound(static_cast<typename std::decay_t<decltype(ids)>::key_type>(from));
+        for (; it != ids.end() && (!to || key(*it) < *to); ++it)
+            keys.push_back(key(*it));
     };
     if (nodes)
-        gather(nbt_);
+        gather(nbt_, [](const auto& entry) -> uint64_t { return entry.first; });
     else
-        gather(bbt_);
+        gather(blockIds_, [](uint64_t bid) { return bid; });
     return keys;
 }
 

@@ -136,7 +136,10 @@ private:
     uint32_t seed_ = 0;
     uint32_t nidMarks_[32] = {};
     std::vector<uint8_t> header_;
-    std::map<uint64_t, BlockEntry> bbt_;
+    // Blocks are looked up by id far more often than walked in order (a table rewritten after
+    // every save looks up each block it keeps): a hash for the entries, the ids in order beside.
+    std::unordered_map<uint64_t, BlockEntry> bbt_;
+    std::set<uint64_t> blockIds_;
     std::map<uint32_t, NodeEntry> nbt_;
     std::vector<uint64_t> treePages_;     // pages of the B-trees as the file was opened with
     TreeLayout nodeTree_, blockTree_;
