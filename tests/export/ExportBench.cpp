@@ -1,11 +1,12 @@
-// export_bench [--rtf] [--wizard-only] [OUTPUT_FOLDER]: generates a mail database of 10,000 calendar
+// export_bench [--rtf] [--wizard-only] [--pst-only] [OUTPUT_FOLDER]: generates a mail database of 10,000 calendar
 // entries (2 KB bodies, one in ten with one or two attachments of about 50 KB) and
 // saves its calendar as a save does: scan, then the export controller through the
 // engine facade into a CSV file and into a new PST (Redemption stand-in). The Notes
 // side is timed on its own by the same entry loop writing into no target; the writing
 // share of an export is its entry loop's time less that. --rtf reads bodies as RTF
 // (body text type 2). Prints wall times and the peak memory.
-// Then (alone with --wizard-only) the wizard's road as a user runs it, for each target (CSV, workbook, PST): a
+// Then (alone with --wizard-only) the wizard's road as a user runs it, for each target (CSV, workbook, PST;
+// PST alone with --pst-only, for tracing): a
 // fresh scan, the save thread with OLE, every calendar folder of the database (one
 // sheet writer per folder), bodies read as rich text, and the step-3 page's progress
 // bars (the program's own) on a shown window whose thread runs a message loop.
@@ -193,7 +194,7 @@ double OnSaveThreadWithMessageLoop(const std::function<void()>& work) {
     return Seconds(from, Clock::now());
 }
 
-int WizardRoad(const fs::path& folder, const CString& database) {
+int WizardRoad(const fs::path& folder, const CString& database, bool pstOnly) {
     CNotesReader reader;
     if (!reader.Init()) return 1;
     reader.m_nBodyTextType = 2;
@@ -210,6 +211,7 @@ int WizardRoad(const fs::path& folder, const CString& database) {
         }
     };
     for (const auto& [name, sheetName] : {std::pair{L"wizard.csv", L","}, std::pair{L"wizard.xls", L"Calendar"}}) {
+        if (pstOnly) break;
         const fs::path out = folder / name;
         fs::remove(out);
         bool saved = true;
@@ -247,13 +249,15 @@ int WizardRoad(const fs::path& folder, const CString& database) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    bool rtf = false, wizardOnly = false;
+    bool rtf = false, wizardOnly = false, pstOnly = false;
     fs::path folder = fs::path(ORBALIN_TEST_OUTPUT_DIR) / "export-bench";
     for (int i = 1; i < argc; ++i) {
         if (std::wstring(argv[i]) == L"--rtf")
             rtf = true;
         else if (std::wstring(argv[i]) == L"--wizard-only")
             wizardOnly = true;
+        else if (std::wstring(argv[i]) == L"--pst-only")
+            wizardOnly = pstOnly = true;
         else
             folder = argv[i];
     }
@@ -275,11 +279,11 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("database: %u calendar entries, %.1f MB; bodies as %s\n", kEntries,
                 fs::file_size(database) / 1048576.0, rtf ? "RTF" : "plain text");
 
-    if (wizardOnly) return WizardRoad(folder, database.wstring().c_str());
+    if (wizardOnly) return WizardRoad(folder, database.wstring().c_str(), pstOnly);
     CWorkerThread save;
     int result = 1;
     save.Start([&] { return static_cast<UINT>(result = Run(folder, database.wstring().c_str(), rtf)); });
     save.Join();
     if (result != 0) return result;
-    return WizardRoad(folder, database.wstring().c_str());
+    return WizardRoad(folder, database.wstring().c_str(), false);
 }
