@@ -1,5 +1,5 @@
 #include "CXTGradientFiller.h"
-#include "CXTPPaintManagerColor.h"
+#include "CXTPPaintManagerColorGradient.h"
 
 #include <algorithm>
 
@@ -123,8 +123,8 @@ void CXTGradientFiller::FillGradientClipped(CDC* pDC, const CRect& rect, COLORRE
 void CXTGradientFiller::FillGradientPair(CDC* pDC, const CRect& rect, const CXTPPaintManagerColorGradient& gradient,
                                          BOOL bHorizontal, const CRect* pClip) const
 {
-    const COLORREF clrStart = gradient.clrLight;
-    const COLORREF clrEnd = gradient.clrDark;
+    const COLORREF clrStart = gradient.clrStart;
+    const COLORREF clrEnd = gradient.clrEnd;
     const float factor = gradient.fGradientFactor;
     if (factor == 0.5f) {
         FillGradientClipped(pDC, rect, clrStart, clrEnd, bHorizontal, pClip);

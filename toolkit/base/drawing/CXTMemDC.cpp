@@ -14,7 +14,7 @@ CXTMemDC::CXTMemDC(CDC* pDC, const CRect& rect, const CXTPPaintManagerColorGradi
     SetMapMode(::GetMapMode(pDC->m_hAttribDC));
     m_bitmap.Attach(::CreateCompatibleBitmap(pDC->m_hDC, m_rect.Width(), m_rect.Height()));
     m_hOldBitmap = static_cast<HBITMAP>(::SelectObject(m_hDC, m_bitmap.GetSafeHandle()));
-    if (clrBack.clrLight != static_cast<COLORREF>(-1) || clrBack.clrDark != static_cast<COLORREF>(-1))
+    if (clrBack.clrStart.GetColor() != COLORREF(-1) || clrBack.clrEnd.GetColor() != COLORREF(-1))
         CXTGradientFiller::Instance().FillGradientPair(this, CRect(0, 0, m_rect.Width(), m_rect.Height()), clrBack,
                                                        bHorizontal);
 }

@@ -3,7 +3,7 @@
 // (0, 0) of the memory DC is the rectangle's top-left corner, and the whole
 // rectangle goes to the target in one BitBlt when the object is destroyed.
 #include "Framework.h"
-#include "CXTPPaintManagerColor.h"
+#include "CXTPPaintManagerColorGradient.h"
 
 class CXTMemDC : public CDC {
     DECLARE_DYNAMIC(CXTMemDC)
