@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <vector>
 
@@ -33,6 +34,10 @@ double MedianFill(const CXTGradientFiller& filler, CDC& dc, BOOL bHorizontal, in
         ::QueryPerformanceCounter(&end);
         times.push_back(Milliseconds(start, end, frequency));
     }
+    // A fill that drew nothing would time well: the far corner must hold the end colour.
+    const COLORREF corner = dc.GetPixel(kWidth - 1, kHeight - 1);
+    if (std::abs(GetRValue(corner) - (runs - 1) % 200) > 2 || std::abs(GetGValue(corner) - 60) > 2)
+        std::printf("the fill did not reach the far corner (%06lx)\n", static_cast<unsigned long>(corner));
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
 }
