@@ -118,13 +118,15 @@ TEST(ThemeStyles, OnlyATransparentControlGetsItsParentsBackground)
         CWnd child;
         ASSERT_TRUE(child.CreateEx(exStyle, AfxRegisterWndClass(0), L"child", WS_CHILD | WS_VISIBLE, CRect(20, 10, 60, 40),
                                    &parent, 1));
+        // The parent shows one colour under the child.
+        CDC* pParentDC = parent.GetDC();
+        pParentDC->FillSolidRect(0, 0, 200, 100, RGB(9, 99, 199));
+        parent.ReleaseDC(pParentDC);
         MemoryCanvas canvas(40, 30);
         canvas.dc().FillSolidRect(0, 0, 40, 30, RGB(1, 2, 3));
         const BOOL painted = theme.PaintCopiedBackground(&canvas.dc(), &child);
         EXPECT_EQ(painted, exStyle != 0);
-        if (!painted) {
-            EXPECT_EQ(canvas.Count(CRect(0, 0, 40, 30), RGB(1, 2, 3)), 40 * 30);
-        }
+        EXPECT_EQ(canvas.Count(CRect(0, 0, 40, 30), painted ? RGB(9, 99, 199) : RGB(1, 2, 3)), 40 * 30);
         child.DestroyWindow();
     }
 }
