@@ -2,7 +2,7 @@
 #include "CXTPColorManager.h"
 #include "TestPaths.h"
 #include "ThemedRun.h"
-#include "ToolkitTestHost.h"
+#include "PaintedTestWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +66,7 @@ void PaintColours(CDC& dc, const CRect& client)
 TEST(ColorSwatches, ShowsEveryColourAndGradientOfTheRun)
 {
     RefreshColorsIfStale();
-    ToolkitTestHost host(kColumns * kSwatchWidth, kGradientTop + 5 * (kGradientHeight + 4) + 4, &PaintColours);
+    PaintedTestWindow host(kColumns * kSwatchWidth, kGradientTop + 5 * (kGradientHeight + 4) + 4, &PaintColours);
     const testsupport::WindowCapture shot = host.Capture();
     ASSERT_FALSE(shot.IsEmpty());
     const std::wstring name = std::wstring(L"colour-manager-") + RunName() + L".png";

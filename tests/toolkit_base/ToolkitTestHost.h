@@ -1,29 +1,15 @@
 #pragma once
-// A window for toolkit tests: a borderless top-level window of the given client
-// size at a fixed place on the test display, painted by the test's painter.
-// Memory-DC probes use the shared MemoryCanvas.
-#include "Framework.h"
-#include "WindowCapture.h"
+// What the toolkit tests draw on: a 24-bit memory canvas to read pixels back
+// and a plain top-level window to host controls.
+#include "CWnd.h"
+#include "MemoryCanvas.h"
 
-#include <functional>
-
-class ToolkitTestHost {
+class ToolkitTestWindow : public CWnd {
 public:
-    using Painter = std::function<void(CDC& dc, const CRect& client)>;
-
-    ToolkitTestHost(int width, int height, Painter painter);
-    ~ToolkitTestHost();
-    ToolkitTestHost(const ToolkitTestHost&) = delete;
-    ToolkitTestHost& operator=(const ToolkitTestHost&) = delete;
-
-    HWND Handle() const { return m_hWnd; }
-    // The client area as it shows on the screen, once it shows there; empty
-    // when it did not within a few seconds.
-    testsupport::WindowCapture Capture() const;
-
-private:
-    static LRESULT CALLBACK HostProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-
-    Painter m_painter;
-    HWND m_hWnd = nullptr;
+    explicit ToolkitTestWindow(DWORD dwExStyle = 0, DWORD dwStyle = WS_POPUP | WS_VISIBLE,
+                               const CRect& rect = CRect(0, 0, 200, 150))
+    {
+        CreateEx(dwExStyle, AfxRegisterWndClass(0), L"toolkit test", dwStyle, rect, nullptr, 0);
+    }
+    ~ToolkitTestWindow() override { DestroyWindow(); }
 };

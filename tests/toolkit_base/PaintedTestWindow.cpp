@@ -1,13 +1,13 @@
-#include "ToolkitTestHost.h"
+#include "PaintedTestWindow.h"
 
 namespace {
-constexpr wchar_t kClassName[] = L"ToolkitTestHostWnd";
+constexpr wchar_t kClassName[] = L"PaintedTestWindowWnd";
 }
 
-ToolkitTestHost::ToolkitTestHost(int width, int height, Painter painter) : m_painter(std::move(painter))
+PaintedTestWindow::PaintedTestWindow(int width, int height, Painter painter) : m_painter(std::move(painter))
 {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = &ToolkitTestHost::HostProc;
+    wc.lpfnWndProc = &PaintedTestWindow::HostProc;
     wc.hInstance = ::GetModuleHandleW(nullptr);
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kClassName;
@@ -19,21 +19,21 @@ ToolkitTestHost::ToolkitTestHost(int width, int height, Painter painter) : m_pai
     ::UpdateWindow(m_hWnd);
 }
 
-ToolkitTestHost::~ToolkitTestHost()
+PaintedTestWindow::~PaintedTestWindow()
 {
     ::DestroyWindow(m_hWnd);
 }
 
-testsupport::WindowCapture ToolkitTestHost::Capture() const
+testsupport::WindowCapture PaintedTestWindow::Capture() const
 {
     if (!testsupport::WindowCapture::WaitUntilShown(m_hWnd))
         return {};
     return testsupport::WindowCapture::FromWindow(m_hWnd, true);
 }
 
-LRESULT CALLBACK ToolkitTestHost::HostProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK PaintedTestWindow::HostProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* host = reinterpret_cast<ToolkitTestHost*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
+    auto* host = reinterpret_cast<PaintedTestWindow*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
     switch (message) {
     case WM_ERASEBKGND:
         return 1;
