@@ -6,6 +6,7 @@
 // and gradients.
 #include "Framework.h"
 #include "CXTPPaintManagerColorGradient.h"
+#include "ThemeEntryTable.h"
 
 #include <functional>
 
@@ -54,11 +55,23 @@ public:
     void SetTheme(ColorSchemeKind theme) { m_chosenTheme = theme; }
     void SwitchOffSchemeColors(BOOL bOff) { m_bSchemeColorsDisabled = bOff; }
 
-    // Where the refresh reads the system colours (GetSysColor when empty).
+    // Where the refresh reads the system colours (GetSysColor when empty), the
+    // display's bits per pixel (the desktop's when empty) and the visual styles.
     void SetSystemColorSource(std::function<COLORREF(int)> source) { m_sysColorSource = std::move(source); }
+    void SetDisplayDepthSource(std::function<int()> source) { m_displayDepthSource = std::move(source); }
+    void SetThemeEntryTable(ThemeEntryTable& table) { m_themeTable = &table; }
 
 private:
     COLORREF SystemColor(int nIndex) const;
+    int DisplayDepth() const;
+    // The scheme the scheme colours and gradients follow: none while switched off.
+    ColorSchemeKind SchemeInForce() const;
+
+    void SetPlainDefaults();
+    void SetSchemeColors();
+    void DeriveColors();
+    void SetGradients();
+    void ReadTreeViewBorder();
 
     CXTPPaintManagerColorGradient m_gradients[kGradientCount];
     BOOL m_bSchemeColorsDisabled = FALSE;
@@ -66,6 +79,8 @@ private:
     COLORREF m_override[kColorCount];
     COLORREF m_scheme[kColorCount];
     std::function<COLORREF(int)> m_sysColorSource;
+    std::function<int()> m_displayDepthSource;
+    ThemeEntryTable* m_themeTable = &ThemeEntryTable::Process();
     ColorSchemeKind m_chosenTheme = xtpColorSchemeSystem;
     ColorSchemeKind m_systemTheme = xtpColorSchemeNone;
     BOOL m_bLowColor = FALSE;
@@ -73,3 +88,11 @@ private:
 
 // The process's one colour manager, made (and refreshed) on first use.
 CXTPColorManager* GetColorManager();
+
+// Refreshes the colour manager when its last refresh is more than 500 ms old.
+// Until the program has a main window every call refreshes: start-up may still
+// change what the colours depend on.
+void RefreshColorsIfStale();
+
+// The standard colour scheme the system's visual style runs in, or none.
+ColorSchemeKind DetectColorScheme(ThemeEntryTable& table = ThemeEntryTable::Process());
