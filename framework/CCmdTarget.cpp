@@ -88,6 +88,14 @@ void CCmdTarget::RestoreWaitCursor()
         ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
 }
 
+DWORD CCmdTarget::InternalRelease()
+{
+    const DWORD dwRef = --m_dwRef;
+    if (dwRef == 0)
+        OnFinalRelease();
+    return dwRef;
+}
+
 void CCmdTarget::OnFinalRelease()
 {
     delete this;

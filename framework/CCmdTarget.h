@@ -78,6 +78,12 @@ public:
     void EndWaitCursor();
     void RestoreWaitCursor();
 
+    // Reference count, 1 at construction; the last release calls OnFinalRelease,
+    // which deletes the object. The external forms are those OLE clients reach.
+    DWORD InternalAddRef() { return ++m_dwRef; }
+    DWORD InternalRelease();
+    DWORD ExternalAddRef() { return InternalAddRef(); }
+    DWORD ExternalRelease() { return InternalRelease(); }
     virtual void OnFinalRelease();
 
     // The entry for (message, code, id) in the map chain starting at pMap,
@@ -93,6 +99,7 @@ protected:
                                void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
 
 private:
+    DWORD m_dwRef = 1;
     HCURSOR m_hCursorBeforeWait = nullptr;
     int m_nWaitCursorCount = 0;
 };

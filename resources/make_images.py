@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws Orbalin's bitmaps, icons and animation into resources/images (BMP, ICO and AVI files)."""
+"""Draws Orbalin's bitmaps, icons, cursors and animation into resources/images (BMP, ICO, CUR and AVI files)."""
 import os
 import struct
 
@@ -35,6 +35,81 @@ def ico(name, pixel, size=16):
     header = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), 22)
     with open(os.path.join(OUT, name), "wb") as f:
         f.write(header + image)
+
+
+def cur(name, ink, hotspot):
+    """32 x 32 two-colour cursor: the pixels in ink are black, edged in white so
+    the cursor shows on any background; all others are transparent."""
+    size = 32
+    edge = {(x + dx, y + dy) for (x, y) in ink for dx in (-1, 0, 1) for dy in (-1, 0, 1)} - ink
+    row = size // 8
+    xor, mask = bytearray(), bytearray()
+    for y in range(size - 1, -1, -1):
+        xbits, mbits = 0, 0
+        for x in range(size):
+            bit = 1 << (size - 1 - x)
+            if (x, y) in edge:
+                xbits |= bit
+            elif (x, y) not in ink:
+                mbits |= bit
+        xor += xbits.to_bytes(row, "big")
+        mask += mbits.to_bytes(row, "big")
+    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 1, 0, len(xor) + len(mask), 0, 0, 2, 0)
+    image = info + bytes((0, 0, 0, 0, 255, 255, 255, 0)) + xor + mask
+    header = struct.pack("<HHH", 0, 2, 1) + struct.pack("<BBBBHHII", size, size, 2, 0, hotspot[0], hotspot[1],
+                                                         len(image), 22)
+    with open(os.path.join(OUT, name), "wb") as f:
+        f.write(header + image)
+
+
+def arrowheads(horizontal, bars=True):
+    """Two opposed arrowheads on a shaft across the centre (15, 15); with bars, a
+    double bar across the middle: the splitter cursors."""
+    ink = set()
+    for t in range(-10, 11):
+        ink.add((15 + t, 15) if horizontal else (15, 15 + t))
+    for d in range(5):
+        for s in range(-d, d + 1):
+            for end in (-1, 1):
+                a = 15 + end * (12 - d)
+                ink.add((a, 15 + s) if horizontal else (15 + s, a))
+    if bars:
+        for s in range(-7, 8):
+            for b in (-1, 1):
+                ink.add((15 + b, 15 + s) if horizontal else (15 + s, 15 + b))
+    return ink
+
+
+def move_cross():
+    """Four arrowheads on a cross: moving a bar."""
+    return arrowheads(True, bars=False) | arrowheads(False, bars=False)
+
+
+def drag_pointer(with_plus):
+    """The standard pointer with a small page below it (moving), or a page with a plus (copying)."""
+    ink = set()
+    for y in range(17):
+        for x in range(y // 1 + 1 if y < 12 else 0):
+            if x <= y * 7 // 11:
+                ink.add((1 + x, 1 + y))
+    ink |= {(3 + t, 13 + t) for t in range(5)} | {(4 + t, 13 + t) for t in range(5)}
+    box = {(x, y) for x in range(12, 23) for y in range(20, 29) if x in (12, 22) or y in (20, 28)}
+    if with_plus:
+        box |= {(17, y) for y in range(22, 27)} | {(x, 24) for x in range(15, 20)}
+    return ink | box
+
+
+def hand():
+    """A pointing hand: the index finger up, three folded fingers and the palm."""
+    ink = set()
+    ink |= {(x, y) for x in (9, 12) for y in range(2, 14)} | {(10, 1), (11, 1)}
+    for left in (12, 15, 18):
+        ink |= {(left + 3, y) for y in range(10, 17)} | {(left + 1, 9), (left + 2, 9)}
+    ink |= {(x, 17) for x in range(9, 22)} - set()
+    ink |= {(21, y) for y in range(10, 23)} | {(9, y) for y in range(14, 23)} | {(x, 23) for x in range(10, 21)}
+    ink |= {(6, 13), (7, 13), (8, 14), (5, 14), (5, 15), (6, 16), (7, 17), (8, 18)}
+    inside = {(x, y) for x in range(10, 21) for y in range(18, 23)}
+    return ink | inside
 
 
 def avi(name, w, h, frames, pixel, rate=10):
@@ -180,6 +255,14 @@ def main():
     ico("multiple-files.ico", pages(), 32)
     for number, colour in zip((216, 217, 218, 219, 220), ((40, 40, 40), (0, 120, 215), (200, 120, 0), (120, 0, 160), (0, 150, 80))):
         ico(f"command-{number}.ico", disc(colour))
+    # Cursors of the toolkit: splitting side by side and one above the other, moving a bar,
+    # dragging to move and to copy, and the link hand.
+    cur("split-horizontal.cur", arrowheads(True), (15, 15))
+    cur("split-vertical.cur", arrowheads(False), (15, 15))
+    cur("move.cur", move_cross(), (15, 15))
+    cur("drag-move.cur", drag_pointer(False), (1, 1))
+    cur("drag-copy.cur", drag_pointer(True), (1, 1))
+    cur("hand.cur", hand(), (10, 1))
     # Listing Domino databases: a light runs along five blocks and back, on white.
     lit, unlit = (0, 90, 200), (180, 205, 240)
     bounce = (0, 1, 2, 3, 4, 3, 2, 1)

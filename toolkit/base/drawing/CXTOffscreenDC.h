@@ -1,6 +1,7 @@
 #pragma once
-// A buffer the size of the target's rectangle; its contents go to the target
-// when the object goes out of scope, so painting does not flicker.
+// A buffer as large as the target up to the rectangle's far corner; its
+// rectangle goes to the target when the object goes out of scope, so painting
+// does not flicker and draws with the target's coordinates unchanged.
 #include "Framework.h"
 
 class CXTOffscreenDC : public CDC {
@@ -12,7 +13,7 @@ public:
 
 private:
     HDC m_hTarget;
-    HBITMAP m_hBitmap = nullptr;
-    HGDIOBJ m_hOldBitmap = nullptr;
+    CBitmap m_bitmap;
     CRect m_rect;
+    HGDIOBJ m_hOldBitmap = nullptr;
 };

@@ -1,0 +1,6 @@
+#include "CurrentTheme.h"
+
+ColorSchemeKind GetCurrentTheme()
+{
+    return GetColorManager()->GetCurrentTheme();
+}
