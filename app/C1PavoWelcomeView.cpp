@@ -73,11 +73,11 @@ void C1PavoWelcomeView::OnInitialUpdate()
     const std::pair<CXTButton*, UINT> buttons[] = {
         {&m_btnAddFile, 166}, {&m_btnAddDomino, 166}, {&m_btnAddFiles, 166}, {&m_btnRemove, 167}, {&m_btnRemoveAll, 168}};
     for (auto [pButton, icon] : buttons) {
-        pButton->SetFont(&ToolkitLookData::Instance().fontNormal);
+        pButton->SetFont(&ToolkitLookData().fontNormal);
         pButton->SetIconResource(icon);
     }
-    m_optSingle.SetFont(&ToolkitLookData::Instance().fontBold);
-    m_optMultiple.SetFont(&ToolkitLookData::Instance().fontBold);
+    m_optSingle.SetFont(&ToolkitLookData().fontBold);
+    m_optMultiple.SetFont(&ToolkitLookData().fontBold);
     ShowStop(FALSE);
     ShowExit(FALSE);
 }

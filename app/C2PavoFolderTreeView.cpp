@@ -52,7 +52,7 @@ int C2PavoFolderTreeView::OnCreate(LPCREATESTRUCT lpcs)
     if (m_icon.Create(L"", WS_CHILD | WS_VISIBLE | SS_ICON, CRect(0, 0, 0, 0), this, 0xFFFF))
         m_icon.SetIcon(AfxGetApp()->LoadIcon(IDI_STEP2_FOLDER));
     if (m_previewPanel.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_READONLY, CRect(10, 10, 100, 100), this, 1))
-        m_previewPanel.SetFont(&ToolkitLookData::Instance().fontNormal);
+        m_previewPanel.SetFont(&ToolkitLookData().fontNormal);
     const CRect whole(0, 0, 2000, 2000);
     m_innerSplitter.Create(WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | SplitterWnd::Stacked, this, &m_gridPanel,
                            &m_previewPanel, IDC_PREVIEW_SPLITTER, whole, 10, 10);
@@ -77,7 +77,7 @@ void C2PavoFolderTreeView::OnDraw(CDC* pDC)
     CRect rc;
     GetClientRect(&rc);
     pDC->SetBkMode(TRANSPARENT);
-    CFont* pOldFont = pDC->SelectObject(&ToolkitLookData::Instance().fontBold);
+    CFont* pOldFont = pDC->SelectObject(&ToolkitLookData().fontBold);
     pDC->SetTextColor(0x000000);
     pDC->TextOut(286, 20, CString(L"  Click any folder to view converted Calendar"));
     pDC->SelectObject(pOldFont);

@@ -38,7 +38,7 @@ int C3PavoSaveNsfToPst::OnCreate(LPCREATESTRUCT lpcs)
     m_bar2.Create(WS_CHILD | WS_VISIBLE | PBS_SMOOTH, bar, this, 59395);
     m_bar3.Create(WS_CHILD | WS_VISIBLE | PBS_SMOOTH, bar, this, 59395);
     m_caption.Create(this, L"", 0, WS_CHILD | WS_VISIBLE, CRect(10, 10, 210, 40));
-    m_caption.ConfigureCaption(0, &ToolkitLookData::Instance().fontNormal, nullptr, nullptr);
+    m_caption.ConfigureCaption(0, &ToolkitLookData().fontNormal, nullptr, nullptr);
     m_caption.ApplyCaptionColors(RGB(0xFF, 0xFE, 0xEF), RGB(0xFF, 0xFE, 0xEF), RGB(0xFF, 0, 0));
     m_list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_ALIGNLEFT,
                   CRect(10, 10, 410, 210), this, 1);

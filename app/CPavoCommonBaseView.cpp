@@ -43,7 +43,7 @@ int CPavoCommonBaseView::OnCreate(LPCREATESTRUCT lpcs)
     m_btnStop.Create(L"Stop", WS_CHILD | WS_VISIBLE, none, this, 4);
     m_btnPreview.Create(L"Preview", WS_CHILD, none, this, 5);
     for (CXTButton* pButton : {&m_btnNext, &m_btnBack, &m_btnExit, &m_btnStop, &m_btnPreview})
-        pButton->SetFont(&ToolkitLookData::Instance().fontNormal);
+        pButton->SetFont(&ToolkitLookData().fontNormal);
     return 0;
 }
 
@@ -103,7 +103,7 @@ void CPavoCommonBaseView::OnDraw(CDC* pDC)
     FillPanel(&dc, CRect(100, 0, rc.right, rc.bottom), 0);
     FillPanel(&dc, CRect(0, 0, 200, rc.bottom), 1);
     dc.SetBkMode(TRANSPARENT);
-    ToolkitLookData& look = ToolkitLookData::Instance();
+    auto& look = ToolkitLookData();
     CFont* pOldFont = dc.SelectObject(&look.fontNormal);
     for (int i = 0; i < static_cast<int>(m_captions.GetSize()); ++i) {
         const bool current = i == m_nCurrentStep;

@@ -60,7 +60,7 @@ void CalendarGridPanel::SetUpGrid()
     // Every cell takes the normal font from the default cell: a font of its own
     // per cell would cost a GDI font for each entry of a large folder.
     LOGFONTW normal{};
-    ToolkitLookData::Instance().fontNormal.GetLogFont(&normal);
+    ToolkitLookData().fontNormal.GetLogFont(&normal);
     if (CGridDefaultCell* pDefault = m_grid.MatchingDefaultCell(FALSE, FALSE))
         pDefault->StoreFont(&normal);
     for (int c = 0; c < Columns; ++c)

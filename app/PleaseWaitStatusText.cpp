@@ -16,7 +16,7 @@ void PleaseWaitStatusText::OnPaint()
     CXTOffscreenDC memDC(&dc, rc);
     memDC.FillSolidRect(&rc, 0xEFFEFF);
     memDC.SetBkMode(TRANSPARENT);
-    CFont* pOldFont = memDC.SelectObject(&ToolkitLookData::Instance().fontStatus);
+    CFont* pOldFont = memDC.SelectObject(&ToolkitLookData().fontStatus);
     CString text;
     GetWindowText(text);
     memDC.DrawText(text, &rc, DT_WORDBREAK | DT_NOPREFIX);

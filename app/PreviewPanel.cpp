@@ -104,7 +104,7 @@ void PreviewPanel::OnPaint()
     dc.FillSolidRect(&rc, 0xFFFFFF);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(0x000000);
-    ToolkitLookData& look = ToolkitLookData::Instance();
+    auto& look = ToolkitLookData();
     CFont* pOldFont = dc.SelectObject(&look.fontBold);
     CString first = m_fields[0];
     first.Replace(L'\t', L' ');

@@ -52,7 +52,7 @@ void ProgressBar::OnPaint()
                                                    0x00FF00, TRUE);
     memDC.SetBkMode(TRANSPARENT);
     memDC.SetTextColor(0);
-    CFont* pOldFont = memDC.SelectObject(&ToolkitLookData::Instance().fontNormal);
+    CFont* pOldFont = memDC.SelectObject(&ToolkitLookData().fontNormal);
     CString caption;
     GetWindowText(caption);
     CString text;

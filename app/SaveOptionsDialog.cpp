@@ -160,7 +160,7 @@ BOOL SaveOptionsDialog::OnInitDialog()
     EnableEdits({IDC_SAVE_PST_FOLDER, IDC_SAVE_PST_NAME});
     for (int id : {IDC_SAVE_IN_PST, IDC_SAVE_IN_EXCEL, IDC_SAVE_IN_CSV, IDC_SAVE_SINGLE_FILE})
         if (CWnd* pButton = GetDlgItem(id))
-            pButton->SetFont(&ToolkitLookData::Instance().fontNormal);
+            pButton->SetFont(&ToolkitLookData().fontNormal);
     SetDlgItemText(IDC_SAVE_INFO, InformationText(m_strDatabasePath, m_strServer));
     return TRUE;
 }

@@ -49,7 +49,7 @@ void ServerEnumWaitDialog::OnPaint()
     CXTOffscreenDC memDC(&dc, rc);
     PaintFramedGradient(&memDC, rc);
     memDC.SetBkMode(TRANSPARENT);
-    CFont* pOldFont = memDC.SelectObject(&ToolkitLookData::Instance().fontStatus);
+    CFont* pOldFont = memDC.SelectObject(&ToolkitLookData().fontStatus);
     CRect text = rc;
     text.left += 20;
     text.top += 20;

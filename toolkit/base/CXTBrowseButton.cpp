@@ -18,7 +18,7 @@ BOOL CXTBrowseButton::Create(CXTBrowseEdit* pEdit, DWORD dwBrowseStyle, UINT nID
         dwStyle |= WS_VISIBLE;
     if (!CButton::Create(L"...", dwStyle, CRect(0, 0, 0, 0), pEdit->GetParent(), nID))
         return FALSE;
-    SetFont(&ToolkitLookData::Instance().fontNormal);
+    SetFont(&ToolkitLookData().fontNormal);
     EnableWindow(pEdit->IsWindowEnabled());
     return TRUE;
 }

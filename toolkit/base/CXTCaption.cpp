@@ -26,7 +26,7 @@ BOOL CXTCaption::Create(CWnd* pParentWnd, LPCTSTR lpszText, DWORD dwCaptionStyle
 {
     if (!CStatic::Create(L"", dwStyle | WS_CLIPCHILDREN, rect, pParentWnd, nID))
         return FALSE;
-    m_pFont = &ToolkitLookData::Instance().fontNormal;
+    m_pFont = &ToolkitLookData().fontNormal;
     SetFont(m_pFont, FALSE);
     m_dwCaptionStyle = dwCaptionStyle & CaptionStyleMask;
     if (const DWORD dwExStyle = dwCaptionStyle & ~CaptionStyleMask)

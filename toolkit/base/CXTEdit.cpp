@@ -6,7 +6,7 @@ BOOL CXTEdit::BindToParent(CWnd* pParentWnd)
 {
     if (!::IsWindow(GetSafeHwnd()) || pParentWnd == nullptr || !::IsWindow(pParentWnd->GetSafeHwnd()))
         return FALSE;
-    SetFont(&ToolkitLookData::Instance().fontNormal);
+    SetFont(&ToolkitLookData().fontNormal);
     m_pParentWnd = pParentWnd;
     return TRUE;
 }

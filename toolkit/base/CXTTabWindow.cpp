@@ -119,7 +119,7 @@ void CXTTabWindow::OnPaint()
     CXTOffscreenDC memDC(&dc, rcHeader);
     memDC.FillSolidRect(&rcHeader, ::GetSysColor(COLOR_BTNFACE));
     memDC.SetBkMode(TRANSPARENT);
-    CFont* pOldFont = memDC.SelectObject(&ToolkitLookData::Instance().fontNormal);
+    CFont* pOldFont = memDC.SelectObject(&ToolkitLookData().fontNormal);
     const std::vector<CRect> rects = HeaderRects();
     for (size_t i = 0; i < m_items.size(); ++i) {
         if (rects[i].IsRectEmpty())
