@@ -1,0 +1,97 @@
+#include "ImageRecords.h"
+
+#include <commctrl.h>
+#include <vector>
+
+#include "AlphaBitmaps.h"
+#include "ArchiveByteSource.h"
+#include "CArchive.h"
+#include "CArchiveException.h"
+#include "CXTPImageManagerIconHandle.h"
+#include "imagecodec/BitmapRecordReader.h"
+
+void ImageRecords::StoreBitmapRecord(CArchive& ar, HBITMAP hBitmap)
+{
+    std::vector<BYTE> header, bits;
+    if (!hBitmap || !AlphaBitmaps::CaptureBitmapBits(hBitmap, header, bits))
+    {
+        ar.WriteCount(0);
+        return;
+    }
+    ar.WriteCount(header.size());
+    ar.Write(header.data(), static_cast<UINT>(header.size()));
+    ar.WriteCount(bits.size());
+    ar.Write(bits.data(), static_cast<UINT>(bits.size()));
+}
+
+HBITMAP ImageRecords::LoadBitmapRecord(CArchive& ar)
+{
+    ArchiveByteSource source(ar);
+    std::optional<imagecodec::BitmapRecord> record;
+    if (!imagecodec::BitmapRecordReader::Read(source, record))
+        AfxThrowArchiveException(CArchiveException::genericException);
+    if (!record)
+        return nullptr;
+    return AlphaBitmaps::CreateDib(record->headerBytes.data(), record->bits.data(), record->bits.size());
+}
+
+void ImageRecords::ArchiveImageHandle(CXTPImageManagerIconHandle& hIcon, CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        if (hIcon.IsAlpha())
+        {
+            StoreBitmapRecord(ar, hIcon.GetBitmap());
+            ar.WriteCount(0);
+            return;
+        }
+        ICONINFO info{};
+        if (!hIcon.GetIcon() || !GetIconInfo(hIcon.GetIcon(), &info))
+        {
+            ar.WriteCount(0);
+            ar.WriteCount(0);
+            return;
+        }
+        StoreBitmapRecord(ar, info.hbmColor);
+        StoreBitmapRecord(ar, info.hbmMask);
+        if (info.hbmColor)
+            DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        return;
+    }
+    HBITMAP hColor = LoadBitmapRecord(ar);
+    HBITMAP hMask = nullptr;
+    try
+    {
+        hMask = LoadBitmapRecord(ar);
+    }
+    catch (...)
+    {
+        if (hColor)
+            DeleteObject(hColor);
+        throw;
+    }
+    hIcon.Clear();
+    if (!hColor)
+    {
+        if (hMask)
+            DeleteObject(hMask);
+        return;
+    }
+    if (!hMask)
+    {
+        hIcon.TakeBitmap(hColor);
+        return;
+    }
+    BITMAP bm{};
+    GetObjectW(hColor, sizeof(bm), &bm);
+    if (HIMAGELIST hList = ImageList_Create(bm.bmWidth, bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight,
+                                            ILC_COLOR24 | ILC_MASK, 0, 1))
+    {
+        if (ImageList_Add(hList, hColor, hMask) >= 0)
+            hIcon.SetIcon(ImageList_GetIcon(hList, 0, 0));
+        ImageList_Destroy(hList);
+    }
+    DeleteObject(hColor);
+    DeleteObject(hMask);
+}
