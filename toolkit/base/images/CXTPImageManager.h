@@ -56,7 +56,8 @@ public:
     BOOL SetIconsFromBitmapResource(UINT nBitmapID, const UINT* pCommands, int nCount, int cx, int cy,
                                     int nState = xtpImageNormal);
     BOOL AddToolBarIcons(UINT nToolBarID, UINT nBitmapID, int nState = xtpImageNormal);
-    BOOL AddToolBarIcons(UINT nToolBarID, int nState = xtpImageNormal);
+    // The toolbar's own bitmap.
+    BOOL AddToolBarIcons(UINT nToolBarID);
 
     // Persistence and clipboard (CXTPImageManagerPersistence.cpp).
     // Loading throws an archive exception for a set that is not ours, before

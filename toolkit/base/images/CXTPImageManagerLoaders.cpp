@@ -147,7 +147,7 @@ BOOL CXTPImageManager::AddToolBarIcons(UINT nToolBarID, UINT nBitmapID, int nSta
     return SetIconsFromBitmapResource(nBitmapID, ids.data(), static_cast<int>(ids.size()), 0, 0, nState);
 }
 
-BOOL CXTPImageManager::AddToolBarIcons(UINT nToolBarID, int nState)
+BOOL CXTPImageManager::AddToolBarIcons(UINT nToolBarID)
 {
-    return AddToolBarIcons(nToolBarID, nToolBarID, nState);
+    return AddToolBarIcons(nToolBarID, nToolBarID);
 }
