@@ -21,6 +21,15 @@ AlphaBlendFn AlphaBlendEntry()
     return entry;
 }
 
+// Bits are read and written through one memory DC that never selects a
+// bitmap: all of it runs on the user-interface thread, and a DC per call
+// costs more than the conversion itself.
+HDC WorkDC()
+{
+    static const HDC hDC = CreateCompatibleDC(nullptr);
+    return hDC;
+}
+
 BITMAPINFOHEADER& InfoOf(std::vector<BYTE>& header)
 {
     return *reinterpret_cast<BITMAPINFOHEADER*>(header.data());
@@ -83,11 +92,8 @@ bool AlphaBitmaps::CaptureBitmapBits(HBITMAP hBitmap, std::vector<BYTE>& header,
         bi.biCompression = BI_RGB;
         bits.assign(static_cast<size_t>(bm.bmWidth) * static_cast<size_t>(bm.bmHeight) * 4, 0);
         bi.biSizeImage = static_cast<DWORD>(bits.size());
-        HDC hDC = CreateCompatibleDC(nullptr);
-        const int rows = GetDIBits(hDC, hBitmap, 0, static_cast<UINT>(bm.bmHeight), bits.data(),
-                                   reinterpret_cast<BITMAPINFO*>(header.data()), DIB_RGB_COLORS);
-        DeleteDC(hDC);
-        return rows != 0;
+        return GetDIBits(WorkDC(), hBitmap, 0, static_cast<UINT>(bm.bmHeight), bits.data(),
+                         reinterpret_cast<BITMAPINFO*>(header.data()), DIB_RGB_COLORS) != 0;
     }
     catch (const std::bad_alloc&)
     {
@@ -98,9 +104,7 @@ bool AlphaBitmaps::CaptureBitmapBits(HBITMAP hBitmap, std::vector<BYTE>& header,
 HBITMAP AlphaBitmaps::CreateDib(const BYTE* header, const BYTE* bits, size_t nBits)
 {
     void* pBits = nullptr;
-    HDC hDC = GetDC(nullptr);
-    HBITMAP hBitmap = CreateDIBSection(hDC, reinterpret_cast<const BITMAPINFO*>(header), DIB_RGB_COLORS, &pBits, nullptr, 0);
-    ReleaseDC(nullptr, hDC);
+    HBITMAP hBitmap = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(header), DIB_RGB_COLORS, &pBits, nullptr, 0);
     if (!hBitmap || !pBits)
         return hBitmap;
     std::memcpy(pBits, bits, nBits);
@@ -125,43 +129,36 @@ HBITMAP AlphaBitmaps::CreateAlphaDib(int cx, int cy, const BYTE* bits)
 HBITMAP AlphaBitmaps::CopyAlphaBitmap(HBITMAP hBitmap)
 {
     std::vector<BYTE> header, bits;
-    HDC hDC = GetDC(nullptr);
-    const bool ok = GetBitmapBits32(hDC, hBitmap, header, bits);
-    ReleaseDC(nullptr, hDC);
-    return ok ? CreateDib(header.data(), bits.data(), bits.size()) : nullptr;
+    return GetBitmapBits32(WorkDC(), hBitmap, header, bits) ? CreateDib(header.data(), bits.data(), bits.size()) : nullptr;
 }
 
 HBITMAP AlphaBitmaps::CreateAlphaBitmapCopy(HBITMAP hBitmap)
 {
     std::vector<BYTE> header, bits;
-    HDC hDC = GetDC(nullptr);
-    const bool ok = GetBitmapBits32(hDC, hBitmap, header, bits);
-    ReleaseDC(nullptr, hDC);
-    if (!ok)
+    if (!GetBitmapBits32(WorkDC(), hBitmap, header, bits))
         return nullptr;
     imagecodec::PixelMath::PremultiplyPixels(bits.data(), bits.size() / 4);
     return CreateDib(header.data(), bits.data(), bits.size());
 }
 
+bool AlphaBitmaps::ReadBits32(HBITMAP hBitmap, std::vector<BYTE>& header, std::vector<BYTE>& bits)
+{
+    return GetBitmapBits32(WorkDC(), hBitmap, header, bits);
+}
+
 bool AlphaBitmaps::SetBits(HBITMAP hBitmap, const std::vector<BYTE>& header, const std::vector<BYTE>& bits)
 {
-    HDC hDC = GetDC(nullptr);
     const auto& bi = *reinterpret_cast<const BITMAPINFOHEADER*>(header.data());
     const int rows = bi.biHeight < 0 ? -bi.biHeight : bi.biHeight;
-    const int done = SetDIBits(hDC, hBitmap, 0, static_cast<UINT>(rows), bits.data(),
-                               reinterpret_cast<const BITMAPINFO*>(header.data()), DIB_RGB_COLORS);
-    ReleaseDC(nullptr, hDC);
-    return done != 0;
+    return SetDIBits(WorkDC(), hBitmap, 0, static_cast<UINT>(rows), bits.data(),
+                     reinterpret_cast<const BITMAPINFO*>(header.data()), DIB_RGB_COLORS) != 0;
 }
 
 bool AlphaBitmaps::CutAlphaStrip(HBITMAP hBitmap, int n, std::vector<HBITMAP>& pieces)
 {
     pieces.clear();
     std::vector<BYTE> header, bits;
-    HDC hDC = GetDC(nullptr);
-    const bool ok = n > 0 && GetBitmapBits32(hDC, hBitmap, header, bits);
-    ReleaseDC(nullptr, hDC);
-    if (!ok)
+    if (n <= 0 || !GetBitmapBits32(WorkDC(), hBitmap, header, bits))
         return false;
     BITMAPINFOHEADER& bi = InfoOf(header);
     const int width = bi.biWidth, pieceWidth = width / n;

@@ -32,6 +32,10 @@ public:
     // n pieces of equal width, left to right; false leaves none made.
     static bool CutAlphaStrip(HBITMAP hBitmap, int n, std::vector<HBITMAP>& pieces);
     static COLORREF ReadBitmapPixel(HBITMAP hBitmap, int x, int y);
+    // The bits of a 32-bit bitmap, read on the toolkit's own memory DC.
+    static bool ReadBits32(HBITMAP hBitmap, std::vector<BYTE>& header, std::vector<BYTE>& bits);
+    // Writes bits read by ReadBits32 (or captured) back into the bitmap.
+    static bool SetBits(HBITMAP hBitmap, const std::vector<BYTE>& header, const std::vector<BYTE>& bits);
     // Rewrites the bits of a 32-bit bitmap in place through fn(bgra, count).
     template <typename Fn> static bool EditAlphaBits(HBITMAP hBitmap, Fn fn);
 
@@ -41,18 +45,12 @@ public:
     static void DrawAlphaBitmap(HDC hDC, HBITMAP hBitmap, int x, int y, int cx, int cy, int xSrc = 0, int ySrc = 0,
                                 int cxSrc = 0, int cySrc = 0);
     static bool IsAlphaImageListSupported();
-
-private:
-    static bool SetBits(HBITMAP hBitmap, const std::vector<BYTE>& header, const std::vector<BYTE>& bits);
 };
 
 template <typename Fn> bool AlphaBitmaps::EditAlphaBits(HBITMAP hBitmap, Fn fn)
 {
     std::vector<BYTE> header, bits;
-    HDC hDC = GetDC(nullptr);
-    const bool ok = GetBitmapBits32(hDC, hBitmap, header, bits);
-    ReleaseDC(nullptr, hDC);
-    if (!ok)
+    if (!ReadBits32(hBitmap, header, bits))
         return false;
     fn(bits.data(), bits.size() / 4);
     return SetBits(hBitmap, header, bits);

@@ -1,8 +1,7 @@
 #pragma once
 // The looks made from a command's own images: faded, shadow, disabled (grey
 // or between two colours), and icons stretched to another width. Alpha
-// images are converted on their bits, icons pixel by pixel where their mask
-// is opaque. Each answers an empty handle when it cannot be made.
+// images are converted on their bits, icons where their mask is opaque. Each answers an empty handle when it cannot be made.
 #include "CXTPImageManagerIconHandle.h"
 
 class DerivedImages

@@ -1,6 +1,5 @@
 #include "ImageRecords.h"
 
-#include <commctrl.h>
 #include <vector>
 
 #include "AlphaBitmaps.h"
@@ -83,15 +82,10 @@ void ImageRecords::ArchiveImageHandle(CXTPImageManagerIconHandle& hIcon, CArchiv
         hIcon.TakeBitmap(hColor);
         return;
     }
-    BITMAP bm{};
-    GetObjectW(hColor, sizeof(bm), &bm);
-    if (HIMAGELIST hList = ImageList_Create(bm.bmWidth, bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight,
-                                            ILC_COLOR24 | ILC_MASK, 0, 1))
-    {
-        if (ImageList_Add(hList, hColor, hMask) >= 0)
-            hIcon.SetIcon(ImageList_GetIcon(hList, 0, 0));
-        ImageList_Destroy(hList);
-    }
+    // The colour and the mask become an icon again.
+    ICONINFO info{TRUE, 0, 0, hMask, hColor};
+    if (HICON hNew = CreateIconIndirect(&info))
+        hIcon.SetIcon(hNew);
     DeleteObject(hColor);
     DeleteObject(hMask);
 }
