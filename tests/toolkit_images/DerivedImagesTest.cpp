@@ -20,7 +20,7 @@ Bgra Derived(Bgra source, const std::function<void(CXTPImageManagerIconHandle&, 
 
 TEST(DerivedImages, AlphaImagesKeepAlphaAndTakeThePartsColours)
 {
-    const auto faded = Derived({0, 100, 255, 128}, DerivedImages::MakeFaded);
+    const auto faded = Derived({0, 100, 255, 128}, [](auto& s, auto& r) { DerivedImages::MakeFaded(s, r); });
     EXPECT_EQ(faded.b, 76);
     EXPECT_EQ(faded.g, 146);
     EXPECT_EQ(faded.r, 255);

@@ -7,6 +7,7 @@
 #include "CXTPImageManager.h"
 #include "CXTPImageManagerIconSet.h"
 #include "DerivedImages.h"
+#include "IconPixels.h"
 #include "ImageRecords.h"
 #include "AlphaBitmaps.h"
 
@@ -21,6 +22,23 @@ CXTPImageManagerIcon::CXTPImageManagerIcon(UINT nID, int nWidth, int nHeight, CX
                                            CXTPImageListEntry* pImageList)
     : m_nID(nID), m_nWidth(nWidth), m_nHeight(nHeight), m_pIconSet(pIconSet), m_pImageList(pImageList)
 {
+}
+
+CXTPImageManagerIcon::~CXTPImageManagerIcon() = default;
+
+IconPixels* CXTPImageManagerIcon::PixelsOf(const CXTPImageManagerIconHandle& hIcon)
+{
+    if (!hIcon.GetIcon())
+        return nullptr;
+    if (!m_pPixels || m_pPixels->Source() != hIcon.GetIcon())
+        m_pPixels = std::make_unique<IconPixels>(hIcon.GetIcon());
+    return m_pPixels.get();
+}
+
+void CXTPImageManagerIcon::ReleasePixelsWhenDone()
+{
+    if (!m_hFaded.IsEmpty() && !m_hShadow.IsEmpty() && !m_hDisabledAuto.IsEmpty())
+        m_pPixels.reset();
 }
 
 CXTPImageManager* CXTPImageManagerIcon::OwningManager() const
@@ -70,6 +88,7 @@ BOOL CXTPImageManagerIcon::SetIcon(const CXTPImageManagerIconHandle& hIcon)
 {
     for (auto* h : {&m_hIcon, &m_hFaded, &m_hShadow, &m_hHot, &m_hChecked, &m_hDisabled, &m_hDisabledAuto})
         h->Clear();
+    m_pPixels.reset();
     m_hIcon.DuplicateFrom(hIcon);
     const CSize size = m_hIcon.GetExtent();
     m_nWidth = size.cx;
@@ -103,22 +122,29 @@ void CXTPImageManagerIcon::DropDerivedImages()
     m_hFaded.Clear();
     m_hShadow.Clear();
     m_hDisabledAuto.Clear();
+    m_pPixels.reset();
 }
 
 void CXTPImageManagerIcon::CreateFadedIcon()
 {
-    DerivedImages::MakeFaded(m_hIcon, m_hFaded);
+    DerivedImages::MakeFaded(m_hIcon, m_hFaded, PixelsOf(m_hIcon));
+    ReleasePixelsWhenDone();
 }
 
 void CXTPImageManagerIcon::CreateShadowIcon()
 {
-    DerivedImages::MakeShadow(GetHotIcon(), DerivedImages::ShadowColor(), m_hShadow);
+    CXTPImageManagerIconHandle& hSource = GetHotIcon();
+    DerivedImages::MakeShadow(hSource, DerivedImages::ShadowColor(), m_hShadow, PixelsOf(hSource));
+    ReleasePixelsWhenDone();
 }
 
 void CXTPImageManagerIcon::CreateDisabledIcon(COLORREF clrLight, COLORREF clrDark)
 {
     if (m_hDisabledAuto.IsEmpty())
-        DerivedImages::MakeDisabled(m_hIcon, clrLight, clrDark, m_hDisabledAuto);
+    {
+        DerivedImages::MakeDisabled(m_hIcon, clrLight, clrDark, m_hDisabledAuto, PixelsOf(m_hIcon));
+        ReleasePixelsWhenDone();
+    }
 }
 
 CXTPImageManagerIcon* CXTPImageManagerIcon::MakeResizedIcon(int nWidth)

@@ -2,10 +2,13 @@
 // The images of one command at one width: four set by the user (normal, hot,
 // checked, disabled) and three derived on first use (faded, shadow,
 // generated disabled), which any change of an image drops.
+#include <memory>
+
 #include "CCmdTarget.h"
 #include "CXTPImageManagerIconHandle.h"
 
 class CArchive;
+class IconPixels;
 class CDC;
 class CXTPImageListEntry;
 class CXTPImageManager;
@@ -24,6 +27,7 @@ class CXTPImageManagerIcon : public CCmdTarget
 public:
     CXTPImageManagerIcon(UINT nID, int nWidth, int nHeight, CXTPImageManagerIconSet* pIconSet = nullptr,
                          CXTPImageListEntry* pImageList = nullptr);
+    ~CXTPImageManagerIcon() override;
 
     UINT GetID() const { return m_nID; }
     int GetWidth() const { return m_nWidth; }
@@ -69,6 +73,11 @@ public:
     void Serialize(CArchive& ar) override;
 
 private:
+    // The pixels of an icon image that derived images are made from, read
+    // once for all three and let go when they are built.
+    IconPixels* PixelsOf(const CXTPImageManagerIconHandle& hIcon);
+    void ReleasePixelsWhenDone();
+
     UINT m_nID;
     int m_nWidth;
     int m_nHeight;
@@ -82,4 +91,5 @@ private:
     BOOL m_bScaled = FALSE;
     CXTPImageManagerIconSet* m_pIconSet;
     CXTPImageListEntry* m_pImageList;
+    std::unique_ptr<IconPixels> m_pPixels;
 };

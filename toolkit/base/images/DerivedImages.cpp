@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 #include <new>
-#include <vector>
 
 #include "AlphaBitmaps.h"
 #include "CXTGradientFiller.h"
@@ -24,36 +23,12 @@ COLORREF ColorOf(PixelMath::Rgb c)
 }
 } // namespace
 
-template <typename Fn> HICON DerivedImages::RepaintIcon(HICON hIcon, Fn fn)
+template <typename Fn> HICON DerivedImages::RepaintIcon(HICON hIcon, IconPixels* pPixels, Fn fn)
 {
-    ICONINFO info{};
-    if (!hIcon || !GetIconInfo(hIcon, &info))
-        return nullptr;
-    HICON hResult = nullptr;
-    if (info.hbmColor)
-    {
-        // Both bitmaps are read and written whole, as 32 bits per pixel: a
-        // call per pixel costs too much for a toolbar's worth of icons.
-        std::vector<BYTE> header, colour, maskHeader, mask;
-        if (AlphaBitmaps::CaptureBitmapBits(info.hbmColor, header, colour) &&
-            AlphaBitmaps::CaptureBitmapBits(info.hbmMask, maskHeader, mask) && mask.size() >= colour.size())
-        {
-            for (size_t i = 0; i < colour.size(); i += 4)
-            {
-                if (mask[i] || mask[i + 1] || mask[i + 2])
-                    continue;
-                const COLORREF clr = fn(RGB(colour[i + 2], colour[i + 1], colour[i]));
-                colour[i] = GetBValue(clr);
-                colour[i + 1] = GetGValue(clr);
-                colour[i + 2] = GetRValue(clr);
-            }
-            AlphaBitmaps::SetBits(info.hbmColor, header, colour);
-            hResult = CreateIconIndirect(&info);
-        }
-        DeleteObject(info.hbmColor);
-    }
-    DeleteObject(info.hbmMask);
-    return hResult;
+    if (pPixels && pPixels->Source() == hIcon)
+        return pPixels->Repaint(fn);
+    IconPixels pixels(hIcon);
+    return pixels.Repaint(fn);
 }
 
 template <typename Fn>
@@ -81,7 +56,8 @@ COLORREF DerivedImages::ShadowColor()
     return ColorOf(PixelMath::Darken(RgbOf(GetColorManager()->GetColor(31)), 0.75));
 }
 
-void DerivedImages::MakeFaded(const CXTPImageManagerIconHandle& source, CXTPImageManagerIconHandle& result)
+void DerivedImages::MakeFaded(const CXTPImageManagerIconHandle& source, CXTPImageManagerIconHandle& result,
+                              IconPixels* pPixels)
 {
     result.Clear();
     try
@@ -90,7 +66,7 @@ void DerivedImages::MakeFaded(const CXTPImageManagerIconHandle& source, CXTPImag
             RepaintAlpha(source, [](BYTE* p, size_t n) { PixelMath::FadePixels(p, n); }, result);
         else if (CXTGradientFiller::IsLowColorDisplay())
             result.SetIcon(CopyIcon(source.GetIcon()));
-        else if (HICON hIcon = RepaintIcon(source.GetIcon(), [](COLORREF c) { return LightenColor(c, 0.3); }))
+        else if (HICON hIcon = RepaintIcon(source.GetIcon(), pPixels, [](COLORREF c) { return LightenColor(c, 0.3); }))
             result.SetIcon(hIcon);
     }
     catch (const std::bad_alloc&)
@@ -100,14 +76,14 @@ void DerivedImages::MakeFaded(const CXTPImageManagerIconHandle& source, CXTPImag
 }
 
 void DerivedImages::MakeShadow(const CXTPImageManagerIconHandle& source, COLORREF clrShadow,
-                               CXTPImageManagerIconHandle& result)
+                               CXTPImageManagerIconHandle& result, IconPixels* pPixels)
 {
     result.Clear();
     try
     {
         if (source.IsAlpha())
             RepaintAlpha(source, [&](BYTE* p, size_t n) { PixelMath::PaintPixels(p, n, RgbOf(clrShadow)); }, result);
-        else if (HICON hIcon = RepaintIcon(source.GetIcon(), [&](COLORREF) { return clrShadow; }))
+        else if (HICON hIcon = RepaintIcon(source.GetIcon(), pPixels, [&](COLORREF) { return clrShadow; }))
             result.SetIcon(hIcon);
     }
     catch (const std::bad_alloc&)
@@ -117,7 +93,7 @@ void DerivedImages::MakeShadow(const CXTPImageManagerIconHandle& source, COLORRE
 }
 
 void DerivedImages::MakeDisabled(const CXTPImageManagerIconHandle& source, COLORREF clrLight, COLORREF clrDark,
-                                 CXTPImageManagerIconHandle& result)
+                                 CXTPImageManagerIconHandle& result, IconPixels* pPixels)
 {
     result.Clear();
     const bool colourised = clrLight != static_cast<COLORREF>(-1) && clrDark != static_cast<COLORREF>(-1);
@@ -130,7 +106,7 @@ void DerivedImages::MakeDisabled(const CXTPImageManagerIconHandle& source, COLOR
                              PixelMath::DisablePixels(p, n, colourised ? &light : nullptr, colourised ? &dark : nullptr);
                          },
                          result);
-        else if (HICON hIcon = RepaintIcon(source.GetIcon(), [&](COLORREF c) {
+        else if (HICON hIcon = RepaintIcon(source.GetIcon(), pPixels, [&](COLORREF c) {
                      return ColorOf(colourised ? PixelMath::Colourise(RgbOf(c), light, dark) : PixelMath::Grey(RgbOf(c)));
                  }))
             result.SetIcon(hIcon);
