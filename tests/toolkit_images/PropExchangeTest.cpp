@@ -261,6 +261,7 @@ TEST(PropExchangeRegistry, StoredTextIsCheckedBeforeItIsTaken)
     put(L"Single", REG_SZ, L"10", 6);
     put(L"Rect", REG_SZ, L"1, 2, 3, 4", 22);
     put(L"Unterminated", REG_SZ, L"abcXYZ", 6); // "abc" with no terminating zero
+    put(L"OddBytes", REG_SZ, L"abcd", 7);       // half of the last character
     const DWORD number = 7;
     put(L"Number", REG_DWORD, &number, 4);
     const BYTE eight[8] = {1, 2, 3, 4, 5, 6, 7, 8};
@@ -278,6 +279,8 @@ TEST(PropExchangeRegistry, StoredTextIsCheckedBeforeItIsTaken)
     CString text;
     EXPECT_TRUE(PX_String(&px, L"Unterminated", text, L"default"));
     EXPECT_EQ(text, L"abc");
+    EXPECT_TRUE(PX_String(&px, L"OddBytes", text, L"default"));
+    EXPECT_EQ(text.Left(3), L"abc") << "read whole, however the store keeps the odd byte";
     PX_String(&px, L"Number", text, L"default");
     EXPECT_EQ(text, L"default") << "a number is no text";
     int n = 0;

@@ -58,7 +58,7 @@ BOOL CXTPPropExchangeRegistry::ReadText(LPCTSTR pszPropName, CString& strText) c
     const int chars = static_cast<int>(size / 2 + 1);
     wchar_t* buffer = strText.GetBufferSetLength(chars);
     std::wmemset(buffer, 0, static_cast<size_t>(chars));
-    DWORD bytes = static_cast<DWORD>(size / 2 * 2);
+    DWORD bytes = size;
     const LONG rc = RegQueryValueExW(m_hSectionKey, pszPropName, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &bytes);
     buffer[chars - 1] = 0;
     strText.ReleaseBuffer(-1);

@@ -45,12 +45,15 @@ void CXTPImageManager::ExchangeIconSet(UINT nCommand, CXTPPropExchange* pPX)
     std::unique_ptr<CXTPPropExchangeEnumerator> pEnum(pPX->GetEnumerator(L"Icon"));
     if (pPX->IsStoring())
     {
-        CXTPImageManagerIconSet* pSet = FindIconSet(nCommand);
+        // A command without images is stored as an empty set.
+        static const CXTPImageManagerIconSet::IconMap noIcons;
+        const CXTPImageManagerIconSet* pSet = FindIconSet(nCommand);
+        const auto& icons = pSet ? pSet->GetIcons() : noIcons;
         DWORD nCount = 0;
-        for (const auto& [width, pIcon] : pSet->GetIcons())
+        for (const auto& [width, pIcon] : icons)
             nCount += pIcon->IsScaled() ? 0 : 1;
         ULONG_PTR pos = pEnum->GetPosition(nCount, FALSE);
-        for (const auto& [width, pIcon] : pSet->GetIcons())
+        for (const auto& [width, pIcon] : icons)
         {
             if (pIcon->IsScaled() || !pos)
                 continue;
