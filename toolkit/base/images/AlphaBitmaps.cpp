@@ -21,20 +21,17 @@ AlphaBlendFn AlphaBlendEntry()
     return entry;
 }
 
-// Bits are read and written through one memory DC that never selects a
-// bitmap: all of it runs on the user-interface thread, and a DC per call
-// costs more than the conversion itself.
-HDC WorkDC()
-{
-    static const HDC hDC = CreateCompatibleDC(nullptr);
-    return hDC;
-}
-
 BITMAPINFOHEADER& InfoOf(std::vector<BYTE>& header)
 {
     return *reinterpret_cast<BITMAPINFOHEADER*>(header.data());
 }
 } // namespace
+
+HDC AlphaBitmaps::WorkDC()
+{
+    static const HDC hDC = CreateCompatibleDC(nullptr);
+    return hDC;
+}
 
 CSize AlphaBitmaps::GetIconSize(HICON hIcon)
 {

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "Framework.h"
-#include "imagecodec/DibHeader.h"
 
 class AlphaBitmaps
 {
@@ -13,6 +12,11 @@ public:
     // A 40-byte header with room behind it for three masks.
     static constexpr UINT kHeaderBytes = 52;
 
+    // A memory DC compatible with the screen that never selects a bitmap:
+    // bits are read and written through it, and it tells the screen's
+    // depth. All of it runs on the user-interface thread, and a DC per call
+    // costs more than the work itself.
+    static HDC WorkDC();
     // Width and height of an icon's mask (halved for a monochrome icon, whose
     // mask holds both masks); 0 x 0 for none.
     static CSize GetIconSize(HICON hIcon);

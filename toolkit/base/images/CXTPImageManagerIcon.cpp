@@ -9,6 +9,7 @@
 #include "DerivedImages.h"
 #include "IconPixels.h"
 #include "ImageRecords.h"
+#include "imagecodec/DibHeader.h"
 #include "AlphaBitmaps.h"
 
 namespace

@@ -17,6 +17,13 @@ PixelMath::Rgb RgbOf(COLORREF clr)
     return {GetRValue(clr), GetGValue(clr), GetBValue(clr)};
 }
 
+// Asked of the toolkit's memory DC, which has the screen's depth: a screen
+// DC per image costs more than the image.
+bool IsLowColorScreen()
+{
+    return CXTGradientFiller::IsLowColorDisplay(CDC::FromHandle(AlphaBitmaps::WorkDC())) != FALSE;
+}
+
 COLORREF ColorOf(PixelMath::Rgb c)
 {
     return RGB(c.r, c.g, c.b);
@@ -64,7 +71,7 @@ void DerivedImages::MakeFaded(const CXTPImageManagerIconHandle& source, CXTPImag
     {
         if (source.IsAlpha())
             RepaintAlpha(source, [](BYTE* p, size_t n) { PixelMath::FadePixels(p, n); }, result);
-        else if (CXTGradientFiller::IsLowColorDisplay())
+        else if (IsLowColorScreen())
             result.SetIcon(CopyIcon(source.GetIcon()));
         else if (HICON hIcon = RepaintIcon(source.GetIcon(), pPixels, [](COLORREF c) { return LightenColor(c, 0.3); }))
             result.SetIcon(hIcon);
