@@ -1,0 +1,148 @@
+#include "CXTPImageManagerIconHandle.h"
+
+#include "AlphaBitmaps.h"
+#include "CXTPImageManager.h"
+#include "ImageResources.h"
+#include "imagecodec/IconFile.h"
+#include "imagecodec/IconGroupDirectory.h"
+
+CXTPImageManagerIconHandle::CXTPImageManagerIconHandle(HICON hIcon) : m_hIcon(hIcon), m_bOwned(FALSE)
+{
+}
+
+CXTPImageManagerIconHandle::CXTPImageManagerIconHandle(HBITMAP hBitmap) : m_hBitmap(hBitmap), m_bOwned(FALSE)
+{
+}
+
+CXTPImageManagerIconHandle::CXTPImageManagerIconHandle(const CXTPImageManagerIconHandle& other)
+    : m_hIcon(other.m_hIcon), m_hBitmap(other.m_hBitmap), m_bOwned(FALSE)
+{
+}
+
+CXTPImageManagerIconHandle::~CXTPImageManagerIconHandle()
+{
+    Clear();
+}
+
+CSize CXTPImageManagerIconHandle::GetExtent() const
+{
+    if (m_hIcon)
+        return AlphaBitmaps::GetIconSize(m_hIcon);
+    BITMAP bm{};
+    if (m_hBitmap && GetObjectW(m_hBitmap, sizeof(bm), &bm))
+        return CSize(bm.bmWidth, bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight);
+    return CSize(0, 0);
+}
+
+void CXTPImageManagerIconHandle::Clear()
+{
+    // A view never destroys the caller's image.
+    if (m_bOwned)
+    {
+        if (m_hIcon)
+            DestroyIcon(m_hIcon);
+        if (m_hBitmap)
+            DeleteObject(m_hBitmap);
+    }
+    if (m_hPremultiplied)
+        DeleteObject(m_hPremultiplied);
+    m_hIcon = nullptr;
+    m_hBitmap = nullptr;
+    m_hPremultiplied = nullptr;
+    m_bOwned = TRUE;
+}
+
+void CXTPImageManagerIconHandle::SetIcon(HICON hIcon)
+{
+    Clear();
+    m_hIcon = hIcon;
+}
+
+void CXTPImageManagerIconHandle::SetBitmap(HBITMAP hBitmap)
+{
+    Clear();
+    m_hBitmap = AlphaBitmaps::CopyAlphaBitmap(hBitmap);
+}
+
+void CXTPImageManagerIconHandle::TakeBitmap(HBITMAP hBitmap)
+{
+    Clear();
+    m_hBitmap = hBitmap;
+}
+
+void CXTPImageManagerIconHandle::DuplicateFrom(const CXTPImageManagerIconHandle& other)
+{
+    Clear();
+    if (other.m_hIcon)
+        m_hIcon = CopyIcon(other.m_hIcon);
+    if (other.m_hBitmap)
+        m_hBitmap = AlphaBitmaps::CopyAlphaBitmap(other.m_hBitmap);
+}
+
+void CXTPImageManagerIconHandle::Adopt(CXTPImageManagerIconHandle& other)
+{
+    Clear();
+    m_hIcon = other.m_hIcon;
+    m_hBitmap = other.m_hBitmap;
+    m_hPremultiplied = other.m_hPremultiplied;
+    m_bOwned = other.m_bOwned;
+    other.m_hIcon = nullptr;
+    other.m_hBitmap = nullptr;
+    other.m_hPremultiplied = nullptr;
+    other.m_bOwned = TRUE;
+}
+
+BOOL CXTPImageManagerIconHandle::MakePremultiplied()
+{
+    if (m_hPremultiplied)
+        return TRUE;
+    if (m_hBitmap)
+        m_hPremultiplied = AlphaBitmaps::CreateAlphaBitmapCopy(m_hBitmap);
+    else if (m_hIcon)
+    {
+        ICONINFO info{};
+        if (GetIconInfo(m_hIcon, &info))
+        {
+            if (info.hbmColor)
+            {
+                m_hPremultiplied = AlphaBitmaps::CreateAlphaBitmapCopy(info.hbmColor);
+                DeleteObject(info.hbmColor);
+            }
+            DeleteObject(info.hbmMask);
+        }
+    }
+    return m_hPremultiplied != nullptr;
+}
+
+BOOL CXTPImageManagerIconHandle::LoadIconResource(UINT nID, int cx, int cy, BOOL bSearchGroup,
+                                                  const CXTPImageManager* pManager)
+{
+    if (bSearchGroup)
+    {
+        if (const auto dir = imagecodec::IconGroupDirectory::Parse(ImageResources::Find(nID, RT_GROUP_ICON)))
+        {
+            for (auto it = dir->entries.rbegin(); it != dir->entries.rend(); ++it)
+                if (it->width == cx && it->height == cy && LoadIconResource(it->iconId, cx, cy, FALSE, pManager))
+                    return TRUE;
+        }
+    }
+    const auto image = ImageResources::Find(nID, RT_ICON);
+    if (image.empty())
+        return FALSE;
+    if (imagecodec::AlphaIconImage::BitCountOf(image) != 32)
+    {
+        HICON hIcon = CreateIconFromResourceEx(const_cast<BYTE*>(image.data()), static_cast<DWORD>(image.size()), TRUE,
+                                               0x00030000, cx, cy, LR_DEFAULTCOLOR);
+        if (hIcon)
+            SetIcon(hIcon);
+        return !IsEmpty();
+    }
+    if (!(pManager ? pManager : XTPImageManager())->HasAlphaBlend())
+        return FALSE;
+    const auto alpha = imagecodec::AlphaIconImage::Parse(image);
+    if (!alpha)
+        return FALSE;
+    if (HBITMAP hBitmap = AlphaBitmaps::CreateAlphaDib(alpha->header.width, alpha->header.height, alpha->pixels.data()))
+        TakeBitmap(hBitmap);
+    return !IsEmpty();
+}
