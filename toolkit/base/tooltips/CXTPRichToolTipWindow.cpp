@@ -165,6 +165,13 @@ void CXTPRichToolTipWindow::DrawTipText(CDC* pDC, const CRect& rcClient)
     range.rcPage = range.rc;
     range.chrg.cpMin = 0;
     range.chrg.cpMax = -1;
-    ::SendMessageW(m_hRichEdit, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+    if (::SendMessageW(m_hRichEdit, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range)) == 0) {
+        // Rich-edit controls that cannot print a range (Wine's) still print
+        // their client area; the child was laid out at the tip's size.
+        POINT ptOld;
+        ::SetViewportOrgEx(range.hdc, rcClient.left + rcMargin.left + 3, rcClient.top + rcMargin.top + 2, &ptOld);
+        ::SendMessageW(m_hRichEdit, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(range.hdc), PRF_CLIENT);
+        ::SetViewportOrgEx(range.hdc, ptOld.x, ptOld.y, nullptr);
+    }
     ::SendMessageW(m_hRichEdit, EM_FORMATRANGE, FALSE, 0);
 }

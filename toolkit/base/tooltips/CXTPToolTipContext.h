@@ -72,6 +72,8 @@ public:
 
     // The tooltip window of the last tip, null before the first.
     CWnd* GetToolTip() const { return m_pToolTip; }
+    // The tool the filter saw last (window, id, rectangle, flags).
+    const TOOLINFO& GetLastTool() const { return m_lastTool; }
     // Version used to decide whether the platform's control takes titles.
     void SetComCtlVersion(int nVersion) { m_nComCtlVersion = nVersion; }
 
