@@ -6,9 +6,11 @@
 #include "CXTPRichToolTipWindow.h"
 #include "CXTPStandardToolTip.h"
 #include "CXTPToolTipWindow.h"
+#include "ToolTipWindowFromPoint.h"
 #include "WindowGeometry.h"
 
 #include <shlwapi.h>
+#include <windowsx.h>
 
 #include <cstdlib>
 #include <cwchar>
@@ -19,10 +21,28 @@ namespace {
 // The first version whose control takes titles (TTM_SETTITLEW).
 constexpr int kTitledComCtlVersion = 0x5004F;
 
-bool IsMouseButtonDown()
+// Client mouse messages carry the button state in wParam; asking the system
+// costs a round trip to the window server on some systems (Wine), so only the
+// non-client ones ask.
+bool IsMouseButtonDown(UINT message, WPARAM wParam)
 {
+    if (message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK)
+        return (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
     return (::GetKeyState(VK_LBUTTON) & 0x8000) != 0 || (::GetKeyState(VK_RBUTTON) & 0x8000) != 0
         || (::GetKeyState(VK_MBUTTON) & 0x8000) != 0;
+}
+
+// Where a mouse message happened, on the screen: its own position (client
+// coordinates of hWnd, screen for non-client messages), which is also where
+// the cursor is when it is handled; the cursor for other messages.
+POINT MessagePoint(HWND hWnd, UINT message, LPARAM lParam)
+{
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK)
+        ::ClientToScreen(hWnd, &point);
+    else if (message != WM_NCMOUSEMOVE)
+        ::GetCursorPos(&point);
+    return point;
 }
 
 bool IsMoveOrRelease(UINT message)
@@ -174,11 +194,12 @@ void CXTPToolTipContext::FilterToolTipMessage(CWnd* pOwner, UINT message, WPARAM
 {
     if (pOwner == nullptr || pOwner->GetSafeHwnd() == nullptr)
         return;
-    MSG msg{pOwner->GetSafeHwnd(), message, wParam, lParam, static_cast<DWORD>(::GetMessageTime()), {}};
-    ::GetCursorPos(&msg.pt);
     if (IsMoveOrRelease(message)) {
-        if (!IsMouseButtonDown())
-            RelayToolTipMessage(pOwner, &msg);
+        if (IsMouseButtonDown(message, wParam))
+            return;
+        MSG msg{pOwner->GetSafeHwnd(), message, wParam, lParam, static_cast<DWORD>(::GetMessageTime()),
+                MessagePoint(pOwner->GetSafeHwnd(), message, lParam)};
+        RelayToolTipMessage(pOwner, &msg);
     } else if (CancelsTips(message)) {
         CancelToolTips();
     }
@@ -215,9 +236,10 @@ BOOL CXTPToolTipContext::PrepareToolTip(CWnd* pOwner)
 void CXTPToolTipContext::RelayToolTipMessage(CWnd* pOwner, MSG* pMsg)
 {
     HWND hOwner = pOwner->GetSafeHwnd();
-    if (!IsTopLevelActive(hOwner)) {
-        if (m_pToolTip != nullptr && m_pToolTip->GetSafeHwnd() != nullptr && m_pToolTip->IsWindowVisible())
-            SendToTip(TTM_ACTIVATE, FALSE);
+    // Visibility first: asking for the active window is the dearer question.
+    if (m_pToolTip != nullptr && m_pToolTip->GetSafeHwnd() != nullptr && m_pToolTip->IsWindowVisible()
+        && !IsTopLevelActive(hOwner)) {
+        SendToTip(TTM_ACTIVATE, FALSE);
         return;
     }
     if (!PrepareToolTip(pOwner))
@@ -255,8 +277,11 @@ void CXTPToolTipContext::RelayToolTipMessage(CWnd* pOwner, MSG* pMsg)
         SendTitle(ti);
         if (bShowNow || IsTopLevelActive(hOwner)) {
             SendToTip(TTM_ACTIVATE, TRUE);
-            ::SetWindowPos(m_pToolTip->GetSafeHwnd(), HWND_TOP, 0, 0, 0, 0,
-                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            // Moving a window in the z-order is slow on some systems (Wine):
+            // only when something is above the tip.
+            HWND hTip = m_pToolTip->GetSafeHwnd();
+            if (::GetWindow(hTip, GW_HWNDPREV) != nullptr)
+                ::SetWindowPos(hTip, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         }
     }
     RelayEvent(pMsg);
@@ -286,7 +311,11 @@ void CXTPToolTipContext::SendTitle(const TOOLINFO& ti)
 void CXTPToolTipContext::RelayEvent(MSG* pMsg)
 {
     POINT point = pMsg->pt;
-    HWND hWnd = reinterpret_cast<HWND>(SendToTip(TTM_WINDOWFROMPOINT, 0, reinterpret_cast<LPARAM>(&point)));
+    // A client mouse message goes to the window under the cursor, so the
+    // owner is that window (after the parent rule); other messages ask the tip.
+    HWND hWnd = pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MBUTTONDBLCLK
+        ? ApplyUseParentRule(pMsg->hwnd)
+        : reinterpret_cast<HWND>(SendToTip(TTM_WINDOWFROMPOINT, 0, reinterpret_cast<LPARAM>(&point)));
     MSG msg = *pMsg;
     if (hWnd != nullptr) {
         msg.hwnd = hWnd;

@@ -17,16 +17,23 @@ namespace {
 constexpr int kCursorOffset = 21;   // the tip shows this far below the cursor
 constexpr int kTitleGap = 8;        // between the title line and the text
 
-bool IsMouseButtonDown()
+bool IsClientMouseMessage(UINT message)
 {
+    return message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK;
+}
+
+// Client mouse messages carry the button state; asking the system is dearer.
+bool IsMouseButtonDown(const MSG* pMsg)
+{
+    if (pMsg != nullptr && IsClientMouseMessage(pMsg->message))
+        return (pMsg->wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != 0;
     return (::GetKeyState(VK_LBUTTON) & 0x8000) != 0 || (::GetKeyState(VK_RBUTTON) & 0x8000) != 0
         || (::GetKeyState(VK_MBUTTON) & 0x8000) != 0;
 }
 
 bool IsRelayedMouseMessage(UINT message)
 {
-    return (message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK)
-        || (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
+    return IsClientMouseMessage(message) || (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
 }
 
 CXTPToolTipWindow::ToolItem ToolFromRecord(const TOOLINFO& ti)
@@ -173,12 +180,20 @@ LRESULT CXTPToolTipWindow::OnRelayEvent(WPARAM, LPARAM lParam)
     return 0;
 }
 
-const CXTPToolTipWindow::ToolItem* CXTPToolTipWindow::ToolFromCursor() const
+const CXTPToolTipWindow::ToolItem* CXTPToolTipWindow::ToolFromCursor(const MSG* pMsg) const
 {
-    if (IsMouseButtonDown())
+    if (IsMouseButtonDown(pMsg))
         return nullptr;
+    // A relayed message knows where the cursor was and, for client mouse
+    // messages, the window under it.
     POINT cursor;
-    ::GetCursorPos(&cursor);
+    if (pMsg != nullptr)
+        cursor = pMsg->pt;
+    else
+        ::GetCursorPos(&cursor);
+    HWND hUnder = nullptr;
+    if (pMsg != nullptr && IsClientMouseMessage(pMsg->message))
+        hUnder = pMsg->hwnd;
     for (const ToolItem& tool : m_tools) {
         if (!::IsWindow(tool.hwnd))
             continue;
@@ -190,7 +205,11 @@ const CXTPToolTipWindow::ToolItem* CXTPToolTipWindow::ToolFromCursor() const
         }
         POINT client = cursor;
         ::ScreenToClient(tool.hwnd, &client);
-        if (::PtInRect(&tool.rect, client) && ToolTipWindowFromPoint(cursor) == tool.hwnd)
+        if (!::PtInRect(&tool.rect, client))
+            continue;
+        if (hUnder == nullptr)
+            hUnder = ToolTipWindowFromPoint(cursor);
+        if (hUnder == tool.hwnd)
             return &tool;
     }
     return nullptr;
@@ -208,7 +227,7 @@ void CXTPToolTipWindow::RelayEvent(const MSG* pMsg)
 {
     if (!m_bActive || !IsRelayedMouseMessage(pMsg->message))
         return;
-    const ToolItem* pTool = ToolFromCursor();
+    const ToolItem* pTool = ToolFromCursor(pMsg);
     if (pMsg->message == WM_LBUTTONDOWN) {
         m_pressedTool = pTool != nullptr ? *pTool : ToolItem();
         pTool = nullptr;
@@ -216,14 +235,22 @@ void CXTPToolTipWindow::RelayEvent(const MSG* pMsg)
         pTool = nullptr;
     }
     const bool bPendingThis = pTool != nullptr && m_nTimer != 0 && pTool->IsSame(m_pendingTool);
-    if (m_nTimer != 0 && !bPendingThis)
-        StopPendingTimer();
+    const bool bDelayNext = pTool != nullptr && !pTool->IsSame(m_currentTool)
+        && ::GetTickCount() - m_dwLastChange >= kQuickReshow;
+    if (m_nTimer != 0 && !bPendingThis) {
+        // A timer for another tool stops; when the new tool waits too, setting
+        // the same timer again restarts it with one call instead of two.
+        if (bDelayNext)
+            m_pendingTool = ToolItem();
+        else
+            StopPendingTimer();
+    }
 
     if (pTool == nullptr) {
         Show(nullptr);
     } else if (pTool->IsSame(m_currentTool)) {
         return;
-    } else if (::GetTickCount() - m_dwLastChange >= kQuickReshow) {
+    } else if (bDelayNext) {
         if (!bPendingThis) {
             m_pendingTool = *pTool;
             m_nTimer = SetTimer(kDelayTimer, kInitialDelay, nullptr);
@@ -241,7 +268,7 @@ void CXTPToolTipWindow::OnTimer(UINT_PTR nIDEvent)
     }
     const ToolItem pending = m_pendingTool;
     StopPendingTimer();
-    const ToolItem* pTool = ToolFromCursor();
+    const ToolItem* pTool = ToolFromCursor(nullptr);
     if (pTool != nullptr && pTool->IsSame(pending) && !pTool->IsSame(m_pressedTool))
         Show(pTool);
 }

@@ -80,8 +80,9 @@ private:
     static constexpr UINT_PTR kDelayTimer = 1;
 
     ToolItem* FindTool(HWND hwnd, UINT_PTR uId);
-    // The tool under the cursor: none while a mouse button is down.
-    const ToolItem* ToolFromCursor() const;
+    // The tool under the cursor (where pMsg happened, when given): none
+    // while a mouse button is down.
+    const ToolItem* ToolFromCursor(const MSG* pMsg) const;
     void Show(const ToolItem* pTool);
     void StopPendingTimer();
 

@@ -38,8 +38,15 @@ LRESULT CALLBACK ToolTipMouseHook::MouseProc(int nCode, WPARAM wParam, LPARAM lP
     const HHOOK hHook = g_hHook;
     if (nCode == HC_ACTION && g_pOwner != nullptr && g_pOwner->HasCurrentTool()) {
         const auto* pInfo = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam);
-        if (ToolTipWindowFromPoint(pInfo->pt) != g_pOwner->CurrentToolWindow()) {
-            MSG msg{g_pOwner->GetSafeHwnd(), WM_MOUSEMOVE, 0, 0, static_cast<DWORD>(::GetMessageTime()), pInfo->pt};
+        HWND hUnder = ToolTipWindowFromPoint(pInfo->pt);
+        if (hUnder != g_pOwner->CurrentToolWindow()) {
+            POINT client = pInfo->pt;
+            ::ScreenToClient(hUnder, &client);
+            const WPARAM wButtons = ((::GetKeyState(VK_LBUTTON) & 0x8000) ? MK_LBUTTON : 0)
+                | ((::GetKeyState(VK_RBUTTON) & 0x8000) ? MK_RBUTTON : 0)
+                | ((::GetKeyState(VK_MBUTTON) & 0x8000) ? MK_MBUTTON : 0);
+            MSG msg{hUnder, WM_MOUSEMOVE, wButtons, MAKELPARAM(client.x, client.y),
+                    static_cast<DWORD>(::GetMessageTime()), pInfo->pt};
             g_pOwner->RelayEvent(&msg);
         }
     }
