@@ -52,6 +52,18 @@ protected:
 
 class OwnTipBehaviour : public TipBehaviour {};
 
+// Other test programs place their windows near the top-left corner: the
+// pointer ends in the opposite one.
+class PointerParking : public ::testing::Environment {
+public:
+    void TearDown() override
+    {
+        ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
+};
+
+const ::testing::Environment* const g_parking = ::testing::AddGlobalTestEnvironment(new PointerParking);
+
 } // namespace
 
 TEST(ToolTipContext, DefaultsAndMaximumWidthOfHalfTheScreen)
@@ -153,13 +165,13 @@ TEST_P(OwnTipBehaviour, DestroyingAShowingTipGivesUpTheMouseHook)
     EXPECT_EQ(ToolTipMouseHook::Owner(), nullptr);
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dx = input.mi.dy = 1000;
+    input.mi.dx = input.mi.dy = 60000;
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     ::SendInput(1, &input, sizeof(input));
     EXPECT_TRUE(PumpUntil([] {
         POINT cursor;
         ::GetCursorPos(&cursor);
-        return cursor.x < 50;
+        return cursor.x > 1000;
     }, 3000));
 }
 
