@@ -92,7 +92,7 @@ void CXTPToolTipWindow::OnDestroy()
 {
     // The hook must never reach a window that is gone.
     Show(nullptr);
-    StopPendingTimer();
+    KillTimer(kDelayTimer);
     ToolTipMouseHook::Remove(this);
     CWnd::OnDestroy();
 }
@@ -128,7 +128,7 @@ LRESULT CXTPToolTipWindow::OnDelTool(WPARAM, LPARAM lParam)
         if (it->IsSame(m_pressedTool))
             m_pressedTool = ToolItem();
         if (it->IsSame(m_pendingTool)) {
-            StopPendingTimer();
+            ForgetPendingTool();
         }
         m_tools.erase(it);
         break;
@@ -160,7 +160,7 @@ LRESULT CXTPToolTipWindow::OnActivate(WPARAM wParam, LPARAM)
 {
     m_bActive = wParam != 0;
     if (!m_bActive) {
-        StopPendingTimer();
+        ForgetPendingTool();
         Show(nullptr);
     }
     return 0;
@@ -215,11 +215,10 @@ const CXTPToolTipWindow::ToolItem* CXTPToolTipWindow::ToolFromCursor(const MSG* 
     return nullptr;
 }
 
-void CXTPToolTipWindow::StopPendingTimer()
+void CXTPToolTipWindow::ForgetPendingTool()
 {
-    if (m_nTimer != 0 && m_hWnd != nullptr)
-        KillTimer(m_nTimer);
-    m_nTimer = 0;
+    // The delay timer may run on: it fires once for no tool, or is set anew
+    // for the next one; stopping and starting timers is slow on some systems (Wine).
     m_pendingTool = ToolItem();
 }
 
@@ -234,26 +233,18 @@ void CXTPToolTipWindow::RelayEvent(const MSG* pMsg)
     } else if (pTool != nullptr && pTool->IsSame(m_pressedTool)) {
         pTool = nullptr;
     }
-    const bool bPendingThis = pTool != nullptr && m_nTimer != 0 && pTool->IsSame(m_pendingTool);
-    const bool bDelayNext = pTool != nullptr && !pTool->IsSame(m_currentTool)
-        && ::GetTickCount() - m_dwLastChange >= kQuickReshow;
-    if (m_nTimer != 0 && !bPendingThis) {
-        // A timer for another tool stops; when the new tool waits too, setting
-        // the same timer again restarts it with one call instead of two.
-        if (bDelayNext)
-            m_pendingTool = ToolItem();
-        else
-            StopPendingTimer();
-    }
+    const bool bPendingThis = pTool != nullptr && pTool->IsSame(m_pendingTool);
+    if (!bPendingThis)
+        ForgetPendingTool();
 
     if (pTool == nullptr) {
         Show(nullptr);
     } else if (pTool->IsSame(m_currentTool)) {
         return;
-    } else if (bDelayNext) {
+    } else if (::GetTickCount() - m_dwLastChange >= kQuickReshow) {
         if (!bPendingThis) {
             m_pendingTool = *pTool;
-            m_nTimer = SetTimer(kDelayTimer, kInitialDelay, nullptr);
+            SetTimer(kDelayTimer, kInitialDelay, nullptr);
         }
     } else {
         Show(pTool);
@@ -266,8 +257,11 @@ void CXTPToolTipWindow::OnTimer(UINT_PTR nIDEvent)
         CWnd::OnTimer(nIDEvent);
         return;
     }
+    KillTimer(kDelayTimer);
     const ToolItem pending = m_pendingTool;
-    StopPendingTimer();
+    ForgetPendingTool();
+    if (pending.IsEmpty())
+        return;
     const ToolItem* pTool = ToolFromCursor(nullptr);
     if (pTool != nullptr && pTool->IsSame(pending) && !pTool->IsSame(m_pressedTool))
         Show(pTool);
@@ -299,7 +293,7 @@ void CXTPToolTipWindow::Show(const ToolItem* pTool)
         m_pressedTool = ToolItem();
     } else {
         ToolTipMouseHook::Remove(this);
-        StopPendingTimer();
+        ForgetPendingTool();
     }
     m_currentTool = shown;
     m_dwLastChange = ::GetTickCount();

@@ -84,12 +84,11 @@ private:
     // while a mouse button is down.
     const ToolItem* ToolFromCursor(const MSG* pMsg) const;
     void Show(const ToolItem* pTool);
-    void StopPendingTimer();
+    void ForgetPendingTool();
 
     std::vector<ToolItem> m_tools;
     ToolItem m_pressedTool;
     ToolItem m_pendingTool;
     BOOL m_bActive = FALSE;
-    UINT_PTR m_nTimer = 0;
     DWORD m_dwLastChange = 0;
 };
