@@ -44,7 +44,6 @@ public:
     bool HasCurrentTool() const { return !m_currentTool.IsEmpty(); }
     HWND CurrentToolWindow() const { return m_currentTool.hwnd; }
     const ToolItem& CurrentTool() const { return m_currentTool; }
-    const CString& GetTitle() const { return m_strTitle; }
 
     // Size, text and background of the tip of the current tool, in dc.
     virtual CSize MeasureTip(CDC* pDC);
