@@ -16,7 +16,7 @@ using Kind = CXTPToolTipContext::ToolTipKind;
 // A titled tip of the given kind, shown by the real pointer over its tool.
 class ShownTip {
 public:
-    ShownTip(Kind kind, const CString& text, COLORREF clrBack = static_cast<COLORREF>(-1))
+    ShownTip(Kind kind, const CString& text, COLORREF clrBack = static_cast<COLORREF>(-1), DWORD dwAddStyle = 0)
     {
         std::vector<TipHostWindow::Tool> tools = TipHostWindow::ToolsInARow({text});
         tools[0].title = L"Calendar";
@@ -24,6 +24,7 @@ public:
         m_window = std::make_unique<TipHostWindow>(CPoint(300, 300), tools);
         m_window->Context().SetToolTipKind(kind);
         m_window->Context().SetTipBkColor(clrBack);
+        m_window->Context().ModifyToolTipStyle(0, dwAddStyle);
         m_window->Context().EnableTitles(kind != CXTPToolTipContext::kindRichText);
         if (BringToFront(m_window->GetSafeHwnd()) && MovePointer(*m_window, CPoint(200, 200))
             && MovePointer(*m_window, m_window->ToolPoint(0)))
@@ -95,6 +96,20 @@ TEST(ToolTipPaint, PlainWindowPaintsBackgroundFrameTitleRuleAndText)
     SaveScreenshot(tip.Tip(), L"tooltip_plain.png");
 }
 
+
+TEST(ToolTipPaint, SoftBorderDrawsTopAndLeftInTheButtonFace)
+{
+    ShownTip tip(CXTPToolTipContext::kindOwn, L"Soft", static_cast<COLORREF>(-1), XTP_TTS_SOFTBORDER);
+    ASSERT_NE(tip.Tip(), nullptr);
+    const CRect client = ClientRectOf(tip.Tip());
+    MemoryCanvas canvas(client.Width(), client.Height());
+    ::SendMessageW(tip.Tip(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.dc().GetSafeHdc()), PRF_CLIENT);
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(canvas.At(0, client.Height() / 2), face);
+    EXPECT_EQ(canvas.At(client.Width() / 2, 0), face);
+    EXPECT_EQ(canvas.At(client.Width() - 1, client.Height() / 2), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.At(client.Width() / 2, client.Height() - 1), RGB(0, 0, 0));
+}
 
 TEST(ToolTipPaint, GradientWindowRunsFromTheTipColourToWhiteInClassicColours)
 {
