@@ -18,6 +18,43 @@ const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
     return GetThisMessageMap();
 }
 
+const AFX_INTERFACEMAP* CCmdTarget::GetThisInterfaceMap()
+{
+    static const AFX_INTERFACEMAP_ENTRY entries[] = {{nullptr, nullptr}};
+    static const AFX_INTERFACEMAP interfaceMap = {nullptr, &entries[0]};
+    return &interfaceMap;
+}
+
+const AFX_INTERFACEMAP* CCmdTarget::GetInterfaceMap() const
+{
+    return GetThisInterfaceMap();
+}
+
+IUnknown* CCmdTarget::GetInterface(const IID* iid)
+{
+    const bool bIdentity = ::IsEqualIID(*iid, IID_IUnknown) != 0;
+    for (const AFX_INTERFACEMAP* pMap = GetInterfaceMap(); pMap != nullptr;
+         pMap = pMap->pfnGetBaseMap != nullptr ? pMap->pfnGetBaseMap() : nullptr) {
+        for (const AFX_INTERFACEMAP_ENTRY* pEntry = pMap->pEntry; pEntry->piid != nullptr; ++pEntry) {
+            if (bIdentity || ::IsEqualIID(*iid, *pEntry->piid))
+                return pEntry->pfnGetInterface(this);
+        }
+    }
+    return nullptr;
+}
+
+HRESULT CCmdTarget::InternalQueryInterface(const IID* iid, LPVOID* ppvObj)
+{
+    if (ppvObj == nullptr)
+        return E_POINTER;
+    IUnknown* pUnknown = GetInterface(iid);
+    *ppvObj = pUnknown;
+    if (pUnknown == nullptr)
+        return E_NOINTERFACE;
+    ExternalAddRef();
+    return S_OK;
+}
+
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID)
 {
     for (; pMap != nullptr; pMap = pMap->pfnGetBaseMap != nullptr ? pMap->pfnGetBaseMap() : nullptr) {

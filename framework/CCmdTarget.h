@@ -58,6 +58,18 @@ struct AFX_NOTIFY {
 };
 
 // Data of a WM_CTLCOLORxxx dispatched to ON_WM_CTLCOLOR / ON_WM_CTLCOLOR_REFLECT.
+// One entry of an interface map: the interface id and how to reach that
+// interface part of the declaring class from the command target.
+struct AFX_INTERFACEMAP_ENTRY {
+    const IID* piid;   // null ends the table
+    IUnknown* (*pfnGetInterface)(CCmdTarget* pTarget);
+};
+
+struct AFX_INTERFACEMAP {
+    const AFX_INTERFACEMAP* (*pfnGetBaseMap)();
+    const AFX_INTERFACEMAP_ENTRY* pEntry;
+};
+
 struct AFX_CTLCOLOR {
     HWND hWnd;
     HDC hDC;
@@ -86,6 +98,15 @@ public:
     DWORD ExternalRelease() { return InternalRelease(); }
     virtual void OnFinalRelease();
 
+    // COM identity: the interfaces of the object's interface map. IUnknown
+    // answers the first interface of the map, so every part of the object
+    // answers the same identity. E_NOINTERFACE (and null) when not found;
+    // a found interface is added a reference.
+    HRESULT InternalQueryInterface(const IID* iid, LPVOID* ppvObj);
+    HRESULT ExternalQueryInterface(const IID* iid, LPVOID* ppvObj) { return InternalQueryInterface(iid, ppvObj); }
+    // The interface part for iid without a reference; null when absent.
+    IUnknown* GetInterface(const IID* iid);
+
     // The entry for (message, code, id) in the map chain starting at pMap,
     // with the target class's own entries first; null when there is none.
     static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* pMap, UINT nMessage, UINT nCode, UINT nID);
@@ -93,6 +114,8 @@ public:
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();
     virtual const AFX_MSGMAP* GetMessageMap() const;
+    static const AFX_INTERFACEMAP* GetThisInterfaceMap();
+    virtual const AFX_INTERFACEMAP* GetInterfaceMap() const;
 
     // Calls the thunk of a command entry and answers whether it handled it.
     static BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, const AFX_MSGMAP_ENTRY* pEntry,
@@ -156,6 +179,34 @@ protected: \
         }; \
         static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
         return &messageMap; \
+    }
+
+// Interface maps: the interfaces a command target answers to COM clients.
+//   BEGIN_INTERFACE_MAP(CMyControl, CCmdTarget)
+//       INTERFACE_PART(CMyControl, IID_IAccessible, Accessible)
+//   END_INTERFACE_MAP()
+// The part is the object's member m_x<name>, an object of the interface.
+#define DECLARE_INTERFACE_MAP() \
+protected: \
+    static const AFX_INTERFACEMAP* GetThisInterfaceMap(); \
+    const AFX_INTERFACEMAP* GetInterfaceMap() const override;
+
+#define BEGIN_INTERFACE_MAP(theClass, baseClass) \
+    const AFX_INTERFACEMAP* theClass::GetInterfaceMap() const { return GetThisInterfaceMap(); } \
+    const AFX_INTERFACEMAP* theClass::GetThisInterfaceMap() \
+    { \
+        typedef baseClass TheBaseClass; \
+        static const AFX_INTERFACEMAP_ENTRY _interfaceEntries[] = {
+
+#define INTERFACE_PART(theClass, iid, localClass) \
+            {&(iid), [](CCmdTarget* _pTarget) -> IUnknown* { \
+                return &static_cast<theClass*>(_pTarget)->m_x##localClass; }},
+
+#define END_INTERFACE_MAP() \
+            {nullptr, nullptr} \
+        }; \
+        static const AFX_INTERFACEMAP interfaceMap = {&TheBaseClass::GetThisInterfaceMap, &_interfaceEntries[0]}; \
+        return &interfaceMap; \
     }
 
 // Thunk body: _pThis is the target as the declaring class.

@@ -1465,9 +1465,28 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
     }
 }
 
-INT_PTR CWnd::OnToolHitTest(CPoint, TOOLINFO*) const
+INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
-    return -1;
+    HWND hWndChild = ::ChildWindowFromPointEx(m_hWnd, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (hWndChild == nullptr || hWndChild == m_hWnd)
+        return -1;
+    if (pTI != nullptr && pTI->cbSize >= TTTOOLINFOW_V1_SIZE) {
+        pTI->hwnd = m_hWnd;
+        pTI->uId = reinterpret_cast<UINT_PTR>(hWndChild);
+        pTI->uFlags |= TTF_IDISHWND;
+        pTI->lpszText = LPSTR_TEXTCALLBACKW;
+    }
+    return ::GetDlgCtrlID(hWndChild);
+}
+
+BOOL CWnd::EnableToolTips(BOOL bEnable)
+{
+    const BOOL bWasEnabled = (m_nFlags & WF_TOOLTIPS) != 0;
+    if (bEnable)
+        m_nFlags |= WF_TOOLTIPS;
+    else
+        m_nFlags &= ~WF_TOOLTIPS;
+    return bWasEnabled;
 }
 
 // ---- default message handlers ------------------------------------------------

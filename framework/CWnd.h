@@ -301,7 +301,12 @@ public:
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     virtual void DoDataExchange(CDataExchange* pDX);
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+    // The tool under point (client coordinates): by default the visible child
+    // window there, as a whole-window tool asking its text by callback. Fills
+    // pTI (when given) and answers the tool's id, -1 when there is none.
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+    // Marks the window as one that shows tooltips; answers the previous state.
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
 
     UINT m_nFlags = 0;
 

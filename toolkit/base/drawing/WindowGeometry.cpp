@@ -45,5 +45,8 @@ BOOL IsTopLevelActive(HWND hWnd)
     for (HWND hUp = hTop; hUp != nullptr;
          hUp = (::GetWindowLongW(hUp, GWL_STYLE) & WS_CHILD) ? ::GetParent(hUp) : ::GetWindow(hUp, GW_OWNER))
         hTop = hUp;
-    return ::GetForegroundWindow() == ::GetLastActivePopup(hTop);
+    // A foreground top window is its own last active popup; asking for the
+    // popup is a round trip to the window server on some systems (Wine).
+    HWND hForeground = ::GetForegroundWindow();
+    return hForeground == hTop || hForeground == ::GetLastActivePopup(hTop);
 }
