@@ -758,9 +758,12 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
         }
     }
     tree.changed.clear();
-    // Leaves before this one are as the last commit wrote them: so are the branch entries
-    // that point at them, which need not be gathered and compared again.
+    // Pages from changedFrom on may have moved (a leaf before them split or went); before it,
+    // only the pages in `rewritten` are new. The branch entries of the others are as the last
+    // commit wrote them and need not be gathered and compared again: the node tree changes
+    // near its start (folders) and at its end (new items) on every commit.
     size_t changedFrom = SIZE_MAX;
+    std::vector<size_t> rewritten;
     for (auto it = dirty.rbegin(); it != dirty.rend(); ++it) {
         const size_t i = *it;
         const uint64_t from = leaves.empty() || i == 0 ? 0 : leaves[i].key;
@@ -782,7 +785,10 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
         }
         if (unchanged)
             continue;
-        changedFrom = std::min(changedFrom, i);
+        if (pages.size() == 1 && i < leaves.size())
+            rewritten.push_back(i);
+        else
+            changedFrom = std::min(changedFrom, i);
         if (i < leaves.size()) {
             pendingFree_.emplace_back(leaves[i].offset, kPage);
             leaves.erase(leaves.begin() + static_cast<std::ptrdiff_t>(i));
@@ -798,10 +804,14 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
         const size_t per = meta / (3 * id);
         std::vector<TreePage> pages;
         std::vector<bool> kept(old.size(), false);
+        std::sort(rewritten.begin(), rewritten.end());
+        std::vector<size_t> rewrittenHere;
         for (size_t g = 0; g < below.size(); g += per) {
-            if (g + per <= changedFrom && pages.size() < old.size()) {
+            const auto firstRewritten = std::lower_bound(rewritten.begin(), rewritten.end(), g);
+            const bool touched = firstRewritten != rewritten.end() && *firstRewritten < g + per;
+            if (!touched && g + per <= changedFrom && pages.size() < old.size()) {
                 kept[pages.size()] = true;
-                pages.push_back(old[pages.size()]);
+                pages.push_back(std::move(old[pages.size()]));
                 continue;
             }
             std::vector<uint8_t> entries;
@@ -813,12 +823,14 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
             const size_t at = pages.size();
             if (at < old.size() && old[at].entries == entries) {
                 kept[at] = true;
-                pages.push_back(old[at]);
+                pages.push_back(std::move(old[at]));
                 pages.back().key = below[g].key;
             } else {
+                rewrittenHere.push_back(at);
                 pages.push_back(writeTreePage(nodes, static_cast<uint8_t>(level), below[g].key, std::move(entries), 3 * id));
             }
         }
+        rewritten = std::move(rewrittenHere);
         for (size_t k = 0; k < old.size(); ++k)
             if (!kept[k])
                 pendingFree_.emplace_back(old[k].offset, kPage);
@@ -844,9 +856,14 @@ void PstNodeDatabase::writeMaps()
         const uint64_t start = regionStart(r);
         std::vector<uint8_t> page(kPage, 0);
         uint8_t* bits = page.data() + (unicode_ ? 0 : 4);
-        for (uint64_t u = 0; u < unitsPerRegion; ++u)
-            if (used_[r * unitsPerRegion + u])
-                bits[u / 8] |= static_cast<uint8_t>(0x80 >> (u % 8));
+        // Eight units (bytes of 0 or 1) at a time: the product gathers them into one byte,
+        // the first unit in the high bit. Every commit writes a few of these maps.
+        const uint8_t* units = used_.data() + r * unitsPerRegion;
+        for (uint64_t b = 0; b < unitsPerRegion / 8; ++b) {
+            uint64_t eight;
+            std::memcpy(&eight, units + 8 * b, 8);
+            bits[b] = static_cast<uint8_t>((eight * 0x8040201008040201ull) >> 56);
+        }
         writeRaw(start, pageTrailer(page, kPageAMap, start, start, false));
         if (r % 8 == 0) {
             std::vector<uint8_t> pmap(kPage, 0);
