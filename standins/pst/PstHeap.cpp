@@ -138,19 +138,21 @@ uint32_t PstHeapWriter::addBtreeIndex(int keySize, int dataSize, const std::vect
     std::vector<uint8_t> header{0xB5, static_cast<uint8_t>(keySize), static_cast<uint8_t>(dataSize), 0, 0, 0, 0, 0};
     if (leaves.empty())
         return add(header);
-    std::vector<std::vector<uint8_t>> level = leaves;
+    const std::vector<std::vector<uint8_t>>* level = &leaves;
+    std::vector<std::vector<uint8_t>> upper;
     const size_t per = kMaxAllocation / (keySize + 4);
     uint8_t levels = 0;
-    while (level.size() > 1) {
-        std::vector<std::vector<uint8_t>> upper;
-        for (size_t i = 0; i < level.size(); i += per)
-            upper.push_back(addBtreeLeaf(keySize, level.begin() + static_cast<std::ptrdiff_t>(i),
-                                         level.begin() + static_cast<std::ptrdiff_t>(std::min(level.size(), i + per))));
-        level.swap(upper);
+    while (level->size() > 1) {
+        std::vector<std::vector<uint8_t>> next;
+        for (size_t i = 0; i < level->size(); i += per)
+            next.push_back(addBtreeLeaf(keySize, level->begin() + static_cast<std::ptrdiff_t>(i),
+                                        level->begin() + static_cast<std::ptrdiff_t>(std::min(level->size(), i + per))));
+        upper.swap(next);
+        level = &upper;
         ++levels;
     }
     header[3] = levels;
-    PstBytes::put(header.data() + 4, PstBytes::get(level[0].data() + keySize, 4), 4);
+    PstBytes::put(header.data() + 4, PstBytes::get(level->front().data() + keySize, 4), 4);
     return add(header);
 }
 

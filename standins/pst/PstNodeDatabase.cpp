@@ -261,8 +261,12 @@ std::vector<uint8_t> PstNodeDatabase::readRaw(uint64_t offset, size_t size) cons
     if (offset > fileSize_ || fileSize_ - offset < size)
         damaged("data lies outside the file.");
     std::vector<uint8_t> data(size);
+    if (unwritten_.overlay(offset, data.data(), size) == size)
+        return data;
     if (!file_.read(offset, data.data(), size))
         throw PstError("The PST file \"" + utf8(path_) + "\" cannot be read.");
+    // Bytes still held are newer than the file's.
+    unwritten_.overlay(offset, data.data(), size);
     return data;
 }
 
@@ -278,9 +282,24 @@ void PstNodeDatabase::ensureWritable()
 void PstNodeDatabase::writeRaw(uint64_t offset, const std::vector<uint8_t>& data)
 {
     ensureWritable();
-    if (!file_.write(offset, data.data(), data.size()))
-        throw PstError("The PST file \"" + utf8(path_) + "\" cannot be written (disk full?).");
+    // Held writes must not overlap: one that would is made after those held.
+    if (unwritten_.overlaps(offset, data.size()))
+        writeOut();
+    unwritten_.add(offset, data.data(), data.size());
     writtenEnd_ = std::max(writtenEnd_, offset + data.size());
+    // Saves without commits between them must not hold their attachments in memory.
+    constexpr size_t kMostHeld = 4u << 20;
+    if (unwritten_.bytes() >= kMostHeld)
+        writeOut();
+}
+
+void PstNodeDatabase::writeOut()
+{
+    const auto write = [this](uint64_t offset, const uint8_t* data, size_t size) {
+        return file_.write(offset, data, size);
+    };
+    if (!unwritten_.flush(write))
+        throw PstError("The PST file \"" + utf8(path_) + "\" cannot be written (disk full?).");
 }
 
 const NodeEntry* PstNodeDatabase::node(uint32_t nid) const
@@ -305,6 +324,10 @@ const PstNodeDatabase::BlockEntry& PstNodeDatabase::block(uint64_t bid) const
 std::vector<uint8_t> PstNodeDatabase::readBlock(uint64_t bid) const
 {
     const BlockEntry& entry = block(bid);
+    if (bid & 2) {
+        if (const std::vector<uint8_t>* recent = recentInner_.find(bid & ~uint64_t(1)))
+            return *recent;
+    }
     const size_t trailer = unicode_ ? 16 : 12;
     const size_t total = (entry.size + trailer + kUnit - 1) / kUnit * kUnit;
     std::vector<uint8_t> data = readRaw(entry.offset, total);
@@ -412,6 +435,8 @@ uint64_t PstNodeDatabase::writeBlock(const std::vector<uint8_t>& data, bool inte
         PstBytes::put(t + 8, crc, 4);
     }
     writeRaw(offset, blockBuffer_);
+    if (internal)
+        recentInner_.add(bid, data);
     bbt_[bid] = BlockEntry{offset, static_cast<uint16_t>(size), 2};
     blockIds_.insert(bid);
     blockTree_.changed.insert(bid);
@@ -641,25 +666,24 @@ std::vector<uint8_t> PstNodeDatabase::pageTrailer(std::vector<uint8_t> page, uin
     return page;
 }
 
-std::vector<uint8_t> PstNodeDatabase::leafEntry(bool nodes, uint64_t key) const
+void PstNodeDatabase::appendLeafEntry(bool nodes, uint64_t key, std::vector<uint8_t>& out) const
 {
     const int id = unicode_ ? 8 : 4;
-    std::vector<uint8_t> e;
-    PstBytes::append(e, key, id);
+    const size_t start = out.size();
+    PstBytes::append(out, key, id);
     if (nodes) {
         const NodeEntry& n = nbt_.at(static_cast<uint32_t>(key));
-        PstBytes::append(e, n.bidData, id);
-        PstBytes::append(e, n.bidSub, id);
-        PstBytes::append(e, n.parent, 4);
-        e.resize(unicode_ ? 32 : 16, 0);
+        PstBytes::append(out, n.bidData, id);
+        PstBytes::append(out, n.bidSub, id);
+        PstBytes::append(out, n.parent, 4);
+        out.resize(start + (unicode_ ? 32 : 16), 0);
     } else {
         const BlockEntry& b = bbt_.at(key);
-        PstBytes::append(e, b.offset, id);
-        PstBytes::append(e, b.size, 2);
-        PstBytes::append(e, b.refs, 2);
-        e.resize(unicode_ ? 24 : 12, 0);
+        PstBytes::append(out, b.offset, id);
+        PstBytes::append(out, b.size, 2);
+        PstBytes::append(out, b.refs, 2);
+        out.resize(start + (unicode_ ? 24 : 12), 0);
     }
-    return e;
 }
 
 std::vector<uint64_t> PstNodeDatabase::treeKeys(bool nodes, uint64_t from, std::optional<uint64_t> to) const
@@ -734,9 +758,12 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
         }
     }
     tree.changed.clear();
-    // Leaves before this one are as the last commit wrote them: so are the branch entries
-    // that point at them, which need not be gathered and compared again.
+    // Pages from changedFrom on may have moved (a leaf before them split or went); before it,
+    // only the pages in `rewritten` are new. The branch entries of the others are as the last
+    // commit wrote them and need not be gathered and compared again: the node tree changes
+    // near its start (folders) and at its end (new items) on every commit.
     size_t changedFrom = SIZE_MAX;
+    std::vector<size_t> rewritten;
     for (auto it = dirty.rbegin(); it != dirty.rend(); ++it) {
         const size_t i = *it;
         const uint64_t from = leaves.empty() || i == 0 ? 0 : leaves[i].key;
@@ -746,10 +773,9 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
         bool unchanged = false;
         for (size_t k = 0; k < keys.size() || (k == 0 && leaves.size() <= 1); k += perLeaf) {
             std::vector<uint8_t> entries;
-            for (size_t j = k; j < std::min(keys.size(), k + perLeaf); ++j) {
-                const std::vector<uint8_t> e = leafEntry(nodes, keys[j]);
-                entries.insert(entries.end(), e.begin(), e.end());
-            }
+            entries.reserve(perLeaf * leafSize);
+            for (size_t j = k; j < std::min(keys.size(), k + perLeaf); ++j)
+                appendLeafEntry(nodes, keys[j], entries);
             // A leaf whose entries came back as they were (a block shared and let go again)
             // stays where it is.
             unchanged = keys.size() <= perLeaf && i < leaves.size() && leaves[i].entries == entries;
@@ -759,7 +785,10 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
         }
         if (unchanged)
             continue;
-        changedFrom = std::min(changedFrom, i);
+        if (pages.size() == 1 && i < leaves.size())
+            rewritten.push_back(i);
+        else
+            changedFrom = std::min(changedFrom, i);
         if (i < leaves.size()) {
             pendingFree_.emplace_back(leaves[i].offset, kPage);
             leaves.erase(leaves.begin() + static_cast<std::ptrdiff_t>(i));
@@ -775,10 +804,14 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
         const size_t per = meta / (3 * id);
         std::vector<TreePage> pages;
         std::vector<bool> kept(old.size(), false);
+        std::sort(rewritten.begin(), rewritten.end());
+        std::vector<size_t> rewrittenHere;
         for (size_t g = 0; g < below.size(); g += per) {
-            if (g + per <= changedFrom && pages.size() < old.size()) {
+            const auto firstRewritten = std::lower_bound(rewritten.begin(), rewritten.end(), g);
+            const bool touched = firstRewritten != rewritten.end() && *firstRewritten < g + per;
+            if (!touched && g + per <= changedFrom && pages.size() < old.size()) {
                 kept[pages.size()] = true;
-                pages.push_back(old[pages.size()]);
+                pages.push_back(std::move(old[pages.size()]));
                 continue;
             }
             std::vector<uint8_t> entries;
@@ -790,12 +823,14 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
             const size_t at = pages.size();
             if (at < old.size() && old[at].entries == entries) {
                 kept[at] = true;
-                pages.push_back(old[at]);
+                pages.push_back(std::move(old[at]));
                 pages.back().key = below[g].key;
             } else {
+                rewrittenHere.push_back(at);
                 pages.push_back(writeTreePage(nodes, static_cast<uint8_t>(level), below[g].key, std::move(entries), 3 * id));
             }
         }
+        rewritten = std::move(rewrittenHere);
         for (size_t k = 0; k < old.size(); ++k)
             if (!kept[k])
                 pendingFree_.emplace_back(old[k].offset, kPage);
@@ -821,9 +856,14 @@ void PstNodeDatabase::writeMaps()
         const uint64_t start = regionStart(r);
         std::vector<uint8_t> page(kPage, 0);
         uint8_t* bits = page.data() + (unicode_ ? 0 : 4);
-        for (uint64_t u = 0; u < unitsPerRegion; ++u)
-            if (used_[r * unitsPerRegion + u])
-                bits[u / 8] |= static_cast<uint8_t>(0x80 >> (u % 8));
+        // Eight units (bytes of 0 or 1) at a time: the product gathers them into one byte,
+        // the first unit in the high bit. Every commit writes a few of these maps.
+        const uint8_t* units = used_.data() + r * unitsPerRegion;
+        for (uint64_t b = 0; b < unitsPerRegion / 8; ++b) {
+            uint64_t eight;
+            std::memcpy(&eight, units + 8 * b, 8);
+            bits[b] = static_cast<uint8_t>((eight * 0x8040201008040201ull) >> 56);
+        }
         writeRaw(start, pageTrailer(page, kPageAMap, start, start, false));
         if (r % 8 == 0) {
             std::vector<uint8_t> pmap(kPage, 0);
@@ -919,6 +959,8 @@ void PstNodeDatabase::commit()
     heldFree_ = std::move(pendingFree_);
     pendingFree_.clear();
     writeHeader();
+    // The header reaches the system now: a process killed after the commit keeps it.
+    writeOut();
     headerFlushed_ = false;
 }
 
@@ -940,6 +982,7 @@ void PstNodeDatabase::close()
 
 void PstNodeDatabase::sync()
 {
+    writeOut();
     if (!file_.sync())
         throw PstError("The PST file \"" + utf8(path_) + "\" cannot be written (disk full?).");
 }

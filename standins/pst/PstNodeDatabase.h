@@ -11,6 +11,8 @@
 
 #include "fileio/PositionedFile.h"
 #include "PstFreeSpace.h"
+#include "PstRecentBlocks.h"
+#include "PstWriteGather.h"
 
 namespace pst {
 
@@ -97,7 +99,9 @@ private:
     PstNodeDatabase() = default;
 
     std::vector<uint8_t> readRaw(uint64_t offset, size_t size) const;
+    // Writes are held and made together (see PstWriteGather) by writeOut, which sync runs first.
     void writeRaw(uint64_t offset, const std::vector<uint8_t>& data);
+    void writeOut();
     void ensureWritable();
     // The block's entry; a file without one is damaged.
     BlockEntry& block(uint64_t bid);
@@ -115,7 +119,7 @@ private:
     void loadBtree(uint64_t offset, uint64_t bid, bool nodes, int depth, uint64_t& pages);
     void loadAllocation();
     uint64_t writeBtree(bool nodes, uint64_t& rootBid);
-    std::vector<uint8_t> leafEntry(bool nodes, uint64_t key) const;
+    void appendLeafEntry(bool nodes, uint64_t key, std::vector<uint8_t>& out) const;
     std::vector<uint64_t> treeKeys(bool nodes, uint64_t from, std::optional<uint64_t> to) const;
     TreePage writeTreePage(bool nodes, uint8_t level, uint64_t key, std::vector<uint8_t> entries, size_t entrySize);
     void writeMaps();
@@ -130,6 +134,8 @@ private:
     uint8_t crypt_ = 0;
     uint64_t fileSize_ = 0;
     uint64_t writtenEnd_ = 0;   // how far the file reaches on disk
+    PstWriteGather unwritten_;
+    PstRecentBlocks recentInner_{64};     // inner blocks (tree and subnode lists) just written
     std::vector<uint8_t> blockBuffer_;   // a block with its trailer, as it is written
     uint64_t nextBid_ = 4;
     uint64_t nextPageBid_ = 1;

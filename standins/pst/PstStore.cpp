@@ -195,11 +195,15 @@ PstStore::Folder& PstStore::loadFolder(uint32_t nid)
 void PstStore::writeFolder(uint32_t nid, Folder& f)
 {
     const NodeEntry* node = db_->node(nid);
-    writeProperties(nid, node ? node->parent : 0, f.properties);
-    writeTable(sibling(nid, kNidHierarchyTable), f.hierarchy);
+    if (f.propertiesDirty)
+        writeProperties(nid, node ? node->parent : 0, f.properties);
+    if (f.hierarchyDirty)
+        writeTable(sibling(nid, kNidHierarchyTable), f.hierarchy);
     // A commit after every saved message must not write the whole contents table again.
     db_->setNode(sibling(nid, kNidContentsTable), f.contentsWriter.write(*db_, f.contents));
-    writeTable(sibling(nid, kNidAssocContentsTable), f.associated);
+    if (f.associatedDirty)
+        writeTable(sibling(nid, kNidAssocContentsTable), f.associated);
+    f.propertiesDirty = f.hierarchyDirty = f.associatedDirty = false;
 }
 
 uint32_t PstStore::addFolder(uint32_t nid, uint32_t parent, const std::string& name, const std::string& containerClass)
@@ -224,7 +228,7 @@ uint32_t PstStore::addFolder(uint32_t nid, uint32_t parent, const std::string& n
     writeFolder(nid, folders_[nid]);
     if (parent != nid) {
         Folder& p = loadFolder(parent);
-        p.dirty = true;
+        p.dirty = p.propertiesDirty = p.hierarchyDirty = true;
         p.properties[kSubfolders] = PropertyValue::boolean(true);
         TableRow row{nid, f.properties};
         p.hierarchy.rows.push_back(row);
@@ -300,7 +304,7 @@ uint32_t PstStore::saveMessage(uint32_t folderNid, const PstMessage& message)
     if (!db_->node(folderNid) || (folderNid & 0x1F) != kNidNormalFolder)
         throw PstError("The folder to save the message in does not exist.");
     Folder& folder = loadFolder(folderNid);
-    folder.dirty = true;
+    folder.dirty = folder.propertiesDirty = true;
     const uint32_t nid = db_->allocateNid(kNidNormalMessage);
     PropertyMap props;
     SubnodeMap subnodes;
@@ -511,7 +515,7 @@ void PstStore::commit()
                 continue;
             for (const auto& [id, value] : props)
                 row.values[id] = value;
-            p.dirty = true;
+            p.dirty = p.hierarchyDirty = true;
         }
     }
     for (auto& [nid, f] : folders_) {

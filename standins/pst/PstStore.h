@@ -65,6 +65,9 @@ private:
         PstTableContext::Table hierarchy, contents, associated;
         PstTableWriter contentsWriter;   // messages only ever join the end of the contents
         bool dirty = false;
+        // What of a dirty folder changed: a commit after every save writes only that (the
+        // first write takes all, as the folder may have used a template's tables).
+        bool propertiesDirty = true, hierarchyDirty = true, associatedDirty = true;
     };
 
     PstStore() = default;

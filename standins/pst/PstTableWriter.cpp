@@ -75,10 +75,13 @@ NodeEntry PstTableWriter::write(PstNodeDatabase& db, const PstTableContext::Tabl
     records_.erase(records_.begin(), records_.begin() + static_cast<std::ptrdiff_t>(done));
 
     const PstHeapWriter::Mark mark = heap_->mark();
-    std::vector<std::vector<uint8_t>> leaves = indexLeaves_;
-    if (!records_.empty())
-        leaves.push_back(heap_->addBtreeLeaf(4, records_.begin(), records_.end()));
-    const uint32_t indexHid = heap_->addBtreeIndex(4, dataSize, leaves);
+    // The last leaf joins the full ones only for this layout.
+    const bool partLeaf = !records_.empty();
+    if (partLeaf)
+        indexLeaves_.push_back(heap_->addBtreeLeaf(4, records_.begin(), records_.end()));
+    const uint32_t indexHid = heap_->addBtreeIndex(4, dataSize, indexLeaves_);
+    if (partLeaf)
+        indexLeaves_.pop_back();
     uint32_t rowsHnid = 0;
     SubnodeMap subnodes;
     if (!rows_.empty() && rows_.size() <= PstHeapWriter::kMaxAllocation) {
