@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CXTGradientFiller.h"
+#include "MemoryCanvas.h"
 
 namespace {
 
@@ -46,19 +47,8 @@ double MedianFill(const CXTGradientFiller& filler, CDC& dc, BOOL bHorizontal, in
 
 int main()
 {
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = -kHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const HBITMAP hBitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ hOld = ::SelectObject(dc, hBitmap);
-
+    MemoryCanvas canvas(kWidth, kHeight);
+    CDC& dc = canvas.dc();
     const CXTGradientFiller banded(nullptr);
     const int runs = 101;
     std::printf("gradient 1280x960, median of %d runs\n", runs);
@@ -66,8 +56,5 @@ int main()
     std::printf("GradientFill vertical   %.2f ms\n", MedianFill(CXTGradientFiller::Instance(), dc, FALSE, runs));
     std::printf("banded horizontal       %.2f ms\n", MedianFill(banded, dc, TRUE, runs));
     std::printf("banded vertical         %.2f ms\n", MedianFill(banded, dc, FALSE, runs));
-
-    ::SelectObject(dc, hOld);
-    ::DeleteObject(hBitmap);
     return 0;
 }
