@@ -57,7 +57,10 @@ void Fill(CXTPImageManager& manager)
 int main()
 {
     CXTPImageManager manager;
+    auto start = Clock::now();
     Fill(manager);
+    // Setting reads each image's size and bits once; what storing saves shows here.
+    std::printf("200 icons made and set: %.1f ms\n", Seconds(start) * 1000);
 
     // Each look alone, on managers of their own.
     const char* kinds[] = {"faded", "shadow", "disabled"};
@@ -76,7 +79,7 @@ int main()
             }
         std::printf("  %s images alone: %.3f s\n", kinds[kind], Seconds(t));
     }
-    auto start = Clock::now();
+    start = Clock::now();
     for (UINT id = 1; id <= 100; ++id)
         for (int cx : {16, 32})
         {

@@ -33,20 +33,6 @@ HDC AlphaBitmaps::WorkDC()
     return hDC;
 }
 
-CSize AlphaBitmaps::GetIconSize(HICON hIcon)
-{
-    ICONINFO info{};
-    if (!hIcon || !GetIconInfo(hIcon, &info))
-        return CSize(0, 0);
-    BITMAP bm{};
-    GetObjectW(info.hbmMask, sizeof(bm), &bm);
-    CSize size(bm.bmWidth, info.hbmColor ? bm.bmHeight : bm.bmHeight / 2);
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor)
-        DeleteObject(info.hbmColor);
-    return size;
-}
-
 bool AlphaBitmaps::GetBitmapBits32(HDC hDC, HBITMAP hBitmap, std::vector<BYTE>& header, std::vector<BYTE>& bits)
 {
     try

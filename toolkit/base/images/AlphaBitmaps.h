@@ -17,9 +17,6 @@ public:
     // depth. All of it runs on the user-interface thread, and a DC per call
     // costs more than the work itself.
     static HDC WorkDC();
-    // Width and height of an icon's mask (halved for a monochrome icon, whose
-    // mask holds both masks); 0 x 0 for none.
-    static CSize GetIconSize(HICON hIcon);
     // The bits of a 32-bit bitmap and its header; false for another depth.
     static bool GetBitmapBits32(HDC hDC, HBITMAP hBitmap, std::vector<BYTE>& header, std::vector<BYTE>& bits);
     // The bits of a bitmap of any depth, captured as 32 bits per pixel with

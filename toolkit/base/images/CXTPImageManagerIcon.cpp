@@ -29,10 +29,11 @@ CXTPImageManagerIcon::~CXTPImageManagerIcon() = default;
 
 IconPixels* CXTPImageManagerIcon::PixelsOf(const CXTPImageManagerIconHandle& hIcon)
 {
-    if (!hIcon.GetIcon())
+    auto pBits = hIcon.GetIconBits();
+    if (!pBits)
         return nullptr;
-    if (!m_pPixels || m_pPixels->Source() != hIcon.GetIcon())
-        m_pPixels = std::make_unique<IconPixels>(hIcon.GetIcon());
+    if (!m_pPixels || m_pPixels->Source() != pBits.get())
+        m_pPixels = std::make_unique<IconPixels>(std::move(pBits));
     return m_pPixels.get();
 }
 

@@ -14,8 +14,9 @@ CXTPImageManagerIconHandle::CXTPImageManagerIconHandle(HBITMAP hBitmap) : m_hBit
 {
 }
 
+// A view needs an icon to show; the other one owns it.
 CXTPImageManagerIconHandle::CXTPImageManagerIconHandle(const CXTPImageManagerIconHandle& other)
-    : m_hIcon(other.m_hIcon), m_hBitmap(other.m_hBitmap), m_bOwned(FALSE)
+    : m_hIcon(other.GetIcon()), m_pBits(other.m_pBits), m_hBitmap(other.m_hBitmap), m_bOwned(FALSE)
 {
 }
 
@@ -24,10 +25,25 @@ CXTPImageManagerIconHandle::~CXTPImageManagerIconHandle()
     Clear();
 }
 
+HICON CXTPImageManagerIconHandle::GetIcon() const
+{
+    if (!m_hIcon && m_pBits)
+        m_hIcon = m_pBits->MakeIcon();
+    return m_hIcon;
+}
+
+std::shared_ptr<const IconBits> CXTPImageManagerIconHandle::GetIconBits() const
+{
+    if (!m_pBits && m_hIcon)
+        m_pBits = IconBits::Capture(m_hIcon);
+    return m_pBits;
+}
+
 CSize CXTPImageManagerIconHandle::GetExtent() const
 {
-    if (m_hIcon)
-        return AlphaBitmaps::GetIconSize(m_hIcon);
+    // The size comes with the bits, which storing and a copy use again.
+    if (const auto pBits = GetIconBits())
+        return pBits->Extent();
     BITMAP bm{};
     if (m_hBitmap && GetObjectW(m_hBitmap, sizeof(bm), &bm))
         return CSize(bm.bmWidth, bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight);
@@ -47,6 +63,7 @@ void CXTPImageManagerIconHandle::Clear()
     if (m_hPremultiplied)
         DeleteObject(m_hPremultiplied);
     m_hIcon = nullptr;
+    m_pBits.reset();
     m_hBitmap = nullptr;
     m_hPremultiplied = nullptr;
     m_bOwned = TRUE;
@@ -56,6 +73,12 @@ void CXTPImageManagerIconHandle::SetIcon(HICON hIcon)
 {
     Clear();
     m_hIcon = hIcon;
+}
+
+void CXTPImageManagerIconHandle::SetIconBits(std::shared_ptr<const IconBits> pBits)
+{
+    Clear();
+    m_pBits = std::move(pBits);
 }
 
 void CXTPImageManagerIconHandle::SetBitmap(HBITMAP hBitmap)
@@ -73,8 +96,10 @@ void CXTPImageManagerIconHandle::TakeBitmap(HBITMAP hBitmap)
 void CXTPImageManagerIconHandle::DuplicateFrom(const CXTPImageManagerIconHandle& other)
 {
     Clear();
+    // An icon not made yet is not made for the copy either.
     if (other.m_hIcon)
         m_hIcon = CopyIcon(other.m_hIcon);
+    m_pBits = other.m_pBits;
     if (other.m_hBitmap)
         m_hBitmap = AlphaBitmaps::CopyAlphaBitmap(other.m_hBitmap);
 }
@@ -83,6 +108,7 @@ void CXTPImageManagerIconHandle::Adopt(CXTPImageManagerIconHandle& other)
 {
     Clear();
     m_hIcon = other.m_hIcon;
+    m_pBits = std::move(other.m_pBits);
     m_hBitmap = other.m_hBitmap;
     m_hPremultiplied = other.m_hPremultiplied;
     m_bOwned = other.m_bOwned;
@@ -98,7 +124,7 @@ BOOL CXTPImageManagerIconHandle::MakePremultiplied()
         return TRUE;
     if (m_hBitmap)
         m_hPremultiplied = AlphaBitmaps::CreateAlphaBitmapCopy(m_hBitmap);
-    else if (m_hIcon)
+    else if (GetIcon())
     {
         ICONINFO info{};
         if (GetIconInfo(m_hIcon, &info))

@@ -1,8 +1,12 @@
 #pragma once
 // One image: an icon, or a 32-bit alpha bitmap, with the premultiplied copy
 // that drawing makes of it. A handle passed by value into a setter is a view
-// of the caller's image (not owned); the receiver makes its own copy.
+// of the caller's image (not owned); the receiver makes its own copy. An icon
+// may be held as its bits alone until it is first asked for.
+#include <memory>
+
 #include "Framework.h"
+#include "IconBits.h"
 
 class CXTPImageManager;
 
@@ -17,14 +21,18 @@ public:
     CXTPImageManagerIconHandle& operator=(const CXTPImageManagerIconHandle&) = delete;
     ~CXTPImageManagerIconHandle();
 
-    BOOL IsEmpty() const { return !m_hIcon && !m_hBitmap; }
+    BOOL IsEmpty() const { return !m_hIcon && !m_hBitmap && !m_pBits; }
     BOOL IsAlpha() const { return m_hBitmap != nullptr; }
-    HICON GetIcon() const { return m_hIcon; }
+    // Made from the bits on first use.
+    HICON GetIcon() const;
+    // The icon's colour and mask, read once; null for no icon.
+    std::shared_ptr<const IconBits> GetIconBits() const;
     HBITMAP GetBitmap() const { return m_hBitmap; }
     HBITMAP GetPremultipliedBitmap() const { return m_hPremultiplied; }
     CSize GetExtent() const;
 
     void SetIcon(HICON hIcon);
+    void SetIconBits(std::shared_ptr<const IconBits> pBits);
     // Stores a copy of the bitmap.
     void SetBitmap(HBITMAP hBitmap);
     // Takes the bitmap itself.
@@ -44,7 +52,8 @@ public:
     BOOL LoadIconResource(UINT nID, int cx, int cy, BOOL bSearchGroup, const CXTPImageManager* pManager = nullptr);
 
 private:
-    HICON m_hIcon = nullptr;
+    mutable HICON m_hIcon = nullptr;
+    mutable std::shared_ptr<const IconBits> m_pBits;
     HBITMAP m_hBitmap = nullptr;
     HBITMAP m_hPremultiplied = nullptr;
     BOOL m_bOwned = TRUE;

@@ -30,11 +30,13 @@ COLORREF ColorOf(PixelMath::Rgb c)
 }
 } // namespace
 
-template <typename Fn> HICON DerivedImages::RepaintIcon(HICON hIcon, IconPixels* pPixels, Fn fn)
+template <typename Fn>
+HICON DerivedImages::RepaintIcon(const CXTPImageManagerIconHandle& source, IconPixels* pPixels, Fn fn)
 {
-    if (pPixels && pPixels->Source() == hIcon)
+    auto pBits = source.GetIconBits();
+    if (pPixels && pBits && pPixels->Source() == pBits.get())
         return pPixels->Repaint(fn);
-    IconPixels pixels(hIcon);
+    IconPixels pixels(std::move(pBits));
     return pixels.Repaint(fn);
 }
 
@@ -73,7 +75,7 @@ void DerivedImages::MakeFaded(const CXTPImageManagerIconHandle& source, CXTPImag
             RepaintAlpha(source, [](BYTE* p, size_t n) { PixelMath::FadePixels(p, n); }, result);
         else if (IsLowColorScreen())
             result.SetIcon(CopyIcon(source.GetIcon()));
-        else if (HICON hIcon = RepaintIcon(source.GetIcon(), pPixels, [](COLORREF c) { return LightenColor(c, 0.3); }))
+        else if (HICON hIcon = RepaintIcon(source, pPixels, [](COLORREF c) { return LightenColor(c, 0.3); }))
             result.SetIcon(hIcon);
     }
     catch (const std::bad_alloc&)
@@ -90,7 +92,7 @@ void DerivedImages::MakeShadow(const CXTPImageManagerIconHandle& source, COLORRE
     {
         if (source.IsAlpha())
             RepaintAlpha(source, [&](BYTE* p, size_t n) { PixelMath::PaintPixels(p, n, RgbOf(clrShadow)); }, result);
-        else if (HICON hIcon = RepaintIcon(source.GetIcon(), pPixels, [&](COLORREF) { return clrShadow; }))
+        else if (HICON hIcon = RepaintIcon(source, pPixels, [&](COLORREF) { return clrShadow; }))
             result.SetIcon(hIcon);
     }
     catch (const std::bad_alloc&)
@@ -113,7 +115,7 @@ void DerivedImages::MakeDisabled(const CXTPImageManagerIconHandle& source, COLOR
                              PixelMath::DisablePixels(p, n, colourised ? &light : nullptr, colourised ? &dark : nullptr);
                          },
                          result);
-        else if (HICON hIcon = RepaintIcon(source.GetIcon(), pPixels, [&](COLORREF c) {
+        else if (HICON hIcon = RepaintIcon(source, pPixels, [&](COLORREF c) {
                      return ColorOf(colourised ? PixelMath::Colourise(RgbOf(c), light, dark) : PixelMath::Grey(RgbOf(c)));
                  }))
             result.SetIcon(hIcon);

@@ -24,7 +24,8 @@ public:
 
 private:
     // fn(colour) -> new colour, applied to the opaque pixels of an icon.
-    template <typename Fn> static HICON RepaintIcon(HICON hIcon, IconPixels* pPixels, Fn fn);
+    template <typename Fn>
+    static HICON RepaintIcon(const CXTPImageManagerIconHandle& source, IconPixels* pPixels, Fn fn);
     template <typename Fn> static void RepaintAlpha(const CXTPImageManagerIconHandle& source, Fn fn,
                                                     CXTPImageManagerIconHandle& result);
 };

@@ -2,16 +2,24 @@
 
 #include "AlphaBitmaps.h"
 
-IconPixels::IconPixels(HICON hIcon) : m_hSource(hIcon)
+namespace
 {
-    if (!hIcon || !GetIconInfo(hIcon, &m_info))
-    {
-        m_info = {};
-        return;
-    }
+HBITMAP CreateDib(const IconBits::Record& record)
+{
+    return AlphaBitmaps::CreateDib(record.header.data(), record.bits.data(), record.bits.size());
+}
+} // namespace
+
+IconPixels::IconPixels(std::shared_ptr<const IconBits> pBits) : m_pBits(std::move(pBits))
+{
     // Monochrome icons have no colour to repaint.
-    m_bValid = m_info.hbmColor && AlphaBitmaps::CaptureBitmapBits(m_info.hbmColor, m_header, m_colour) &&
-               AlphaBitmaps::CaptureBitmapBits(m_info.hbmMask, m_maskHeader, m_mask) && m_mask.size() >= m_colour.size();
+    if (!m_pBits || m_pBits->Colour().IsEmpty() || m_pBits->Mask().IsEmpty() ||
+        m_pBits->Mask().bits.size() < m_pBits->Colour().bits.size())
+        return;
+    m_info.fIcon = TRUE;
+    m_info.hbmColor = CreateDib(m_pBits->Colour());
+    m_info.hbmMask = CreateDib(m_pBits->Mask());
+    m_bValid = m_info.hbmColor && m_info.hbmMask;
 }
 
 IconPixels::~IconPixels()
@@ -25,7 +33,7 @@ IconPixels::~IconPixels()
 HICON IconPixels::MakeIcon(const std::vector<BYTE>& colour)
 {
     // The icon copies the bitmaps, so the one colour bitmap serves every repaint.
-    if (!AlphaBitmaps::SetBits(m_info.hbmColor, m_header, colour))
+    if (!AlphaBitmaps::SetBits(m_info.hbmColor, m_pBits->Colour().header, colour))
         return nullptr;
     return CreateIconIndirect(&m_info);
 }

@@ -1,7 +1,5 @@
 #include "ImageRecords.h"
 
-#include <vector>
-
 #include "AlphaBitmaps.h"
 #include "ArchiveByteSource.h"
 #include "CArchive.h"
@@ -9,29 +7,44 @@
 #include "CXTPImageManagerIconHandle.h"
 #include "imagecodec/BitmapRecordReader.h"
 
-void ImageRecords::StoreBitmapRecord(CArchive& ar, HBITMAP hBitmap)
+namespace
 {
-    std::vector<BYTE> header, bits;
-    if (!hBitmap || !AlphaBitmaps::CaptureBitmapBits(hBitmap, header, bits))
+HBITMAP CreateDib(const IconBits::Record& record)
+{
+    return record.IsEmpty() ? nullptr : AlphaBitmaps::CreateDib(record.header.data(), record.bits.data(), record.bits.size());
+}
+} // namespace
+
+void ImageRecords::StoreRecord(CArchive& ar, const IconBits::Record& record)
+{
+    if (record.IsEmpty())
     {
         ar.WriteCount(0);
         return;
     }
-    ar.WriteCount(header.size());
-    ar.Write(header.data(), static_cast<UINT>(header.size()));
-    ar.WriteCount(bits.size());
-    ar.Write(bits.data(), static_cast<UINT>(bits.size()));
+    ar.WriteCount(record.header.size());
+    ar.Write(record.header.data(), static_cast<UINT>(record.header.size()));
+    ar.WriteCount(record.bits.size());
+    ar.Write(record.bits.data(), static_cast<UINT>(record.bits.size()));
 }
 
-HBITMAP ImageRecords::LoadBitmapRecord(CArchive& ar)
+void ImageRecords::StoreBitmapRecord(CArchive& ar, HBITMAP hBitmap)
+{
+    IconBits::Record record;
+    if (!hBitmap || !AlphaBitmaps::CaptureBitmapBits(hBitmap, record.header, record.bits))
+        record = {};
+    StoreRecord(ar, record);
+}
+
+IconBits::Record ImageRecords::LoadRecord(CArchive& ar)
 {
     ArchiveByteSource source(ar);
     std::optional<imagecodec::BitmapRecord> record;
     if (!imagecodec::BitmapRecordReader::Read(source, record))
         AfxThrowArchiveException(CArchiveException::genericException);
     if (!record)
-        return nullptr;
-    return AlphaBitmaps::CreateDib(record->headerBytes.data(), record->bits.data(), record->bits.size());
+        return {};
+    return {std::move(record->headerBytes), std::move(record->bits)};
 }
 
 void ImageRecords::ArchiveImageHandle(CXTPImageManagerIconHandle& hIcon, CArchive& ar)
@@ -44,48 +57,36 @@ void ImageRecords::ArchiveImageHandle(CXTPImageManagerIconHandle& hIcon, CArchiv
             ar.WriteCount(0);
             return;
         }
-        ICONINFO info{};
-        if (!hIcon.GetIcon() || !GetIconInfo(hIcon.GetIcon(), &info))
-        {
-            ar.WriteCount(0);
-            ar.WriteCount(0);
-            return;
-        }
-        StoreBitmapRecord(ar, info.hbmColor);
-        StoreBitmapRecord(ar, info.hbmMask);
-        if (info.hbmColor)
-            DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
+        const auto pBits = hIcon.GetIconBits();
+        StoreRecord(ar, pBits ? pBits->Colour() : IconBits::Record{});
+        StoreRecord(ar, pBits ? pBits->Mask() : IconBits::Record{});
         return;
     }
-    HBITMAP hColor = LoadBitmapRecord(ar);
-    HBITMAP hMask = nullptr;
-    try
-    {
-        hMask = LoadBitmapRecord(ar);
-    }
-    catch (...)
-    {
-        if (hColor)
-            DeleteObject(hColor);
-        throw;
-    }
+    IconBits::Record colour = LoadRecord(ar);
+    IconBits::Record mask = LoadRecord(ar);
     hIcon.Clear();
-    if (!hColor)
+    if (colour.IsEmpty())
+        return;
+    if (mask.IsEmpty())
     {
-        if (hMask)
-            DeleteObject(hMask);
+        if (HBITMAP hBitmap = CreateDib(colour))
+            hIcon.TakeBitmap(hBitmap);
         return;
     }
-    if (!hMask)
+    // The icon is made when first asked for, unless its records would not
+    // come back the same from it.
+    if (auto pBits = IconBits::FromCapturedRecords(colour, mask))
     {
-        hIcon.TakeBitmap(hColor);
+        hIcon.SetIconBits(std::move(pBits));
         return;
     }
-    // The colour and the mask become an icon again.
+    HBITMAP hColor = CreateDib(colour);
+    HBITMAP hMask = CreateDib(mask);
     ICONINFO info{TRUE, 0, 0, hMask, hColor};
-    if (HICON hNew = CreateIconIndirect(&info))
+    if (HICON hNew = hColor && hMask ? CreateIconIndirect(&info) : nullptr)
         hIcon.SetIcon(hNew);
-    DeleteObject(hColor);
-    DeleteObject(hMask);
+    if (hColor)
+        DeleteObject(hColor);
+    if (hMask)
+        DeleteObject(hMask);
 }
