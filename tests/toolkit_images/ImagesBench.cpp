@@ -10,6 +10,7 @@
 #include "CXTPImageManager.h"
 #include "CXTPPropExchangeArchive.h"
 #include "CXTPPropExchangeRegistry.h"
+#include "ImageTestHelpers.h"
 
 namespace
 {
@@ -20,34 +21,12 @@ double Seconds(Clock::time_point since)
     return std::chrono::duration<double>(Clock::now() - since).count();
 }
 
-HICON MakeIcon(int cx, int seed)
-{
-    HDC hScreen = GetDC(nullptr);
-    HBITMAP hColor = CreateCompatibleBitmap(hScreen, cx, cx);
-    ReleaseDC(nullptr, hScreen);
-    HBITMAP hMask = CreateBitmap(cx, cx, 1, 1, nullptr);
-    HDC hDC = CreateCompatibleDC(nullptr);
-    HGDIOBJ hOld = SelectObject(hDC, hColor);
-    for (int y = 0; y < cx; ++y)
-        for (int x = 0; x < cx; ++x)
-            SetPixel(hDC, x, y, RGB((x * 8 + seed) & 255, (y * 8) & 255, seed & 255));
-    SelectObject(hDC, hMask);
-    PatBlt(hDC, 0, 0, cx, cx, BLACKNESS);
-    SelectObject(hDC, hOld);
-    DeleteDC(hDC);
-    ICONINFO info{TRUE, 0, 0, hMask, hColor};
-    HICON hIcon = CreateIconIndirect(&info);
-    DeleteObject(hColor);
-    DeleteObject(hMask);
-    return hIcon;
-}
-
 void Fill(CXTPImageManager& manager)
 {
     for (UINT id = 1; id <= 100; ++id)
         for (int cx : {16, 32})
         {
-            HICON hIcon = MakeIcon(cx, static_cast<int>(id));
+            HICON hIcon = MakeIcon(cx, cx, [id](int x, int y) { return RGB((x * 8 + id) & 255, (y * 8) & 255, id & 255); });
             manager.StoreCommandImage(CXTPImageManagerIconHandle(hIcon), id, cx, cx);
             DestroyIcon(hIcon);
         }
