@@ -51,6 +51,7 @@ protected:
 };
 
 class OwnTipBehaviour : public TipBehaviour {};
+class PlatformTipBehaviour : public TipBehaviour {};
 
 // Other test programs place their windows near the top-left corner: the
 // pointer ends in the opposite one.
@@ -179,6 +180,24 @@ INSTANTIATE_TEST_SUITE_P(OwnKinds, OwnTipBehaviour,
                          ::testing::Values(CXTPToolTipContext::kindOwn, CXTPToolTipContext::kindRichText,
                                            CXTPToolTipContext::kindGradient));
 
+// The platform's control counts its initial delay from the last move it was
+// given: moves within the tool, further apart than the filter's relay
+// interval, keep putting the tip off.
+TEST_P(PlatformTipBehaviour, TipWaitsForThePointerToRestOnTheTool)
+{
+    ASSERT_TRUE(MovePointer(*m_window, m_window->ToolPoint(0)));
+    for (int step = 1; step <= 8; ++step) {
+        EXPECT_FALSE(PumpUntil([&] { return m_window->ShownTip() != nullptr; }, 100));
+        ASSERT_TRUE(MovePointer(*m_window, m_window->ToolPoint(0) + CPoint(step, step % 2)));
+    }
+    const Clock::time_point rest = m_window->LastMoveSeen();
+    ASSERT_TRUE(PumpUntil([&] { return m_window->ShownTip() != nullptr; }, 2000));
+    EXPECT_GE(MillisecondsSince(rest), 450);
+}
+
+INSTANTIATE_TEST_SUITE_P(PlatformKinds, PlatformTipBehaviour,
+                         ::testing::Values(CXTPToolTipContext::kindStandard, CXTPToolTipContext::kindBalloon));
+
 TEST(ToolTipContext, LastToolKeepsNoPointerToTheFreedStrings)
 {
     std::vector<TipHostWindow::Tool> tools = TipHostWindow::ToolsInARow({L"First tool"});
@@ -224,10 +243,11 @@ TEST(ToolTipContext, CallbackToolOnAWindowWithoutParentAsksTheTooltipsOwner)
 
 namespace {
 
-// Counts the titles sent to the tooltip window the context makes.
-class TitleCountingContext : public CXTPToolTipContext {
+// Counts the titles and the relayed events sent to the tooltip window the context makes.
+class CountingContext : public CXTPToolTipContext {
 public:
     static inline int s_nTitles = 0;
+    static inline int s_nRelays = 0;
 
 protected:
     CWnd* CreateToolTip(CWnd* pOwner) override
@@ -243,6 +263,8 @@ private:
     {
         if (message == TTM_SETTITLEW)
             ++s_nTitles;
+        if (message == TTM_RELAYEVENT)
+            ++s_nRelays;
         return ::CallWindowProcW(s_pfnOld, hWnd, message, wParam, lParam);
     }
     static inline WNDPROC s_pfnOld = nullptr;
@@ -270,15 +292,45 @@ TEST(ToolTipContext, TitlesGoToEveryKindButRichTextAndToThePlatformsControlFromV
     tools[0].body = L"Body";
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "kind " << c.kind << " version " << std::hex << c.comCtlVersion);
-        TipHostWindow window(CPoint(200, 200), tools, std::make_unique<TitleCountingContext>());
+        TipHostWindow window(CPoint(200, 200), tools, std::make_unique<CountingContext>());
         window.Context().SetToolTipKind(c.kind);
         window.Context().SetComCtlVersion(c.comCtlVersion);
         window.Context().EnableTitles(TRUE);
         ASSERT_TRUE(BringToFront(window.GetSafeHwnd()));
         // Off the tool within the window, so that the next move finds it anew.
         ASSERT_TRUE(MovePointer(window, window.ToolPoint(0) - CPoint(0, 30)));
-        TitleCountingContext::s_nTitles = 0;
+        CountingContext::s_nTitles = 0;
         ASSERT_TRUE(MovePointer(window, window.ToolPoint(0)));
-        EXPECT_EQ(TitleCountingContext::s_nTitles > 0, c.titled);
+        EXPECT_EQ(CountingContext::s_nTitles > 0, c.titled);
     }
+}
+
+TEST(ToolTipContext, MovesWithinAToolReachTheTooltipAtMostEvery50Milliseconds)
+{
+    const CPoint origin(200, 200);
+    TipHostWindow window(origin, TipHostWindow::ToolsInARow({L"First tool"}), std::make_unique<CountingContext>());
+    ASSERT_TRUE(BringToFront(window.GetSafeHwnd()));
+    // The pointer away from the window: only the moves below reach the filter.
+    ASSERT_TRUE(MovePointer(window, CPoint(100, 100)));
+    const CPoint inTool = window.ToolPoint(0) - origin;
+    const auto filter = [&](UINT message, CPoint point) {
+        window.Context().FilterToolTipMessage(&window, message, 0, MAKELPARAM(point.x, point.y));
+    };
+    // Off the tool first: the next move enters it anew.
+    filter(WM_MOUSEMOVE, CPoint(2, 2));
+    CountingContext::s_nRelays = 0;
+    const Clock::time_point start = Clock::now();
+    for (int i = 0; i < 10; ++i)
+        filter(WM_MOUSEMOVE, inTool + CPoint(i, 0));
+    filter(WM_LBUTTONUP, inTool);
+    // The move onto the tool and the release; a burst stalled past the
+    // interval may relay one more move per interval.
+    EXPECT_GE(CountingContext::s_nRelays, 2);
+    EXPECT_LE(CountingContext::s_nRelays, 2 + MillisecondsSince(start) / 45);
+
+    const Clock::time_point burstEnd = Clock::now();
+    PumpUntil([&] { return MillisecondsSince(burstEnd) >= 70; }, 1000);
+    const int relays = CountingContext::s_nRelays;
+    filter(WM_MOUSEMOVE, inTool);
+    EXPECT_EQ(CountingContext::s_nRelays, relays + 1);
 }

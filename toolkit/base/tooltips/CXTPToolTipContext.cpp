@@ -21,6 +21,11 @@ namespace {
 // The first version whose control takes titles (TTM_SETTITLEW).
 constexpr int kTitledComCtlVersion = 0x5004F;
 
+// Moves within the tool of the last relay reach the tooltip at most this
+// often: the platform's control restarts a timer on each, a round trip to the
+// window server on some systems (Wine), and its delays move by no more than this.
+constexpr DWORD kMoveRelayInterval = 50;
+
 // Client mouse messages carry the button state in wParam; asking the system
 // costs a round trip to the window server on some systems (Wine), so only the
 // non-client ones ask.
@@ -258,7 +263,7 @@ void CXTPToolTipContext::RelayToolTipMessage(CWnd* pOwner, MSG* pMsg)
 
     const bool bSameTool = ti.hwnd == m_lastTool.hwnd && ti.uId == m_lastTool.uId;
     if (bSameTool && ::EqualRect(&ti.rect, &m_lastTool.rect)) {
-        if (nHit != -1)
+        if (nHit != -1 && IsRelayDue(pMsg->message))
             RelayEvent(pMsg);
         FreeHitTestStrings(ti, strings);
         return;
@@ -308,8 +313,15 @@ void CXTPToolTipContext::SendTitle(const TOOLINFO& ti)
     }
 }
 
+bool CXTPToolTipContext::IsRelayDue(UINT message) const
+{
+    return (message != WM_MOUSEMOVE && message != WM_NCMOUSEMOVE)
+        || ::GetTickCount() - m_dwLastRelayTick >= kMoveRelayInterval;
+}
+
 void CXTPToolTipContext::RelayEvent(MSG* pMsg)
 {
+    m_dwLastRelayTick = ::GetTickCount();
     POINT point = pMsg->pt;
     // A client mouse message goes to the window under the cursor, so the
     // owner is that window (after the parent rule); other messages ask the tip.

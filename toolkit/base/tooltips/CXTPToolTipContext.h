@@ -86,6 +86,9 @@ private:
     BOOL PrepareToolTip(CWnd* pOwner);
     void DeleteToolTip();
     void SendTitle(const TOOLINFO& ti);
+    // False for a move that follows the last relay too closely to change
+    // what the tooltip shows.
+    bool IsRelayDue(UINT message) const;
     void RelayEvent(MSG* pMsg);
     LRESULT SendToTip(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
 
@@ -103,6 +106,7 @@ private:
     // The tool shown last; its text and string pointers are cleared once the
     // hit test's copies are freed.
     TOOLINFO m_lastTool{};
+    DWORD m_dwLastRelayTick = 0;
     COLORREF m_clrBack = static_cast<COLORREF>(-1);
     COLORREF m_clrText = static_cast<COLORREF>(-1);
 };
