@@ -46,11 +46,12 @@ public:
     virtual DWORD SetLookFlags(DWORD dwFlags, BOOL bRedraw = TRUE);
     virtual DWORD GetLookFlags() const;
     virtual BOOL HasTheme() const;
-    // Colours of the theme; each does nothing and answers 0 without a theme.
-    virtual COLORREF SetColorFace(COLORREF clrFace);
+    // Colours of the theme; each does nothing and answers FALSE without a theme.
+    virtual BOOL SetColorFace(COLORREF clrFace);
+    // Without a theme, the look data's button face.
     virtual COLORREF GetColorFace() const;
-    virtual COLORREF SetColorHilite(COLORREF clrHilite);
-    virtual COLORREF SetColorShadow(COLORREF clrShadow);
+    virtual BOOL SetColorHilite(COLORREF clrHilite);
+    virtual BOOL SetColorShadow(COLORREF clrShadow);
     virtual BOOL SetColors(COLORREF clrFace, COLORREF clrHilite, COLORREF clrShadow, COLORREF clrText);
     // Face, frame, hot fill and pressed fill of a highlight or gradient theme.
     virtual BOOL SetHighlightColors(COLORREF clrFace, COLORREF clrFrame, COLORREF clrHotFill,
