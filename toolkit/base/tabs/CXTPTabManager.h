@@ -13,10 +13,7 @@
 #include "CXTPTabNavigateButton.h"
 #include "CXTPTabRowTable.h"
 #include "CXTPWinThemeWrapper.h"
-#include "XTPTabLayoutStyle.h"
-#include "XTPTabPosition.h"
-
-class CXTPTabPaintManager;
+#include "CXTPTabPaintManager.h"
 
 class CXTPTabManager {
 public:
@@ -72,7 +69,7 @@ public:
     // Header.
     void SetPaintOption(XTPTabPosition position);
     XTPTabLayoutStyle GetLayout() const;
-    BOOL IsHorizontalPosition() const { return !IsVerticalTabPosition(GetPosition()); }
+    BOOL IsHorizontalPosition() const { return !CXTPTabAppearanceSet::IsVertical(GetPosition()); }
     int GetScrollOffset() const { return m_nScrollOffset; }
     void ScrollHeaderTo(int nOffset);
     int SumItemLengths() const;
