@@ -9,6 +9,7 @@ class CXTPTabManager;
 class CXTPTabManagerItem;
 class CXTPTabPaintManager;
 class CXTPTabColorSet;
+class TabShapeFrame;
 
 class CXTPTabAppearanceSet {
 public:
@@ -36,9 +37,6 @@ public:
     virtual int GetColorSetMask() const { return 31; }
     virtual int GetDefaultColorSet() const { return 1; }
 
-    // The header rectangle as the paint manager draws it when it fills the client area.
-    CRect GetHeaderRectWithClient(CRect rcControl, CXTPTabManager* pManager) { return GetHeaderRect(rcControl, pManager); }
-
     void SetPaintManager(CXTPTabPaintManager* pPaintManager) { m_pPaintManager = pPaintManager; }
     CXTPTabPaintManager* GetPaintManager() const { return m_pPaintManager; }
     int GetStyle() const { return m_nStyle; }
@@ -61,8 +59,12 @@ protected:
     // filled, then the client frame per the client frame mode, in the given colours.
     CRect DrawFramedHeader(CXTPTabManager* pManager, CDC* pDC, CRect rcControl, COLORREF clrTopLeft,
                            COLORREF clrBottomRight);
-    // A line on one side of a rectangle; nothing for the colour -1.
+    // A line on one side (a header position) of a rectangle; nothing for the colour -1.
     static void DrawSide(CDC* pDC, const CRect& rc, int nSide, COLORREF clr);
+    // Fills the polygon (tab coordinates) through a clip region with the colour
+    // set's tab fill; answers the colour used.
+    COLORREF FillTabPolygon(CDC* pDC, const TabShapeFrame& frame, const POINT* pPoints, int nCount,
+                            CXTPTabManagerItem* pItem);
 
     CXTPTabPaintManager* m_pPaintManager = nullptr;
     int m_nStyle = 0;
