@@ -103,14 +103,15 @@ public:
     void PerformMouseMove(HWND hWnd, CPoint pt);
     INT_PTR FillItemTipInfo(CPoint pt, TOOLINFO* pTI) const;
 
+    // Asks for WM_MOUSELEAVE when the mouse leaves the window.
+    static void TrackMouseLeave(HWND hWnd);
+
 protected:
     // The window a host draws in; the base uses it for tooltips and the
     // tracking loops.
     virtual HWND GetManagerWindow() const { return nullptr; }
 
 private:
-    static void TrackMouseLeave(HWND hWnd);
-
     CXTPTabManagerItem* m_pSelected = nullptr;
     CXTPTabManagerItem* m_pHighlighted = nullptr;
     int m_nScrollOffset = 0;

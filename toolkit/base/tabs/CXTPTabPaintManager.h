@@ -111,6 +111,7 @@ public:
     BOOL m_bFillRows = TRUE;
     BOOL m_bShowFocus = TRUE;
     BOOL m_bHotTracking = TRUE;
+    BOOL m_bSelectOnDragOver = FALSE;   // a drag over a tab selects it
     BOOL m_bUseSystemFont = TRUE;
     // Tooltips: 0 none, 1 always, 2 only for shortened tabs.
     int m_nToolTipBehaviour = 2;
