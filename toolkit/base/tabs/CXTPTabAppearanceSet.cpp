@@ -201,7 +201,12 @@ COLORREF CXTPTabAppearanceSet::FillTabPolygon(CDC* pDC, const TabShapeFrame& fra
     CRect rcBounds;
     ::GetRgnBox(hRgn, rcBounds);
     const int nSaved = pDC->SaveDC();
-    ::ExtSelectClipRgn(pDC->GetSafeHdc(), hRgn, RGN_AND);
+    // Within the clip region the DC already has, if any.
+    HRGN hClip = ::CreateRectRgn(0, 0, 0, 0);
+    if (::GetClipRgn(pDC->GetSafeHdc(), hClip) == 1)
+        ::CombineRgn(hRgn, hRgn, hClip, RGN_AND);
+    ::DeleteObject(hClip);
+    ::SelectClipRgn(pDC->GetSafeHdc(), hRgn);
     ::DeleteObject(hRgn);
     const COLORREF clr = ColorSet()->PaintTabBackground(pDC, rcBounds, pItem);
     pDC->RestoreDC(nSaved);
