@@ -107,7 +107,8 @@ TEST_F(TabWindowFixture, TheTabInsertedAtZeroIsSelectedAndOnlyItsPageShowsInTheP
     m_tabs.InsertItem(1, L"Second", m_pages[1].GetSafeHwnd(), -1);
     m_tabs.InsertItem(2, L"Third", m_pages[2].GetSafeHwnd(), -1);
     EXPECT_EQ(nullptr, m_tabs.CurrentSelection());
-    ExpectShown(-1);
+    EXPECT_FALSE(m_pages[1].Visible());
+    EXPECT_FALSE(m_pages[2].Visible());
     EXPECT_EQ(0, m_owner.selChanges);
 
     m_tabs.InsertItem(0, L"First", m_pages[0].GetSafeHwnd(), -1);
@@ -152,14 +153,13 @@ TEST_F(TabWindowFixture, SelectingByMouseOrKeyMovesTheFocusIntoThePageOnlyWhenIt
 
     // Focus already inside the page stays where it is.
     ::SetFocus(m_pages[1].second.GetSafeHwnd());
-    Click(TabCentre(1));
+    m_tabs.SelectItem(m_tabs.ItemAtIndex(1));
     EXPECT_EQ(m_pages[1].second.GetSafeHwnd(), ::GetFocus());
 
-    // A click on the selected tab of a tab-stop window focuses the window; keys then
-    // move the selection and the focus stays on the tabs.
+    // A click on the selected tab of a tab-stop window focuses the window; keys
+    // then move the selection while the focus stays on the tabs.
     Click(TabCentre(1));
-    Click(TabCentre(1));
-    ::SetFocus(m_tabs.GetSafeHwnd());
+    EXPECT_EQ(m_tabs.GetSafeHwnd(), ::GetFocus());
     EXPECT_EQ(static_cast<LRESULT>(DLGC_WANTARROWS), m_tabs.SendMessage(WM_GETDLGCODE));
     m_tabs.SendMessage(WM_KEYDOWN, VK_RIGHT);
     EXPECT_EQ(2, m_tabs.CurrentSelection()->GetIndex());
