@@ -36,7 +36,6 @@ int CXTPTabAppearanceStackedBar::LayoutItems(CXTPTabManager* pManager, CDC* /*pD
     rcControl.DeflateRect(m_pPaintManager->m_rcControlMargin);
     const int n = pManager->CountItems();
     pManager->GetRows().SetCount(1, n);
-    pManager->GetRows().GetAt(0) = CXTPTabRowTable::Row{0, n - 1};
     pManager->SetHeaderRect(CRect(0, 0, 0, 0));
     if (n == 0)
         return 0;

@@ -390,7 +390,6 @@ int CXTPTabPaintManager::ArrangeTabRows(CXTPTabManager* pManager, CDC* pDC, CRec
         pItem->SetRow(0);
     }
     pManager->GetRows().SetCount(1, nCount);
-    pManager->GetRows().GetAt(0) = CXTPTabRowTable::Row{0, nCount - 1};
 
     const CRect rcMargin = pSet->GetHeaderMargin();
     CRect rcHeader = pSet->GetHeaderRect(rcControl, pManager);
