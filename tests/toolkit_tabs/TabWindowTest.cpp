@@ -4,12 +4,16 @@
 
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "CXTPImageManager.h"
 #include "CXTTabWindow.h"
 #include "ImageTestHelpers.h"
 #include "MemoryCanvas.h"
 #include "MessagePump.h"
+#include "TestPaths.h"
+#include "ThemedRun.h"
+#include "WindowCapture.h"
 
 namespace {
 
@@ -256,6 +260,13 @@ TEST_F(TabWindowFixture, TabIconsComeFromTheWindowsImageManager)
         else
             EXPECT_EQ(0, nRed) << i;
     }
+    // The window as it shows, with the close button, saved to be looked at.
+    m_tabs.FindNavigateButton(xtpTabNavigateButtonClose)->SetFlags(xtpTabNavigateButtonAlways);
+    m_tabs.Reposition();
+    m_tabs.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(testsupport::WindowCapture::FromWindow(m_tabs.GetSafeHwnd(), true)
+                    .SavePng(testsupport::TestOutputPath(std::wstring(L"tab-window-") + RunName() + L".png")));
+
     // Icons switched off draw none and take no room.
     const int nLength = m_tabs.ItemAtIndex(0)->GetLength();
     m_tabs.GetPaintManager()->m_bShowIcons = FALSE;
