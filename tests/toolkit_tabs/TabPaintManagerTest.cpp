@@ -10,6 +10,8 @@
 #include "TabManagerHost.h"
 #include "TextRecordingDC.h"
 
+#include <vector>
+
 namespace {
 
 // The type number of a colour set's class.
@@ -79,6 +81,10 @@ TEST(TabPaintManager, EachStyleBringsItsMarginsOverlapAndDefaultColourSet)
         rcExpected.right += extra[c.nRightExtra];
         EXPECT_EQ(rcExpected, pSet->GetHeaderMargin()) << c.nStyle;
     }
+    // Without a set the installed one stays.
+    CXTPTabColorSet* pInstalled = pPaint->GetColorSet();
+    pPaint->SetColorSet(nullptr);
+    EXPECT_EQ(pInstalled, pPaint->GetColorSet());
     // Colour-set types outside the five give the plain set.
     const int types[][2] = {{1, 1}, {2, 2}, {4, 4}, {8, 8}, {16, 16}, {3, 1}, {0, 1}, {32, 1}};
     for (const auto& t : types) {
@@ -235,4 +241,32 @@ TEST(TabPaintManager, CompressedLayoutShowsOnlyTheSelectedTabsText)
     TextRecordingDC all(host.Canvas().dc());
     pPaint->PaintTabControl(&host, &all, host.Bounds());
     EXPECT_EQ(3u, all.m_calls.size());
+}
+
+TEST(TabPaintManager, TabsOfARowAreDrawnTowardTheSelectedTabWhichComesLast)
+{
+    // Style, selected tab, the order in which the captions are drawn.
+    struct Case {
+        int nStyle;
+        int nSelected;
+        std::vector<CString> order;
+    };
+    const Case cases[] = {
+        {0, 2, {L"Tab 5", L"Tab 4", L"Tab 2", L"Tab 1", L"Tab 3"}},
+        {9, 2, {L"Tab 1", L"Tab 2", L"Tab 5", L"Tab 4", L"Tab 3"}},
+        {9, 0, {L"Tab 5", L"Tab 4", L"Tab 3", L"Tab 2", L"Tab 1"}},
+        {9, 4, {L"Tab 1", L"Tab 2", L"Tab 3", L"Tab 4", L"Tab 5"}},
+    };
+    for (const Case& c : cases) {
+        TabManagerHost host(600, 60);
+        host.GetPaintManager()->SetAppearance(c.nStyle);
+        host.AddTabs(5);
+        host.SetCurSel(c.nSelected);
+        TextRecordingDC rec(host.Canvas().dc());
+        host.GetPaintManager()->PaintTabControl(&host, &rec, host.Bounds());
+        std::vector<CString> drawn;
+        for (const TextRecordingDC::Call& call : rec.m_calls)
+            drawn.push_back(call.strText);
+        EXPECT_TRUE(drawn == c.order) << "style " << c.nStyle << " selected " << c.nSelected;
+    }
 }

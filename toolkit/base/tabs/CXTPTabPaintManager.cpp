@@ -87,6 +87,9 @@ CXTPTabColorSet* CXTPTabPaintManager::SelectColorSetType(int nType)
 
 void CXTPTabPaintManager::SetColorSet(CXTPTabColorSet* pColorSet)
 {
+    // Drawing always needs a colour set: none given keeps the one installed.
+    if (!pColorSet)
+        return;
     m_pColorSet.reset(pColorSet);
     pColorSet->SetPaintManager(this);
     pColorSet->ReloadMetrics();
@@ -188,6 +191,9 @@ void CXTPTabPaintManager::LayoutTabControl(CXTPTabManager* pManager, CDC* pDC, C
 
 BOOL CXTPTabPaintManager::IsTextVertical(CXTPTabManager* pManager) const
 {
+    // The stacked bars of style 8 run across the control at every position.
+    if (m_nAppearanceStyle == 8)
+        return FALSE;
     return CXTPTabAppearanceSet::IsVertical(pManager->GetPosition()) != (m_nLayout == xtpTabLayoutRotated);
 }
 
@@ -328,10 +334,12 @@ void CXTPTabPaintManager::DrawTabRow(CXTPTabManager* pManager, CDC* pDC, int nRo
     };
     const int nSelected = pSelected ? pSelected->GetIndex() : -1;
     const BOOL bSelectedInRow = nSelected >= row.nFirst && nSelected <= row.nLast;
-    if (m_pAppearanceSet->m_bOverlapTowardSelected && bSelectedInRow) {
-        for (int i = row.nFirst; i < nSelected; ++i)
+    if (m_pAppearanceSet->m_bOverlapTowardSelected) {
+        // Forward up to the selected tab (the whole row when it lies elsewhere), then back to it.
+        const int nTurn = bSelectedInRow ? nSelected : row.nLast + 1;
+        for (int i = row.nFirst; i < nTurn; ++i)
             drawItem(pManager->ItemAtIndex(i));
-        for (int i = row.nLast; i > nSelected; --i)
+        for (int i = row.nLast; i > nTurn; --i)
             drawItem(pManager->ItemAtIndex(i));
     } else {
         for (int i = row.nLast; i >= row.nFirst; --i)

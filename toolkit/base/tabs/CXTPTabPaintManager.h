@@ -98,7 +98,6 @@ public:
     BOOL m_bBoldAll = FALSE;
     int m_nClientFrame = xtpTabFrameBorder;
     int m_nEdgeOption = 0;
-    CRect m_rcHeaderMargin{0, 0, 0, 0};
     CRect m_rcClientMargin{0, 0, 0, 0};
     CRect m_rcButtonMargin{0, 0, 0, 0};
     CRect m_rcControlMargin{0, 0, 0, 0};
