@@ -231,12 +231,6 @@ CXTPTabNavigateButton* CXTPTabManager::FindNavigateButton(UINT nID) const
     return nullptr;
 }
 
-void CXTPTabManager::ReserveNavigateButtonSpace(CRect& rcHeader)
-{
-    for (const auto& pButton : m_arrNavigateButtons)
-        pButton->ReserveSpace(rcHeader);
-}
-
 void CXTPTabManager::AdjustNavigateButtons(CRect& rcHeader)
 {
     // The last button takes the far end, the others line up before it.

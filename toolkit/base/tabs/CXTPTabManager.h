@@ -85,14 +85,11 @@ public:
     void SetTabClientRect(const CRect& rc) { m_rcClient = rc; }
     CXTPTabRowTable& GetRows() { return m_rows; }
     const CXTPTabRowTable& GetRows() const { return m_rows; }
-    CXTPWinThemeWrapper& GetThemeWrapper() { return m_themeTab; }
 
     // Navigate buttons, in the order scroll back, scroll forward, close.
     int CountNavigateButtons() const { return static_cast<int>(m_arrNavigateButtons.size()); }
     CXTPTabNavigateButton* GetNavigateButton(int nIndex) const;
     CXTPTabNavigateButton* FindNavigateButton(UINT nID) const;
-    // Each button takes its room off the header extent (always-shown ones).
-    void ReserveNavigateButtonSpace(CRect& rcHeader);
     // Places the shown buttons at the far end of the header, which shrinks.
     void AdjustNavigateButtons(CRect& rcHeader);
     void DrawNavigateButtons(CDC* pDC);
