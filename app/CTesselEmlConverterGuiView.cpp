@@ -72,9 +72,10 @@ int CTesselEmlConverterGuiView::OnCreate(LPCREATESTRUCT lpcs)
         // The first item added becomes current (and is activated through TCN_SELCHANGE).
         m_wndTabControl.InsertItem(static_cast<int>(i), steps[i].caption, pView->GetSafeHwnd(), 58);
     }
-    for (int i = 0; i < m_wndTabControl.GetItemCount(); ++i)
-        m_wndTabControl.GetItem(i)->SetVisible(FALSE);
-    m_wndTabControl.Reposition();
+    for (int i = 0; i < m_wndTabControl.CountItems(); ++i)
+        m_wndTabControl.ItemAtIndex(i)->SetIntProperty(FALSE);
+    // The header lies at the bottom, below the view's edge (see LayoutSteps).
+    m_wndTabControl.SetPaintOption(xtpTabPositionBottom);
     if (auto* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
         pFrame->SetMainView(this);
     return 0;
@@ -92,9 +93,8 @@ void CTesselEmlConverterGuiView::LayoutSteps()
     const int cx = rc.Width(), cy = rc.Height();
     CRect area = m_nBannerHeight != 0 ? CRect(0, m_nBannerHeight, cx, m_nBannerHeight + cy + 25 - m_nBannerHeight)
                                       : CRect(0, 70, cx, 70 + cy - 45);
-    // The hidden tab headers would leave the step 25 pixels below the client's
-    // bottom edge; the step view keeps its buttons on screen.
-    area.bottom = std::min<LONG>(area.bottom, rc.bottom);
+    // The tab control reaches 25 pixels below the client's bottom edge, where
+    // its header lies out of sight.
     if (m_wndTabControl.GetSafeHwnd() != nullptr)
         m_wndTabControl.MoveWindow(&area);
     // The side buttons stay in the layout with no size: their commands come
@@ -152,7 +152,7 @@ void CTesselEmlConverterGuiView::OnTabSelChange(NMHDR*, LRESULT* pResult)
 
 void CTesselEmlConverterGuiView::ActivateCurrentStep()
 {
-    const int nIndex = m_wndTabControl.GetCurSel();
+    const int nIndex = GetCurrentStepIndex();
     CPavoCommonBaseView* pView = GetStepView(nIndex);
     if (pView == nullptr)
         return;
@@ -173,7 +173,7 @@ void CTesselEmlConverterGuiView::ActivateCurrentStep()
             pButton->EnableWindow(nIndex == 0);
     for (HoverBitmapButton& button : m_sideButtons) {
         button.SetStatusWindow(pMain != nullptr ? &pMain->GetStatusBar() : nullptr);
-        button.SetTabItem(m_wndTabControl.GetItem(0));
+        button.SetTabItem(m_wndTabControl.ItemAtIndex(0));
     }
 }
 

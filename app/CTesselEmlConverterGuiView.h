@@ -14,7 +14,11 @@ public:
     CTesselEmlConverterGuiView();
     void OnDraw(CDC* pDC) override;
 
-    int GetCurrentStepIndex() const { return m_wndTabControl.GetCurSel(); }
+    int GetCurrentStepIndex() const
+    {
+        const CXTPTabManagerItem* pItem = m_wndTabControl.CurrentSelection();
+        return pItem != nullptr ? pItem->GetIndex() : -1;
+    }
     CXTTabWindow& GetTabControl() { return m_wndTabControl; }
     CPavoCommonBaseView* GetStepView(int nIndex) const;
     CPavoCommonBaseView* GetCurrentStepView() const { return m_pCurrentStepView; }

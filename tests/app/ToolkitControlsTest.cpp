@@ -282,7 +282,7 @@ protected:
 
 } // namespace
 
-TEST(TabWindowTest, PagesShowOneAtATimeAndHiddenHeadersLeaveThePageTheWholeWindow)
+TEST(TabWindowTest, PagesShowOneAtATimeAndAHeaderAtTheBottomLeavesThePageTheTop)
 {
     TabOwner owner;
     ASSERT_TRUE(owner.CreateEx(0, L"STATIC", L"", WS_POPUP, CRect(0, 0, 300, 200), nullptr, 0));
@@ -291,37 +291,45 @@ TEST(TabWindowTest, PagesShowOneAtATimeAndHiddenHeadersLeaveThePageTheWholeWindo
     CWnd pages[3];
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(pages[i].CreateEx(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &tabs, 200 + i));
+    const auto selected = [&tabs] {
+        return tabs.CurrentSelection() != nullptr ? tabs.CurrentSelection()->GetIndex() : -1;
+    };
 
     // Items added behind index 0 select nothing and stay hidden.
     tabs.InsertItem(1, L"Folder Selection", pages[1].GetSafeHwnd(), 58);
-    EXPECT_EQ(-1, tabs.GetCurSel());
+    EXPECT_EQ(-1, selected());
     EXPECT_FALSE(pages[1].GetStyle() & WS_VISIBLE);
     EXPECT_EQ(0, owner.selChanges);
     tabs.InsertItem(0, L"", pages[0].GetSafeHwnd(), 58);
     tabs.InsertItem(2, L"Savinf Progress", pages[2].GetSafeHwnd(), 58);
-    EXPECT_EQ(0, tabs.GetCurSel());
+    EXPECT_EQ(0, selected());
     EXPECT_EQ(1, owner.selChanges);
-    EXPECT_EQ(pages[1].GetSafeHwnd(), tabs.GetItem(1)->GetHandle());
-    EXPECT_EQ(2, tabs.GetItem(2)->GetIndex());
+    EXPECT_EQ(pages[1].GetSafeHwnd(), tabs.ItemAtIndex(1)->GetHandle());
+    EXPECT_EQ(2, tabs.ItemAtIndex(2)->GetIndex());
 
-    // With headers showing, the page sits under them; hidden, it fills the window.
+    // With the header on top the page sits under it; the wizard's way, hidden
+    // headers at the bottom, leaves the page the top of the window.
     CRect rcPage;
     pages[0].GetWindowRect(&rcPage);
     tabs.ScreenToClient(&rcPage);
-    EXPECT_EQ(CRect(0, CXTTabWindow::kHeaderHeight, 300, 200), rcPage);
-    for (int i = 0; i < tabs.GetItemCount(); ++i)
-        tabs.GetItem(i)->SetVisible(FALSE);
-    tabs.Reposition();
+    EXPECT_GE(rcPage.top, tabs.GetHeaderRect().bottom - 1);
+    EXPECT_EQ(0, tabs.GetHeaderRect().top);
+    for (int i = 0; i < tabs.CountItems(); ++i)
+        tabs.ItemAtIndex(i)->SetIntProperty(FALSE);
+    tabs.SetPaintOption(xtpTabPositionBottom);
     pages[0].GetWindowRect(&rcPage);
     tabs.ScreenToClient(&rcPage);
-    EXPECT_EQ(CRect(0, 0, 300, 200), rcPage);
+    EXPECT_LE(rcPage.top, 2);
+    EXPECT_LE(rcPage.bottom, tabs.GetHeaderRect().top + 1);
+    EXPECT_EQ(200, tabs.GetHeaderRect().bottom);
 
     tabs.SetCurSel(2);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(i == 2, (pages[i].GetStyle() & WS_VISIBLE) != 0) << i;
-    pages[2].GetWindowRect(&rcPage);
-    tabs.ScreenToClient(&rcPage);
-    EXPECT_EQ(CRect(0, 0, 300, 200), rcPage);
+    CRect rcPage2;
+    pages[2].GetWindowRect(&rcPage2);
+    tabs.ScreenToClient(&rcPage2);
+    EXPECT_EQ(rcPage, rcPage2);
     // Selecting the selected item again notifies again and keeps its page shown.
     tabs.SetCurSel(2);
     EXPECT_EQ(3, owner.selChanges);
@@ -330,10 +338,10 @@ TEST(TabWindowTest, PagesShowOneAtATimeAndHiddenHeadersLeaveThePageTheWholeWindo
     // Indices past either end select the nearest item: some page always shows.
     tabs.SetCurSel(0);
     tabs.SetCurSel(7);
-    EXPECT_EQ(2, tabs.GetCurSel());
+    EXPECT_EQ(2, selected());
     EXPECT_TRUE(pages[2].GetStyle() & WS_VISIBLE);
     tabs.SetCurSel(-3);
-    EXPECT_EQ(0, tabs.GetCurSel());
+    EXPECT_EQ(0, selected());
     EXPECT_TRUE(pages[0].GetStyle() & WS_VISIBLE);
     owner.DestroyWindow();
 }
