@@ -14,20 +14,6 @@ class CXTPCommandBar;
 class CXTPCommandBars;
 class CXTPControl;
 class CXTPImageManagerIcon;
-class CXTPPopupBar;
-class CXTPStatusBarPane;
-
-// Where a bar sits; left and right are the vertical positions.
-enum XTPBarPosition {
-    xtpBarTop = 0,
-    xtpBarBottom = 1,
-    xtpBarLeft = 2,
-    xtpBarRight = 3,
-    xtpBarFloating = 4,
-    xtpBarPopup = 5,
-    xtpBarListBox = 6,
-    xtpBarNone = 7,
-};
 
 // The kinds of popup animation.
 enum XTPAnimationType {
@@ -97,7 +83,6 @@ public:
                                           BOOL bDraw = TRUE) = 0;
     // The rectangle a popup opened from the control must not cover.
     virtual void AdjustExcludeRect(CRect& rc, CXTPControl* pControl, BOOL bVertical) = 0;
-    virtual void DrawStatusBarPane(CDC* pDC, CRect& rc, CXTPStatusBarPane* pPane);
     virtual void DrawStatusBarPaneBorder(CDC* pDC, CRect rc);
     virtual void DrawStatusBarGripper(CDC* pDC, CRect rcClient);
     virtual void FillDockBar(CDC* pDC, CWnd* pBar);
@@ -123,8 +108,6 @@ public:
     virtual void DrawDropDownGlyph(CDC* pDC, CRect rc, COLORREF clr);
     // Shows the source's picture on the target in the animation's steps.
     virtual void Animate(CDC* pDestDC, CDC* pSrcDC, CRect rc, int nAnimationType);
-    // The unfolding of a popup that shows its hidden commands.
-    virtual void AnimateExpanding(CXTPPopupBar* pPopupBar, CDC* pDestDC, CDC* pSrcDC, BOOL bExpandDown);
     // Called with a popup bar's caption before its check marks are drawn; no theme draws anything here.
     virtual void DrawCommandBarExtra(LPCTSTR lpszCaption);
 
@@ -151,6 +134,9 @@ public:
     int GetCurrentTheme() const;
 
     void SetCommandBarsFontIndirect(const LOGFONT* pLogFont, BOOL bUseStandardFont = FALSE);
+    // The command-bar font made from the system's menu font: at least 11
+    // pixels tall when the height is given as a character height.
+    static LOGFONT StandardFontFromMenuFont(const LOGFONT& lfMenu, BYTE nCharSet);
     void RefreshFonts();
 
     IconOptions* GetOptionRecord() { return &m_iconOptions; }
