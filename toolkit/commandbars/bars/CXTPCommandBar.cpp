@@ -116,7 +116,7 @@ CXTPPaintManager* CXTPCommandBar::GetPaintManager()
     CXTPCommandBar* pRoot = GetRootParent();
     if (pRoot->m_pPaintManager)
         return pRoot->m_pPaintManager;
-    return CXTPPaintManager::GetGlobalPaintManager();
+    return CXTPPaintManager::GetDefault();
 }
 
 void CXTPCommandBar::SetPaintManager(CXTPPaintManager* pPaintManager)
