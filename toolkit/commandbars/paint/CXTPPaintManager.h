@@ -190,5 +190,8 @@ protected:
     int m_nColorScheme = 5;
 
 private:
+    // The image a toolbar control shows, if any, and its size at the bar's image width.
+    CXTPImageManagerIcon* ToolBarImage(CXTPControl* pControl, CSize& szIcon);
+
     static CXTPPaintManager* s_pGlobal;
 };
