@@ -89,6 +89,7 @@ public:
     CWnd* GetOwnerSite();
     void SetOwner(CWnd* pOwner) { m_pOwner = pOwner; }
     void SetNotifyOwner(CWnd* pNotifyOwner) { m_pNotifyOwner = pNotifyOwner; }
+    CWnd* GetNotifyOwner() const { return m_pNotifyOwner; }
 
     CXTPPaintManager* GetPaintManager();
     void SetPaintManager(CXTPPaintManager* pPaintManager);
@@ -101,8 +102,8 @@ public:
     CString GetTitle() const { return m_strTitle; }
     void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
     DWORD GetFlags() const { return m_dwFlags; }
-    DWORD GetStyle() const { return m_dwStyle; }
-    void SetStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
+    DWORD GetBarStyle() const { return m_dwStyle; }
+    void SetBarStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
     int GetMRUWidth() const { return m_nMRUWidth; }
     void SetMRUWidth(int nWidth) { m_nMRUWidth = nWidth; }
     int GetBarID() const { return m_nBarID; }
@@ -121,9 +122,16 @@ public:
     int* GetReturnCmd() const { return m_pReturnCmd; }
     void SetReturnCmd(int* pReturnCmd) { m_pReturnCmd = pReturnCmd; }
     BOOL IsTrackingModal() const { return m_bTrackingModal; }
-
+    void SetTrackingModal(BOOL bModal) { m_bTrackingModal = bModal; }
+    // Closes the menus of an executed command: a modal popup leaves tracking.
+    void EndMenus();
+    void SetStatusText(const CString& strText);
 
 protected:
+    void OnFinalRelease() override;
+    DECLARE_INTERFACE_MAP()
+
+
     BOOL m_bHideCaret = TRUE;
     int m_nMRUWidth = 32767;
     int m_nSelected = -1;

@@ -60,7 +60,6 @@ public:
     virtual void OnMouseMove(CPoint /*point*/) {}
     virtual void OnMouseHover();
     virtual BOOL OnSetSelected(int bSelected);
-    virtual void OnCustomizeMouseDown(CPoint point);
     virtual BOOL CustomizeResize(CPoint point);
     virtual void OnCustomizeDragOver(CXTPControl* pDataObject, CPoint point, DROPEFFECT& dropEffect);
     virtual BOOL IsDropAllowed(CXTPCommandBar* /*pCommandBar*/, CPoint /*point*/, DROPEFFECT& /*dropEffect*/)

@@ -93,3 +93,6 @@ struct ControlCreateInfo {
     int controlType;
     int buttonStyle;
 };
+
+// The cursor of a customize resize of a control's width.
+#define XTP_IDC_VRESIZE 9972
