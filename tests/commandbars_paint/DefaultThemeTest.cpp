@@ -125,8 +125,9 @@ TEST_F(DefaultTheme, TextHeightGripperIsAtLeastTwentyTwoPixels)
         m_pTheme->SetCommandBarsFontIndirect(&lf);
         const int nTextHeight = m_pTheme->GetTextHeight();
         const int h = nTextHeight >= 18 ? nTextHeight + 4 : 22;
-        if (c.lfHeight == -8)
+        if (c.lfHeight == -8) {
             ASSERT_LT(nTextHeight, 18);
+        }
         MemoryCanvas canvas(20, 40);
         EXPECT_EQ(m_pTheme->DrawFloatingGripper(&canvas.dc(), nullptr, FALSE), CSize(6, h));
         EXPECT_EQ(canvas.Count(CRect(0, 0, 20, 40), RGB(255, 255, 255)), 800) << "measuring draws nothing";

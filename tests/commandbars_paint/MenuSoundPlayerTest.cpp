@@ -131,8 +131,9 @@ TEST(MenuSoundPlayer, RequestsBetweenPollsAndDuringASound)
             // the request is stored. Either way: one sound, then it rests.
             player.Play(State::MenuCommand);
             ASSERT_TRUE(rig.WaitParkedAfter(0));
-            if (rig.Calls().empty())
+            if (rig.Calls().empty()) {
                 ASSERT_TRUE(rig.Poll());
+            }
             ASSERT_EQ(rig.Calls().size(), 1u);
 
             if (c.bDuringSound) {

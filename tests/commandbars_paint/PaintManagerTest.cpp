@@ -80,9 +80,9 @@ TEST(PaintManager, SetThemeMakesTheGlobalInstanceAndKeepsTheNumber)
     }
     CXTPPaintManager::ReleaseGlobalPaintManager();
     EXPECT_EQ(CXTPPaintManager::GetGlobal(), nullptr);
-    CXTPPaintManager* pDefault = CXTPPaintManager::GetDefault();
+    CXTPPaintManager* pDefault = CXTPPaintManager::GetGlobalPaintManager();
     EXPECT_EQ(pDefault->GetTheme(), 0);
-    EXPECT_EQ(CXTPPaintManager::GetDefault(), pDefault);
+    EXPECT_EQ(CXTPPaintManager::GetGlobalPaintManager(), pDefault);
     CXTPPaintManager::ReleaseGlobalPaintManager();
 }
 

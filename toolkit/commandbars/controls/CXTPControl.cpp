@@ -349,7 +349,7 @@ void CXTPControl::Execute()
     CXTPCommandBar* pParent = m_pParent;
     CTargetHold holdParent(pParent);
 
-    CXTPMenuSoundPlayer::Play(1);
+    XTPSoundManager()->Play(CXTPMenuSoundPlayer::MenuCommand);
     m_bPressed = 2;
 
     CXTPCommandBar* pRoot = pParent ? pParent->GetRootParent() : nullptr;

@@ -8,6 +8,7 @@
 #include "Framework.h"
 #include "CMap.h"
 #include "CXTPAccessible.h"
+#include "COleDropTarget.h"
 #include "CommandBarDefs.h"
 
 class CXTPCommandBar;

@@ -97,7 +97,7 @@ CXTPPaintManager* CXTPPaintManager::GetGlobal()
     return s_pGlobal;
 }
 
-CXTPPaintManager* CXTPPaintManager::GetDefault()
+CXTPPaintManager* CXTPPaintManager::GetGlobalPaintManager()
 {
     return s_pGlobal != nullptr ? s_pGlobal : SetTheme(0);
 }
