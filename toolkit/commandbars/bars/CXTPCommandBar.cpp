@@ -116,7 +116,7 @@ CXTPPaintManager* CXTPCommandBar::GetPaintManager()
     CXTPCommandBar* pRoot = GetRootParent();
     if (pRoot->m_pPaintManager)
         return pRoot->m_pPaintManager;
-    return CXTPPaintManager::GetDefault();
+    return CXTPPaintManager::GetGlobalPaintManager();
 }
 
 void CXTPCommandBar::SetPaintManager(CXTPPaintManager* pPaintManager)

@@ -294,7 +294,7 @@ CXTPPaintManager* CXTPControl::GetPaintManager() const
 {
     if (m_pParent)
         return m_pParent->GetPaintManager();
-    return CXTPPaintManager::GetDefault();
+    return CXTPPaintManager::GetGlobalPaintManager();
 }
 
 CXTPImageManager* CXTPControl::GetImageManager() const

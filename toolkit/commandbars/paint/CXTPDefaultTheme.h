@@ -43,10 +43,19 @@ public:
     virtual void DrawControlCaptionText(CDC* pDC, const CString& strText, CRect& rc, UINT nFormat, BOOL bDraw,
                                         BOOL bSelected, BOOL bEnabled);
 
+    // The width of a combo box's drop-down button in the DC's font: twice
+    // the average character width plus 4, at least 15.
+    static int ComboDropDownWidth(CDC* pDC);
+
     void SetFullRowSelection(BOOL bFullRow) { m_bFullRowSelection = bFullRow; }
     BOOL IsFullRowSelection() const { return m_bFullRowSelection; }
 
 protected:
+    // The size of an edit or combo box with its label, and the label's width.
+    CSize MeasureBoxControl(CDC* pDC, CXTPControl* pControl, int& nLabelWidth);
+    // Draws the label of an edit or combo box; the rest of the control is its box.
+    CRect DrawBoxLabel(CDC* pDC, CXTPControl* pControl, int nLabelWidth);
+
     // The raised (highlight over shadow) and sunken frames of the classic look.
     void DrawRaised(CDC* pDC, CRect rc) { Draw3dRect(pDC, rc, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW); }
     void DrawSunken(CDC* pDC, CRect rc) { Draw3dRect(pDC, rc, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT); }

@@ -56,7 +56,7 @@ public:
     // The global instance, or null before the first SetTheme.
     static CXTPPaintManager* GetGlobal();
     // The global instance, made with theme 0 when there is none yet.
-    static CXTPPaintManager* GetDefault();
+    static CXTPPaintManager* GetGlobalPaintManager();
 
     // Measures (bDraw FALSE) or draws a control: edits and combo boxes by
     // their own operations, menu rows and toolbar buttons by their parent's kind.
@@ -190,5 +190,8 @@ protected:
     int m_nColorScheme = 5;
 
 private:
+    // The image a toolbar control shows, if any, and its size at the bar's image width.
+    CXTPImageManagerIcon* ToolBarImage(CXTPControl* pControl, CSize& szIcon);
+
     static CXTPPaintManager* s_pGlobal;
 };
