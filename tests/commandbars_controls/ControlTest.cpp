@@ -244,3 +244,61 @@ TEST(Control, MenuTurnedIntoControls)
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(site.m_createdControls[static_cast<size_t>(i)], pControls->GetAt(i));
 }
+
+TEST(Control, AccessibleAnswers)
+{
+    BarHolder bar;
+    CXTPControl* pControl = bar->GetControls()->Add(xtpControlButton, 0);
+    pControl->SetCaption(L"&Open\tCtrl+O");
+    pControl->SetDescription(L"Opens a file");
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+
+    BSTR bstr = nullptr;
+    ASSERT_EQ(pControl->QueryAccName(self, &bstr), S_OK);
+    EXPECT_STREQ(bstr, L"Open\tCtrl+O");
+    ::SysFreeString(bstr);
+    ASSERT_EQ(pControl->QueryAccDefaultAction(self, &bstr), S_OK);
+    EXPECT_STREQ(bstr, L"Click");
+    ::SysFreeString(bstr);
+    VARIANT child = self;
+    child.lVal = 1;
+    EXPECT_EQ(pControl->QueryAccDescription(child, &bstr), E_INVALIDARG);
+
+    struct Case {
+        const char* name;
+        int nBarType;
+        BOOL bBarVisible;
+        int nSelected;
+        BOOL bEnabled;
+        int nChecked;
+        long nRole;
+        long nState;
+    };
+    const Case cases[] = {
+        {"toolbar button at rest", xtpBarTypeNormal, TRUE, 0, TRUE, 0, ROLE_SYSTEM_PUSHBUTTON, STATE_SYSTEM_FOCUSABLE},
+        {"selected, disabled, checked", xtpBarTypeNormal, TRUE, 1, FALSE, 1, ROLE_SYSTEM_PUSHBUTTON,
+         STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_HOTTRACKED | STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED |
+             STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_CHECKED},
+        {"menu entry of a hidden bar", xtpBarTypePopup, FALSE, 0, TRUE, 0, ROLE_SYSTEM_MENUITEM,
+         STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_INVISIBLE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        bar->SetType(c.nBarType);
+        bar->m_bVisibleForTest = c.bBarVisible;
+        SizedControl* pProbe = bar->AddSized(20);
+        pProbe->SetSelectedState(c.nSelected);
+        pProbe->SetEnabled(c.bEnabled);
+        pProbe->SetChecked(c.nChecked);
+        VARIANT role, state;
+        ASSERT_EQ(pProbe->QueryAccRole(self, &role), S_OK);
+        EXPECT_EQ(role.lVal, c.nRole);
+        ASSERT_EQ(pProbe->QueryAccState(self, &state), S_OK);
+        EXPECT_EQ(state.lVal, c.nState);
+        long x = 1, y = 1, cx = 1, cy = 1;
+        EXPECT_EQ(pProbe->HandleAccLocation(&x, &y, &cx, &cy, self), S_OK);
+        EXPECT_EQ(x + y + cx + cy, 0) << "no window, no place";
+    }
+}

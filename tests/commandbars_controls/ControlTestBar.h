@@ -63,8 +63,9 @@ public:
         ++m_nUpdates;
         CXTPCommandBar::OnUpdateCmdUI(bDisableIfNoHndler);
     }
-    BOOL IsVisible() const override { return m_bVisible; }
+    BOOL IsVisible() const override { return m_bVisibleForTest; }
 
     int m_nUpdates = 0;
+    BOOL m_bVisibleForTest = TRUE;
     bool* m_pDestroyed;
 };
