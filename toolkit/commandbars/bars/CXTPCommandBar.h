@@ -31,8 +31,6 @@ enum XTPBarPosition {
 // State bits served at the next idle update.
 #define XTP_BARSTATE_LAYOUT 1
 #define XTP_BARSTATE_REDRAW 2
-// Style bit of bars that draw a gripper.
-#define CBRS_GRIPPER 0x00400000
 
 class CXTPCommandBar : public CWnd, public CXTPAccessible {
     DECLARE_DYNCREATE(CXTPCommandBar)

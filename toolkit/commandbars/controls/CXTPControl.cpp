@@ -13,6 +13,8 @@
 
 IMPLEMENT_DYNCREATE(CXTPControl, CCmdTarget)
 
+CXTPMenuSoundPlayer* (*CXTPControl::s_pfnSoundPlayer)() = &XTPSoundManager;
+
 BEGIN_INTERFACE_MAP(CXTPControl, CCmdTarget)
     INTERFACE_PART(CXTPControl, IID_IAccessible, Accessible)
     INTERFACE_PART(CXTPControl, IID_IDispatch, Accessible)
@@ -349,7 +351,7 @@ void CXTPControl::Execute()
     CXTPCommandBar* pParent = m_pParent;
     CTargetHold holdParent(pParent);
 
-    XTPSoundManager()->Play(CXTPMenuSoundPlayer::MenuCommand);
+    s_pfnSoundPlayer()->Play(CXTPMenuSoundPlayer::MenuCommand);
     m_bPressed = 2;
 
     CXTPCommandBar* pRoot = pParent ? pParent->GetRootParent() : nullptr;
@@ -452,7 +454,7 @@ void CXTPControl::OnMouseHover()
         m_pParent->SetTrackingMode(FALSE, TRUE);
 }
 
-void CXTPControl::OnCustomizeDragOver(CXTPControl* /*pDataObject*/, CPoint /*point*/, DROPEFFECT& /*dropEffect*/)
+void CXTPControl::OnCustomizeDragOver(CXTPControl* /*pDataObject*/, CPoint /*point*/, DWORD& /*dropEffect*/)
 {
     if (!m_pParent)
         return;

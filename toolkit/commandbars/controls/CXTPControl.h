@@ -8,7 +8,6 @@
 #include "Framework.h"
 #include "CMap.h"
 #include "CXTPAccessible.h"
-#include "COleDropTarget.h"
 #include "CommandBarDefs.h"
 
 class CXTPCommandBar;
@@ -16,6 +15,7 @@ class CXTPCommandBars;
 class CXTPControls;
 class CXTPImageManager;
 class CXTPImageManagerIcon;
+class CXTPMenuSoundPlayer;
 class CXTPPaintManager;
 class CXTPPropExchange;
 
@@ -62,8 +62,8 @@ public:
     virtual void OnMouseHover();
     virtual BOOL OnSetSelected(int bSelected);
     virtual BOOL CustomizeResize(CPoint point);
-    virtual void OnCustomizeDragOver(CXTPControl* pDataObject, CPoint point, DROPEFFECT& dropEffect);
-    virtual BOOL IsDropAllowed(CXTPCommandBar* /*pCommandBar*/, CPoint /*point*/, DROPEFFECT& /*dropEffect*/)
+    virtual void OnCustomizeDragOver(CXTPControl* pDataObject, CPoint point, DWORD& dropEffect);
+    virtual BOOL IsDropAllowed(CXTPCommandBar* /*pCommandBar*/, CPoint /*point*/, DWORD& /*dropEffect*/)
     {
         return TRUE;
     }
@@ -167,6 +167,10 @@ public:
     HRESULT HandleAccHitTest(long xLeft, long yTop, VARIANT* pvarChild) override;
     HRESULT HandleAccDoDefaultAction(VARIANT varChild) override;
     CCmdTarget* AccIdentityTarget() override { return this; }
+
+    // The player that executing controls ask for the command sound; the
+    // process's player unless a test hands in its own.
+    static CXTPMenuSoundPlayer* (*s_pfnSoundPlayer)();
 
 protected:
     DECLARE_INTERFACE_MAP()

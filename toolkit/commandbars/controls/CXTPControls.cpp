@@ -320,7 +320,7 @@ private:
             y = item.rcControl.bottom;
             nColumn = std::max(nColumn, static_cast<int>(item.szControl.cx));
             nWidest = std::max(nWidest, static_cast<int>(item.szControl.cx));
-            nBottom = std::max(nBottom, item.rcControl.bottom);
+            nBottom = std::max(nBottom, static_cast<int>(item.rcControl.bottom));
             bFirst = FALSE;
         }
         return CSize(nWidest - x, nBottom);
