@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CXTObjectSelector.h"
 #include "CXTPCommandBar.h"
 #include "CXTPControl.h"
 #include "CXTPImageManagerIcon.h"
@@ -21,18 +22,6 @@ CRect BarRect(CDC* pDC, CXTPCommandBar* pBar)
         pDC->GetClipBox(&rc);
     return rc;
 }
-
-class FontSelection {
-public:
-    FontSelection(CDC* pDC, CFont* pFont) : m_pDC(pDC), m_pOld(pDC->SelectObject(pFont)) {}
-    ~FontSelection() { m_pDC->SelectObject(m_pOld); }
-    FontSelection(const FontSelection&) = delete;
-    FontSelection& operator=(const FontSelection&) = delete;
-
-private:
-    CDC* m_pDC;
-    CFont* m_pOld;
-};
 
 BOOL IsPopupKind(int nType)
 {
@@ -145,7 +134,7 @@ void CXTPDefaultTheme::DrawImage(CDC* pDC, CPoint pt, CSize sz, CXTPImageManager
 CSize CXTPDefaultTheme::DrawControlPopupParent(CDC* pDC, CXTPControl* pControl, BOOL bDraw)
 {
     CXTPCommandBar* pBar = pControl->GetParent();
-    FontSelection font(pDC, GetCommandBarFont(pBar, pControl->GetDefaultItem()));
+    CXTObjectSelector font(pDC, GetCommandBarFont(pBar, pControl->GetDefaultItem()));
     const int nType = pControl->GetType();
     CSize szImage = pBar->GetBarIconSize();
     const int nStyle = pControl->GetEffectiveStyle();
@@ -279,13 +268,13 @@ CSize CXTPDefaultTheme::MeasureBoxControl(CDC* pDC, CXTPControl* pControl, int& 
     const BOOL bPopupBar = pBar->GetType() == xtpBarTypePopup;
     int nRowHeight = 0;
     for (CFont* pFont : {static_cast<CFont*>(&m_fontIcon), &m_fontRegular}) {
-        FontSelection font(pDC, pFont);
+        CXTObjectSelector font(pDC, pFont);
         nRowHeight = std::max<int>(nRowHeight, pDC->GetTextExtent(L" ", 1).cy + 1);
     }
     const int g = std::max<int>(m_nTextHeight, pBar->GetBarIconSize().cx + 4);
     nLabelWidth = 0;
     if (bPopupBar || pControl->IsCaptionVisible()) {
-        FontSelection font(pDC, &m_fontRegular);
+        CXTObjectSelector font(pDC, &m_fontRegular);
         CString strCaption = pControl->GetDisplayCaption();
         StripMnemonics(strCaption);
         const int cx = pDC->GetTextExtent(strCaption, strCaption.GetLength()).cx;
@@ -309,7 +298,7 @@ CRect CXTPDefaultTheme::DrawBoxLabel(CDC* pDC, CXTPControl* pControl, int nLabel
             StripMnemonics(strCaption);
             nFormat |= DT_NOPREFIX;
         }
-        FontSelection font(pDC, &m_fontRegular);
+        CXTObjectSelector font(pDC, &m_fontRegular);
         pDC->SetTextColor(GetColor(pControl->GetEnabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
         CRect rcLabel(rc.left + (bPopupBar ? g + 4 : 2), rc.top, rc.left + nLabelWidth, rc.bottom);
         DrawControlCaptionText(pDC, strCaption, rcLabel, nFormat, TRUE, pControl->GetSelected(),
@@ -344,7 +333,7 @@ CSize CXTPDefaultTheme::DrawControlComboBox(CDC* pDC, CXTPControl* pControl, BOO
         Rectangle(pDC, rcBox, COLOR_WINDOW, COLOR_WINDOW);
     int nButtonWidth = 0;
     {
-        FontSelection font(pDC, &m_fontIcon);
+        CXTObjectSelector font(pDC, &m_fontIcon);
         nButtonWidth = ComboDropDownWidth(pDC);
     }
     const CRect rcButton(rcBox.right - nButtonWidth, rcBox.top, rcBox.right, rcBox.bottom);
@@ -419,7 +408,7 @@ CSize CXTPDefaultTheme::DrawListBoxControl(CDC* pDC, CXTPControl* pControl, CRec
     CString strCaption = pControl->GetDisplayCaption();
     StripMnemonics(strCaption);
     {
-        FontSelection font(pDC, &m_fontRegular);
+        CXTObjectSelector font(pDC, &m_fontRegular);
         pDC->DrawText(strCaption, &rcText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
     const int y = rc.CenterPoint().y;
@@ -447,7 +436,7 @@ CSize CXTPDefaultTheme::DrawCommandBarGripper(CDC* pDC, CXTPCommandBar* pBar, BO
             DrawRaised(pDC, CRect(3, 3, rcBar.right - 3, 6));
         return CSize(0, 8);
     case xtpBarFloating: {
-        FontSelection font(pDC, &m_fontSmCaption);
+        CXTObjectSelector font(pDC, &m_fontSmCaption);
         const int nHeight = pDC->GetTextExtent(L" ", 1).cy;
         const CRect rcStrip(3, 3, rcBar.right - 3, nHeight < 15 ? 18 : nHeight + 3);
         if (bDraw) {

@@ -7,6 +7,7 @@
 #include "CXTBrushSelector.h"
 #include "CXTGradientFiller.h"
 #include "CXTPColorManager.h"
+#include "CXTObjectSelector.h"
 #include "CXTPCommandBar.h"
 #include "CXTPControl.h"
 #include "CXTPDefaultTheme.h"
@@ -23,19 +24,6 @@ BOOL IsVerticalPosition(int nPosition)
 {
     return nPosition == xtpBarLeft || nPosition == xtpBarRight;
 }
-
-// Selects a font for one scope.
-class FontSelection {
-public:
-    FontSelection(CDC* pDC, CFont* pFont) : m_pDC(pDC), m_pOld(pDC->SelectObject(pFont)) {}
-    ~FontSelection() { m_pDC->SelectObject(m_pOld); }
-    FontSelection(const FontSelection&) = delete;
-    FontSelection& operator=(const FontSelection&) = delete;
-
-private:
-    CDC* m_pDC;
-    CFont* m_pOld;
-};
 
 // The extent of a single-line text as DrawText lays it out; " " for none.
 CSize TextExtent(CDC* pDC, const CString& str, UINT nFormat)
@@ -208,7 +196,7 @@ void CXTPPaintManager::SetCommandBarsFontIndirect(const LOGFONT* pLogFont, BOOL 
     m_fontVertBold.CreateFontIndirect(&lf);
 
     CWindowDC dc(nullptr);
-    FontSelection font(&dc, &m_fontRegular);
+    CXTObjectSelector font(&dc, &m_fontRegular);
     m_nTextHeight = dc.GetTextExtent(L" ", 1).cy + 6;
 }
 
@@ -248,7 +236,7 @@ CXTPImageManagerIcon* CXTPPaintManager::ToolBarImage(CXTPControl* pControl, CSiz
 CSize CXTPPaintManager::DrawControlToolBarParent(CDC* pDC, CXTPControl* pControl, BOOL bDraw)
 {
     CXTPCommandBar* pBar = pControl->GetParent();
-    FontSelection font(pDC, GetCommandBarFont(pBar, pControl->GetDefaultItem()));
+    CXTObjectSelector font(pDC, GetCommandBarFont(pBar, pControl->GetDefaultItem()));
     const CRect rc = bDraw ? pControl->GetRect() : CRect(0, 0, 0, 0);
     const CSize szButton = pBar->GetButtonSize();
     CSize szIcon;
@@ -402,7 +390,7 @@ CSize CXTPPaintManager::DrawTextCaption(CDC* pDC, const CString& strCaption, CRe
         return CSize(sz.cx + (bTriangled ? 10 : 0), sz.cy);
     }
 
-    FontSelection font(pDC, &m_fontVert);
+    CXTObjectSelector font(pDC, &m_fontVert);
     CString strMeasured = str.IsEmpty() ? CString(L" ") : str;
     const CSize sz = pDC->GetTextExtent(strMeasured, strMeasured.GetLength());
     if (bDraw) {
@@ -558,7 +546,7 @@ CSize CXTPPaintManager::DrawSpecialControl(CDC* pDC, int nKind, CXTPControl* pCo
     case xtpButtonMDIClose: {
         CFont font;
         font.CreatePointFont(::MulDiv(80, 96, pDC->GetDeviceCaps(LOGPIXELSX)), L"Marlett", pDC);
-        FontSelection selection(pDC, &font);
+        CXTObjectSelector selection(pDC, &font);
         DrawControlEntry(pDC, pControl);
         if (!pControl->GetPressed() && !pControl->GetSelected())
             pDC->SetTextColor(GetColor(COLOR_BTNHIGHLIGHT));
