@@ -8,6 +8,9 @@
 
 #include "PaintTestBars.h"
 
+// Wrapping a bar of 200 controls (ControlWrapBench.cpp).
+void ReportWrapTimes();
+
 namespace {
 
 double MedianDraw(PaintTestBar& bar, CDC& dc, int runs)
@@ -53,5 +56,6 @@ int main()
                 static_cast<long>(szMenu.cy), MedianDraw(menu, menuCanvas.dc(), runs));
     std::printf("toolbar of 30 buttons (%ldx%ld)  %.3f ms\n", static_cast<long>(szBar.cx),
                 static_cast<long>(szBar.cy), MedianDraw(toolbar, toolbarCanvas.dc(), runs));
+    ReportWrapTimes();
     return 0;
 }

@@ -1,7 +1,7 @@
-// Wrapping a bar of 200 controls in groups, as a user resizing it would: each
-// run lays it out for a new length and commits. The controls are text buttons
-// measured by the classic theme, then controls of fixed sizes for the layout
-// alone.
+// The wrapping share of commandbar_bench: a bar of 200 controls in groups,
+// laid out for a new length and committed in each run, as a user resizing it
+// would. The controls are text buttons measured by the classic theme, then
+// controls of fixed sizes for the layout alone.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -9,6 +9,8 @@
 
 #include "CXTObjectSelector.h"
 #include "ControlTestBar.h"
+
+void ReportWrapTimes();
 
 namespace {
 
@@ -30,7 +32,7 @@ void Report(const char* pszWhat, CXTPControls* pControls, CDC* pDC, DWORD dwMode
 
 } // namespace
 
-int main()
+void ReportWrapTimes()
 {
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
@@ -54,5 +56,4 @@ int main()
     Report("fixed sizes, docked", pSized->GetControls(), &dc, LM_HORZ | LM_HORZDOCK | LM_COMMIT);
     pSized->InternalRelease();
     pButtons->InternalRelease();
-    return 0;
 }
