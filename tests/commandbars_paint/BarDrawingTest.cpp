@@ -141,26 +141,32 @@ TEST(BarDrawing, MenuRowWithCheckMarkAndRightAlignedShortcut)
 
 TEST(BarDrawing, FloatingCaptionStripFollowsTheCaptionFont)
 {
-    const struct {
-        int nFontHeight;
-        int nStripBottom;
-    } cases[] = {{10, 18}, {20, 23}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.nFontHeight);
+    // A caption font below 15 pixels gets the 18-pixel strip, a taller one its height + 3.
+    for (int nFontHeight : {10, 20}) {
+        SCOPED_TRACE(nFontHeight);
         PaintTestBar bar(xtpBarTypeNormal, xtpBarFloating);
         bar.SetTitle(L"Standard");
         CFont* pCaptionFont = bar.GetPaintManager()->GetSmCaptionFont();
         pCaptionFont->DeleteObject();
-        pCaptionFont->CreateFont(c.nFontHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+        pCaptionFont->CreateFont(nFontHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
         MemoryCanvas canvas(120, 40);
+        CFont* pOld = canvas.dc().SelectObject(pCaptionFont);
+        const int nSpace = canvas.dc().GetTextExtent(L" ", 1).cy;
+        canvas.dc().SelectObject(pOld);
+        const int nStripBottom = nSpace < 15 ? 18 : nSpace + 3;
+        if (nFontHeight == 10) {
+            ASSERT_LT(nSpace, 15);
+        } else {
+            ASSERT_GE(nSpace, 15);
+        }
+
         const CSize sz = bar.GetPaintManager()->DrawCommandBarGripper(&canvas.dc(), &bar, TRUE);
-        EXPECT_EQ(sz, CSize(120 - 6, c.nStripBottom - 3));
+        EXPECT_EQ(sz, CSize(120 - 6, nStripBottom - 3));
         const COLORREF clrCaption = bar.GetPaintManager()->GetColor(COLOR_ACTIVECAPTION);
-        EXPECT_EQ(canvas.At(3, c.nStripBottom - 1), clrCaption);
+        EXPECT_EQ(canvas.At(3, nStripBottom - 1), clrCaption);
         EXPECT_EQ(canvas.At(116, 3), clrCaption);
-        EXPECT_EQ(canvas.At(3, c.nStripBottom), RGB(255, 255, 255));
-        EXPECT_GT(canvas.Count(CRect(5, 3, 60, c.nStripBottom), bar.GetPaintManager()->GetColor(COLOR_BTNHIGHLIGHT)),
-                  10)
+        EXPECT_EQ(canvas.At(3, nStripBottom), RGB(255, 255, 255));
+        EXPECT_GT(canvas.Count(CRect(5, 3, 60, nStripBottom), bar.GetPaintManager()->GetColor(COLOR_BTNHIGHLIGHT)), 10)
             << "the title";
     }
 }

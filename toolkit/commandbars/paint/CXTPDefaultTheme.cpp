@@ -224,7 +224,8 @@ void CXTPDefaultTheme::DrawControlCaptionText(CDC* pDC, const CString& strText, 
 {
     nFormat |= DT_SINGLELINE | DT_VCENTER;
     if (!bDraw) {
-        pDC->DrawText(strText, &rc, nFormat | DT_CALCRECT);
+        // The whole text's extent: an ellipsis would measure what fits in the empty rectangle.
+        pDC->DrawText(strText, &rc, (nFormat & ~DT_END_ELLIPSIS) | DT_CALCRECT);
         return;
     }
     if (!bEnabled && !bSelected) {
