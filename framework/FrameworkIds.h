@@ -10,6 +10,7 @@
 #define WM_INITIALUPDATE    0x0364  // sent to views and bars after the frame is built
 #define WM_COMMANDHELP      0x0365
 #define WM_HELPHITTEST      0x0366
+#define WM_POPMESSAGESTRING 0x0375  // the status line shows the previous text again
 #define WM_EXITHELPMODE     0x0367
 #define WM_RECALCPARENT     0x0368
 #define WM_SIZECHILD        0x0369

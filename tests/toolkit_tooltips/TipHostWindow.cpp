@@ -77,8 +77,11 @@ INT_PTR TipHostWindow::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 
 LRESULT TipHostWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_MOUSEMOVE)
+    if (message == WM_MOUSEMOVE) {
         m_lastMove = std::chrono::steady_clock::now();
+        if (m_firstMoveSinceMark == std::chrono::steady_clock::time_point{})
+            m_firstMoveSinceMark = m_lastMove;
+    }
     m_pContext->FilterToolTipMessage(this, message, wParam, lParam);
     if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOW) {
         ++m_nCallbacks;

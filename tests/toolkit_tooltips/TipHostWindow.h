@@ -37,6 +37,10 @@ public:
     CPoint GapPoint(size_t i) const;
     int CallbacksAsked() const { return m_nCallbacks; }
     std::chrono::steady_clock::time_point LastMoveSeen() const { return m_lastMove; }
+    // The first move seen after MarkMoves: a move may take two events (a step
+    // aside first), and the tip's delay starts at the first one on the tool.
+    void MarkMoves() { m_firstMoveSinceMark = {}; }
+    std::chrono::steady_clock::time_point FirstMoveSinceMark() const { return m_firstMoveSinceMark; }
 
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
@@ -49,6 +53,7 @@ private:
     CPoint m_origin;
     int m_nCallbacks = 0;
     std::chrono::steady_clock::time_point m_lastMove{};
+    std::chrono::steady_clock::time_point m_firstMoveSinceMark{};
 };
 
 // Pumps this thread's messages until done() holds, for at most boundMs; true when it held.

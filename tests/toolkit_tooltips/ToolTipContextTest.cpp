@@ -33,8 +33,9 @@ protected:
     // window's first sight of the move; -1 when it did not within boundMs.
     long long ShowDelay(size_t i, unsigned boundMs = 2000)
     {
+        m_window->MarkMoves();
         EXPECT_TRUE(MovePointer(*m_window, m_window->ToolPoint(i)));
-        const Clock::time_point seen = m_window->LastMoveSeen();
+        const Clock::time_point seen = m_window->FirstMoveSinceMark();
         const UINT_PTR id = i + 1;
         if (!PumpUntil([&] { return m_window->ShownTip() != nullptr && ShownToolId() == id; }, boundMs))
             return -1;
