@@ -73,6 +73,7 @@ void C1PavoWelcomeView::OnInitialUpdate()
     const std::pair<CXTButton*, UINT> buttons[] = {
         {&m_btnAddFile, 166}, {&m_btnAddDomino, 166}, {&m_btnAddFiles, 166}, {&m_btnRemove, 167}, {&m_btnRemoveAll, 168}};
     for (auto [pButton, icon] : buttons) {
+        pButton->SetLookFlags(BS_XT_WINXP_COMPAT);
         pButton->SetFont(&ToolkitLookData().fontNormal);
         pButton->SetIcon(CSize(16, 16), icon);
     }

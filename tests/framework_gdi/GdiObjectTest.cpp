@@ -1,4 +1,5 @@
 #include "CDC.h"
+#include "GdiObjectCounter.h"
 
 #include <gtest/gtest.h>
 
@@ -171,3 +172,27 @@ TEST(GdiObject, Palette)
 }
 
 } // namespace
+
+#ifdef ORBALIN_COUNT_GDI_OBJECTS
+TEST(GdiObjectCount, FollowsWhatTheWrappersHold)
+{
+    const long before = GdiObjectCounter::Held();
+    {
+        CBrush brush(RGB(1, 2, 3));
+        CDC memDC;
+        ASSERT_TRUE(memDC.CreateCompatibleDC(nullptr));
+        EXPECT_EQ(before + 2, GdiObjectCounter::Held());
+        // Temporary wrappers hold nothing of their own.
+        HBRUSH hLoose = ::CreateSolidBrush(RGB(4, 5, 6));
+        CGdiObject::FromHandle(hLoose);
+        CGdiObject::DeleteTempMap();
+        ::DeleteObject(hLoose);
+        EXPECT_EQ(before + 2, GdiObjectCounter::Held());
+        // A handle taken out of its wrapper is no longer the wrapper's.
+        CPen pen(PS_SOLID, 1, RGB(7, 8, 9));
+        ::DeleteObject(pen.Detach());
+        EXPECT_EQ(before + 2, GdiObjectCounter::Held());
+    }
+    EXPECT_EQ(before, GdiObjectCounter::Held());
+}
+#endif

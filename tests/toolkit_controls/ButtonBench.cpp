@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "CXTButton.h"
+#include "CClientDC.h"
 #include "CXTButtonThemeFactory.h"
 #include "GdiObjectCounter.h"
 #include "ToolkitLookData.h"
@@ -56,8 +57,31 @@ int main()
         PumpPending();
         const long heldAfter = GdiObjectCounter::Held();
         const double seconds = double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
-        std::printf("theme %d: %d repaints in %.3f s (%.3f ms each); GDI objects held %ld before, %ld after\n", nTheme,
-                    kRepaints, seconds, seconds * 1000.0 / kRepaints, heldBefore, heldAfter);
+        // The theme's own share: the same drawing into a memory DC, without the window's paint.
+        double drawSeconds = 0;
+        {
+            CClientDC windowDC(&button);
+            CDC memDC;
+            memDC.CreateCompatibleDC(&windowDC);
+            CBitmap bitmap;
+            bitmap.CreateCompatibleBitmap(&windowDC, 120, 30);
+            CBitmap* pOld = memDC.SelectObject(&bitmap);
+            DRAWITEMSTRUCT dis{};
+            dis.CtlType = ODT_BUTTON;
+            dis.hwndItem = button.GetSafeHwnd();
+            dis.hDC = memDC.GetSafeHdc();
+            dis.rcItem = RECT{0, 0, 120, 30};
+            ::QueryPerformanceCounter(&start);
+            for (int i = 0; i < kRepaints; ++i)
+                button.DrawItem(&dis);
+            ::GdiFlush();
+            ::QueryPerformanceCounter(&end);
+            memDC.SelectObject(pOld);
+            drawSeconds = double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+        }
+        std::printf("theme %d: %d repaints in %.3f s (%.3f ms each; the theme's drawing alone %.3f s); "
+                    "GDI objects held %ld before, %ld after\n",
+                    nTheme, kRepaints, seconds, seconds * 1000.0 / kRepaints, drawSeconds, heldBefore, heldAfter);
         if (seconds >= 1.0 || heldAfter != heldBefore)
             ++failures;
     }

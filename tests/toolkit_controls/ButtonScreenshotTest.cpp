@@ -40,7 +40,10 @@ TEST(ButtonScreenshot, TheThreeThemesInTheirStates)
 {
     const int width = kLabel + kGap + kColumns * (kWidth + kGap);
     const int height = kGap + 4 * (kHeight + kGap);
-    ToolkitTestWindow dialog(0, WS_POPUP | WS_VISIBLE, CRect(0, 0, width, height));
+    // A dialog-like host on the button face.
+    CWnd dialog;
+    ASSERT_TRUE(dialog.CreateEx(0, AfxRegisterWndClass(0, nullptr, ::GetSysColorBrush(COLOR_BTNFACE)), L"buttons",
+                                WS_POPUP | WS_VISIBLE, CRect(0, 0, width, height), nullptr, 0));
     std::array<std::unique_ptr<ProbeButton>, 3 * kColumns> buttons;
     std::array<CStatic, 4> labels;
     for (int nTheme = 0; nTheme < 3; ++nTheme) {
@@ -116,4 +119,5 @@ TEST(ButtonScreenshot, TheThreeThemesInTheirStates)
     const CRect hot = CellOf(1, 1), checked = CellOf(1, 3);
     EXPECT_TRUE(testsupport::WindowCapture::ColorsClose(ColorOf(31), shot.At(hot.left + 3, hot.top + 3), 4));
     EXPECT_TRUE(testsupport::WindowCapture::ColorsClose(ColorOf(36), shot.At(checked.left + 3, checked.top + 3), 4));
+    dialog.DestroyWindow();
 }
