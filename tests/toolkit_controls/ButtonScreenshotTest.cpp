@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "ButtonTestHost.h"
+#include "CXTBrowseEdit.h"
 #include "CXTButtonThemeFactory.h"
 #include "TestPaths.h"
 #include "ThemedRun.h"
@@ -24,18 +25,27 @@ CRect CellOf(int nTheme, int nColumn)
     return CRect(x, y, x + kWidth, y + kHeight);
 }
 
+// The row under the themes: two browse edits, each three columns wide.
+CRect BrowseEditCell(int nEdit)
+{
+    CRect rc = CellOf(3, nEdit * 3);
+    rc.right = CellOf(3, nEdit * 3 + 2).right;
+    rc.DeflateRect(0, 4);
+    return rc;
+}
+
 } // namespace
 
 TEST(ButtonScreenshot, TheThreeThemesInTheirStates)
 {
     const int width = kLabel + kGap + kColumns * (kWidth + kGap);
-    const int height = kGap + 3 * (kHeight + kGap);
+    const int height = kGap + 4 * (kHeight + kGap);
     // A dialog-like host on the button face.
     CWnd dialog;
     ASSERT_TRUE(dialog.CreateEx(0, AfxRegisterWndClass(0, nullptr, ::GetSysColorBrush(COLOR_BTNFACE)), L"buttons",
                                 WS_POPUP | WS_VISIBLE, CRect(0, 0, width, height), nullptr, 0));
     std::array<std::unique_ptr<ProbeButton>, 3 * kColumns> buttons;
-    std::array<CStatic, 3> labels;
+    std::array<CStatic, 4> labels;
     for (int nTheme = 0; nTheme < 3; ++nTheme) {
         const wchar_t* names[] = {L"Theme 0", L"Theme 1", L"Theme 2"};
         CRect rcLabel = CellOf(nTheme, 0);
@@ -62,6 +72,26 @@ TEST(ButtonScreenshot, TheThreeThemesInTheirStates)
             }
         }
     }
+    // A folder browse edit, and a popup-menu one that is disabled: it paints on button face.
+    CRect rcLabel = CellOf(3, 0);
+    rcLabel.left = kGap;
+    rcLabel.right = kLabel;
+    labels[3].Create(L"Browse", WS_CHILD | WS_VISIBLE | SS_CENTERIMAGE, rcLabel, &dialog);
+    labels[3].SetFont(&ToolkitLookData().fontNormal);
+    std::array<CXTBrowseEdit, 2> edits;
+    const struct {
+        const wchar_t* text;
+        DWORD browseStyle;
+    } kinds[] = {{L"C:\\Lotus\\Notes\\Data", CXTBrowseEdit::BrowseFolder},
+                 {L"Calendar entries", CXTBrowseEdit::BrowsePopupMenu}};
+    for (int nEdit = 0; nEdit < 2; ++nEdit) {
+        ASSERT_TRUE(edits[nEdit].CreateEx(WS_EX_CLIENTEDGE, L"EDIT", kinds[nEdit].text,
+                                          WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, BrowseEditCell(nEdit), &dialog,
+                                          200 + nEdit));
+        ASSERT_TRUE(edits[nEdit].PrepareBrowseEdit(&dialog, kinds[nEdit].browseStyle, CXTEdit::kContextMenuId,
+                                                   CXTEdit::kContextSubMenu));
+    }
+    edits[1].EnableWindow(FALSE);
     ASSERT_TRUE(testsupport::WindowCapture::WaitUntilShown(dialog.GetSafeHwnd()));
     auto shot = testsupport::WindowCapture::FromWindow(dialog.GetSafeHwnd(), true);
     shot.SavePng(testsupport::TestOutputPath(std::wstring(L"toolkit_buttons_") + RunName() + L".png"));
@@ -77,6 +107,15 @@ TEST(ButtonScreenshot, TheThreeThemesInTheirStates)
                     ink += !testsupport::WindowCapture::ColorsClose(shot.At(x, y), shot.At(x, cell.top + 4), 40);
             EXPECT_GT(ink, 10) << "theme " << nTheme << " column " << nColumn;
         }
+    // The edits' faces, right of their texts and inside their frames.
+    for (int nEdit = 0; nEdit < 2; ++nEdit) {
+        CRect rcEdit;
+        edits[nEdit].GetWindowRect(&rcEdit);
+        dialog.ScreenToClient(&rcEdit);
+        const COLORREF clrFace = ColorOf(nEdit == 0 ? COLOR_WINDOW : COLOR_BTNFACE);
+        EXPECT_TRUE(testsupport::WindowCapture::ColorsClose(clrFace, shot.At(rcEdit.right - 6, rcEdit.CenterPoint().y), 4))
+            << nEdit;
+    }
     const CRect hot = CellOf(1, 1), checked = CellOf(1, 3);
     EXPECT_TRUE(testsupport::WindowCapture::ColorsClose(ColorOf(31), shot.At(hot.left + 3, hot.top + 3), 4));
     EXPECT_TRUE(testsupport::WindowCapture::ColorsClose(ColorOf(36), shot.At(checked.left + 3, checked.top + 3), 4));
