@@ -147,6 +147,12 @@ public:
     // handler either. Answers whether a handler updated it.
     BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
+    // The update pass of a popup menu about to open (WM_INITMENUPOPUP): each
+    // item asks pTarget's route for its state; a submenu follows the command of
+    // its first item. With bAutoMenuEnable, ordinary items without a handler
+    // are disabled; system commands (0xF000 and above) never are.
+    static void UpdateMenu(CMenu* pMenu, CCmdTarget* pTarget, BOOL bAutoMenuEnable);
+
     UINT m_nID = 0;
     UINT m_nIndex = 0;            // menu position or control index
     CMenu* m_pMenu = nullptr;     // the menu the item is in, when a menu item

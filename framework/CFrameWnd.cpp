@@ -357,31 +357,8 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 
 void CFrameWnd::OnInitMenuPopup(CMenu* pMenu, UINT, BOOL bSysMenu)
 {
-    if (bSysMenu)
-        return;
-    CCmdUI state;
-    state.m_pMenu = pMenu;
-    state.m_nIndexMax = pMenu->GetMenuItemCount();
-    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
-        state.m_nID = pMenu->GetMenuItemID(static_cast<int>(state.m_nIndex));
-        if (state.m_nID == 0)
-            continue;   // separator
-        if (state.m_nID == static_cast<UINT>(-1)) {
-            // A popup: its state follows the command of its first item.
-            state.m_pSubMenu = pMenu->GetSubMenu(static_cast<int>(state.m_nIndex));
-            if (state.m_pSubMenu == nullptr)
-                continue;
-            state.m_nID = state.m_pSubMenu->GetMenuItemID(0);
-            if (state.m_nID == 0 || state.m_nID == static_cast<UINT>(-1))
-                continue;
-            state.DoUpdate(this, FALSE);
-        } else {
-            state.m_pSubMenu = nullptr;
-            state.DoUpdate(this, m_bAutoMenuEnable && state.m_nID < 0xF000);
-        }
-        // Handlers may add or remove items (a recent-file list).
-        state.m_nIndexMax = pMenu->GetMenuItemCount();
-    }
+    if (!bSysMenu)
+        CCmdUI::UpdateMenu(pMenu, this, m_bAutoMenuEnable);
 }
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)

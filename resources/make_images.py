@@ -203,6 +203,41 @@ def pages():
     return lambda x, y: front(x, y) if front(x, y)[3] else back(x, y)
 
 
+def edit_commands(x, y):
+    """The edit menu's icons, 16 x 15 each on light grey (the mask colour): undo,
+    cut, copy, paste and delete."""
+    i, px = divmod(x, 16)
+    grey, ink, paper = (192, 192, 192), (30, 30, 30), (255, 255, 255)
+    if i == 0:  # undo: a blue hook bending back to an arrowhead at the left
+        if (4 <= px <= 11 and y in (4, 5)) or (px in (11, 12) and 4 <= y <= 10) or (7 <= px <= 12 and y in (10, 11)):
+            return (0, 70, 180)
+        if px <= 5 and abs(y - 4.5) <= px - 1:
+            return (0, 70, 180)
+        return grey
+    if i == 1:  # cut: two blades crossing above two rings
+        if (abs(px - 7.5 - (y - 7) * 0.5) < 0.8 or abs(px - 7.5 + (y - 7) * 0.5) < 0.8) and 1 <= y <= 8:
+            return ink
+        for cx in (4.5, 10.5):
+            if 2.5 <= ((px - cx) ** 2 + (y - 11.5) ** 2) ** 0.5 <= 3.3:
+                return (0, 70, 180)
+        return grey
+    if i == 2 or i == 3:  # copy: two sheets; paste: a sheet on a clipboard
+        for ox, oy in (((6, 6), (1, 1)) if i == 2 else ((6, 6),)):
+            if ox <= px <= ox + 8 and oy <= y <= oy + 8:
+                if px in (ox, ox + 8) or y in (oy, oy + 8):
+                    return ink
+                return (0, 70, 180) if (y - oy) % 2 == 0 and ox + 2 <= px <= ox + 6 else paper
+        if i == 3 and 2 <= px <= 11 and 2 <= y <= 13:
+            if 5 <= px <= 8 and y <= 3:
+                return (150, 150, 150)
+            return (90, 60, 20) if px in (2, 11) or y in (2, 13) else (200, 150, 70)
+        return grey
+    # delete: a red cross
+    if 2 <= px <= 13 and 1 <= y <= 12 and (abs(px - y - 1) <= 1 or abs(px + y - 14) <= 1):
+        return (210, 20, 20)
+    return grey
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     navy, sky, gold = (20, 50, 120), (120, 180, 240), (251, 211, 10)
@@ -233,6 +268,7 @@ def main():
     # Toolbar strip: five 16 x 15 buttons on light grey (the mask colour).
     colours = [(0, 120, 215), (0, 150, 80), (200, 120, 0), (120, 0, 160), (40, 40, 40)]
     bmp("toolbar.bmp", 80, 15, lambda x, y: colours[x // 16] if 3 <= x % 16 <= 12 and 2 <= y <= 12 else (192, 192, 192))
+    bmp("edit-commands.bmp", 80, 15, edit_commands)
     # Caption glyphs: three 16 x 15 images on magenta (the mask colour): the push pin lying
     # (popup not pinned), the push pin standing (pinned) and the close cross.
     def caption_glyphs(x, y):

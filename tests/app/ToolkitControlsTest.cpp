@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "CXTBrowseEdit.h"
 #include "CXTButton.h"
 #include "CXTCaption.h"
 #include "CXTTabWindow.h"
@@ -28,19 +27,6 @@ protected:
     }
 };
 
-// Stands in for the file dialog: answers with a fixed choice.
-class ScriptedFileDialog : public CFileDialog {
-public:
-    ScriptedFileDialog(const wchar_t* choice, INT_PTR answer) : CFileDialog(TRUE), m_answer(answer)
-    {
-        ::lstrcpynW(m_szFileName, choice, MAX_PATH);
-    }
-    INT_PTR DoModal() override { return m_answer; }
-
-private:
-    INT_PTR m_answer;
-};
-
 CRect RectInParent(CWnd& child)
 {
     CRect rc;
@@ -49,89 +35,7 @@ CRect RectInParent(CWnd& child)
     return rc;
 }
 
-struct BrowseEditFixture : ::testing::Test {
-    CommandParent parent;
-    void SetUp() override
-    {
-        ASSERT_TRUE(parent.CreateEx(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 120), nullptr, 0));
-    }
-    void TearDown() override { parent.DestroyWindow(); }
-    void MakeEdit(CXTBrowseEdit& edit, UINT nID)
-    {
-        ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, CRect(10, 10, 310, 32), &parent, nID));
-    }
-};
-
 } // namespace
-
-TEST_F(BrowseEditFixture, ButtonSitsBesideTheNarrowedEditAndFollowsItsState)
-{
-    CXTBrowseEdit plain;
-    MakeEdit(plain, 1);
-    ASSERT_TRUE(plain.PrepareBrowseEdit(&parent, 0));
-    EXPECT_EQ(300, RectInParent(plain).Width());
-    EXPECT_EQ(nullptr, plain.GetBrowseButton().GetSafeHwnd());
-    plain.DestroyWindow();
-
-    CXTBrowseEdit edit;
-    MakeEdit(edit, 2);
-    ASSERT_TRUE(edit.PrepareBrowseEdit(&parent, CXTBrowseEdit::BrowseFolder));
-    CWnd* pButton = parent.GetDlgItem(CXTBrowseButton::kControlId);
-    ASSERT_NE(nullptr, pButton);
-    const CRect rcEdit = RectInParent(edit);
-    const CRect rcButton = RectInParent(*pButton);
-    const int gap = ::GetSystemMetrics(SM_CXEDGE);
-    const int width = 2 * gap + ::GetSystemMetrics(SM_CXHTHUMB);
-    EXPECT_EQ(300 - gap - width, rcEdit.Width());
-    EXPECT_EQ(rcEdit.right + gap, rcButton.left);
-    EXPECT_EQ(width, rcButton.Width());
-    EXPECT_EQ(rcEdit.top, rcButton.top);
-    EXPECT_EQ(rcEdit.bottom, rcButton.bottom);
-    EXPECT_TRUE(pButton->IsWindowVisible());
-
-    edit.EnableWindow(FALSE);
-    EXPECT_FALSE(pButton->IsWindowEnabled());
-    edit.EnableWindow(TRUE);
-    EXPECT_TRUE(pButton->IsWindowEnabled());
-    edit.ShowWindow(SW_HIDE);
-    EXPECT_FALSE(pButton->GetStyle() & WS_VISIBLE);
-    edit.ShowWindow(SW_SHOW);
-    EXPECT_TRUE(pButton->GetStyle() & WS_VISIBLE);
-
-    // Moving the edit takes the button along.
-    edit.MoveWindow(20, 50, 200, 22);
-    EXPECT_EQ(CRect(20 + 200 + gap, 50, 20 + 200 + gap + width, 72), RectInParent(*pButton));
-}
-
-TEST_F(BrowseEditFixture, ChosenFileReplacesTheTextAndCancelKeepsIt)
-{
-    CXTBrowseEdit edit;
-    MakeEdit(edit, 3);
-    ASSERT_TRUE(edit.PrepareBrowseEdit(&parent, CXTBrowseEdit::BrowseFile));
-    edit.SetWindowText(L"C:\\old\\name.nsf");
-
-    ScriptedFileDialog cancelled(L"C:\\never.nsf", IDCANCEL);
-    edit.SetFileDialog(&cancelled);
-    edit.RunBrowseAction();
-    CString text;
-    edit.GetWindowText(text);
-    EXPECT_STREQ(L"C:\\old\\name.nsf", text);
-
-    ScriptedFileDialog chosen(L"C:\\Mail\\calendar.nsf", IDOK);
-    edit.SetFileDialog(&chosen);
-    edit.RunBrowseAction();
-    edit.GetWindowText(text);
-    EXPECT_STREQ(L"C:\\Mail\\calendar.nsf", text);
-    EXPECT_FALSE(edit.IsDialogOpen());
-
-    // The button's click runs the same action.
-    ScriptedFileDialog clicked(L"C:\\Mail\\other.nsf", IDOK);
-    edit.SetFileDialog(&clicked);
-    edit.GetBrowseButton().SendMessage(BM_CLICK);
-    testsupport::PumpMessages(20);
-    edit.GetWindowText(text);
-    EXPECT_STREQ(L"C:\\Mail\\other.nsf", text);
-}
 
 TEST(CaptionTest, CloseButtonSendsTheCaptionsCommandToItsOwner)
 {

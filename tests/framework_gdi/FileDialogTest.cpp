@@ -1,12 +1,11 @@
 #include "CFileDialog.h"
+#include "DialogAnswerer.h"
 #include "TestPaths.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstring>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -99,40 +98,6 @@ TEST(FileDialog, MultipleSelectionPaths)
     }
 }
 
-BOOL CALLBACK FindOwnDialog(HWND hWnd, LPARAM lParam)
-{
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(hWnd, &owner);
-    wchar_t cls[16] = {};
-    ::GetClassNameW(hWnd, cls, 16);
-    if (owner == ::GetCurrentProcessId() && std::wstring(cls) == L"#32770" && ::IsWindowVisible(hWnd)) {
-        *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Finds the file dialog this process opened and answers it like a user.
-void AnswerDialog(const std::wstring& fileName, int button, std::atomic<bool>& done)
-{
-    for (int attempt = 0; attempt < 200 && !done; ++attempt) {
-        ::Sleep(50);
-        HWND found = nullptr;
-        ::EnumWindows(FindOwnDialog, reinterpret_cast<LPARAM>(&found));
-        if (found == nullptr)
-            continue;
-        if (!fileName.empty()) {
-            // The name box is a combo box (cmb13) in the explorer layout, an edit (edt1) in the old one.
-            HWND name = ::GetDlgItem(found, 0x47C);
-            if (name == nullptr)
-                name = ::GetDlgItem(found, 0x480);
-            ::SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()));
-        }
-        ::PostMessageW(found, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-        return;
-    }
-}
-
 TEST(FileDialog, DoModalReturnsTheChosenFile)
 {
     const std::wstring path = testsupport::TestOutputPath(L"framework_gdi_pick.nsf");
@@ -149,11 +114,12 @@ TEST(FileDialog, DoModalReturnsTheChosenFile)
         names[0] = L'\0';
         dialog.m_ofn.lpstrFile = names.data();
         dialog.m_ofn.nMaxFile = static_cast<DWORD>(names.size());
-        std::atomic<bool> done{false};
-        std::thread user(AnswerDialog, path, IDOK, std::ref(done));
+        testsupport::DialogAnswerer user([&path](HWND hDialog) {
+            testsupport::FillFileName(hDialog, path);
+            testsupport::PressDialogButton(hDialog, IDOK);
+        });
         const INT_PTR result = dialog.DoModal();
-        done = true;
-        user.join();
+        EXPECT_TRUE(user.Finish());
         EXPECT_EQ(result, IDOK);
         EXPECT_EQ(Text(dialog.GetPathName()), path);
         EXPECT_EQ(Text(dialog.GetFileName()), L"framework_gdi_pick.nsf");
@@ -162,11 +128,9 @@ TEST(FileDialog, DoModalReturnsTheChosenFile)
     }
     {
         CFileDialog dialog(FALSE, L"csv", L"out.csv", OFN_OVERWRITEPROMPT, L"CSV|*.csv||");
-        std::atomic<bool> done{false};
-        std::thread user(AnswerDialog, std::wstring(), IDCANCEL, std::ref(done));
+        testsupport::DialogAnswerer user([](HWND hDialog) { testsupport::PressDialogButton(hDialog, IDCANCEL); });
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-        done = true;
-        user.join();
+        EXPECT_TRUE(user.Finish());
     }
     ::DeleteFileW(path.c_str());
 }

@@ -5,13 +5,18 @@
 #include "CXTEdit.h"
 
 class CXTBrowseEdit : public CXTEdit {
+    DECLARE_DYNCREATE(CXTBrowseEdit)
 public:
     // The low three bits of the browse style choose the kind of browse.
     enum : DWORD { BrowseFolder = 0x01, BrowseFile = 0x02, BrowsePopupMenu = 0x04, BrowseKindMask = 0x07 };
+    static constexpr UINT kButtonId = 9124;
+    static constexpr UINT kDefaultExtensionId = 9033;   // "*.*"
+    static constexpr UINT kFilterId = 9034;             // "All Files (*.*)|*.*||"
+    static constexpr UINT kFolderTitleId = 9035;        // "Directory name:"
 
     CXTBrowseEdit();
 
-    // Binds the edit to its parent; with a browse kind, makes the button and
+    // Initializes the edit part; with a browse kind, makes the button and
     // narrows the edit to leave room for it. False when either step fails.
     BOOL PrepareBrowseEdit(CWnd* pParentWnd, DWORD dwBrowseStyle, UINT nMenu = 0, int nSubMenuIndx = 0);
 
@@ -19,6 +24,7 @@ public:
     void SetFileName(LPCTSTR lpszFileName) { m_strFileName = lpszFileName; }
     void SetFilter(LPCTSTR lpszFilter) { m_strFilter = lpszFilter; }
     void SetFolderTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
+    // TRUE: an Open dialog; FALSE: Save As.
     void SetOpenFile(BOOL bOpenFileDialog) { m_bOpenFileDialog = bOpenFileDialog; }
     // A dialog of the caller's own to run in place of the built-in one (borrowed).
     void SetFileDialog(CFileDialog* pFileDialog) { m_pFileDialog = pFileDialog; }
@@ -27,7 +33,8 @@ public:
     BOOL IsDialogOpen() const { return m_bDialogOpen; }
     CXTBrowseButton& GetBrowseButton() { return m_browseButton; }
 
-    // The button's action: the folder browser, the file dialog or the popup menu.
+    // The button's action: the folder browser, the file dialog or the popup
+    // menu; then the edit takes the focus with all its text selected.
     virtual void RunBrowseAction();
 
 protected:
@@ -48,10 +55,10 @@ protected:
     int m_nSubMenuIndx = 0;
     DWORD m_dwFlags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     DWORD m_dwBrowseStyle = BrowseFolder;
-    CString m_strDefExt = L"*.*";
+    CString m_strDefExt;
     CString m_strFileName;
-    CString m_strFilter = L"All Files (*.*)|*.*||";
-    CString m_strTitle = L"Directory name:";
+    CString m_strFilter;
+    CString m_strTitle;
     CFileDialog* m_pFileDialog = nullptr;
     CXTBrowseButton m_browseButton;
 

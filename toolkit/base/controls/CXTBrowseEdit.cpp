@@ -1,6 +1,10 @@
 #include "CXTBrowseEdit.h"
 
-#include "FolderPickerDialog.h"
+#include "CXTFolderBrowser.h"
+#include "CXTPResourceManager.h"
+#include "TrackToolkitPopupMenu.h"
+
+IMPLEMENT_DYNCREATE(CXTBrowseEdit, CXTEdit)
 
 BEGIN_MESSAGE_MAP(CXTBrowseEdit, CXTEdit)
     ON_WM_ENABLE()
@@ -8,7 +12,13 @@ BEGIN_MESSAGE_MAP(CXTBrowseEdit, CXTEdit)
     ON_WM_WINDOWPOSCHANGED()
 END_MESSAGE_MAP()
 
-CXTBrowseEdit::CXTBrowseEdit() : m_nGap(::GetSystemMetrics(SM_CXEDGE)) {}
+CXTBrowseEdit::CXTBrowseEdit() : m_nGap(::GetSystemMetrics(SM_CXEDGE))
+{
+    CXTPResourceManager* pResources = GetResourceManager();
+    pResources->FetchString(m_strDefExt, kDefaultExtensionId);
+    pResources->FetchString(m_strFilter, kFilterId);
+    pResources->FetchString(m_strTitle, kFolderTitleId);
+}
 
 int CXTBrowseEdit::ButtonWidth()
 {
@@ -18,19 +28,18 @@ int CXTBrowseEdit::ButtonWidth()
 
 BOOL CXTBrowseEdit::PrepareBrowseEdit(CWnd* pParentWnd, DWORD dwBrowseStyle, UINT nMenu, int nSubMenuIndx)
 {
-    if (!BindToParent(pParentWnd))
+    if (!Initialize(pParentWnd))
         return FALSE;
     if ((dwBrowseStyle & BrowseKindMask) == 0)
         return TRUE;
     m_dwBrowseStyle = dwBrowseStyle;
     m_nMenu = nMenu;
     m_nSubMenuIndx = nSubMenuIndx;
-    if (!m_browseButton.Create(this, dwBrowseStyle, CXTBrowseButton::kControlId, nMenu, nSubMenuIndx))
+    if (!m_browseButton.Create(this, dwBrowseStyle, kButtonId, nMenu, nSubMenuIndx))
         return FALSE;
     CRect rcEdit;
     GetWindowRect(&rcEdit);
     GetParent()->ScreenToClient(&rcEdit);
-    // Narrowing the edit moves the button through WM_WINDOWPOSCHANGED.
     SetWindowPos(nullptr, rcEdit.left, rcEdit.top, rcEdit.Width() - m_nGap - ButtonWidth(), rcEdit.Height(),
                  SWP_FRAMECHANGED | SWP_NOZORDER);
     PositionBrowseButton();
@@ -87,9 +96,9 @@ void CXTBrowseEdit::RunBrowseAction()
     default:
         return;
     }
+    // The dialog may have taken the edit's parent down with it.
     if (::IsWindow(m_hWnd) && CWnd::GetFocus() != this) {
-        SetSel(0, -1, TRUE);
-        SendMessage(EM_SCROLLCARET);
+        SetSel(0, -1); // and scrolls the caret into view
         SetFocus();
     }
 }
@@ -97,13 +106,14 @@ void CXTBrowseEdit::RunBrowseAction()
 void CXTBrowseEdit::ChooseFolder()
 {
     m_bDialogOpen = TRUE;
-    FolderPickerDialog dialog(m_pParentWnd);
-    dialog.m_strTitle = m_strTitle;
+    CXTFolderBrowser browser;
+    browser.SetOwner(m_pParentWnd->GetSafeHwnd());
+    browser.SetTitle(m_strTitle);
     CString strStart;
     GetWindowText(strStart);
-    ::lstrcpynW(dialog.m_szPath, strStart, MAX_PATH);
-    if (dialog.DoModal() == IDOK)
-        SetWindowText(dialog.m_szPath);
+    browser.SetSelPath(strStart);
+    if (browser.DoModal() == IDOK)
+        SetWindowText(browser.GetSelPath());
     m_bDialogOpen = FALSE;
 }
 
@@ -124,22 +134,20 @@ void CXTBrowseEdit::ChooseFile()
 void CXTBrowseEdit::ShowPopupMenu()
 {
     if (m_bDialogOpen)
-        return; // the menu is already open
+        return; // the menu is open already
     m_bDialogOpen = TRUE;
     m_browseButton.SetState(TRUE);
-    HMENU hMenu = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(m_nMenu));
-    HMENU hPopup = hMenu != nullptr ? ::GetSubMenu(hMenu, m_nSubMenuIndx) : nullptr;
-    if (hPopup != nullptr) {
-        CRect rcButton;
-        m_browseButton.GetWindowRect(&rcButton);
-        CWnd* pOwner = GetParent();
-        while (pOwner != nullptr && (pOwner->GetStyle() & WS_CHILD))
-            pOwner = pOwner->GetParent();
-        ::TrackPopupMenu(hPopup, TPM_VERTICAL, rcButton.right, rcButton.top, 0,
-                         pOwner != nullptr ? pOwner->GetSafeHwnd() : GetSafeHwnd(), nullptr);
+    CMenu menu;
+    if (GetResourceManager()->FetchMenu(menu, m_nMenu)) {
+        if (CMenu* pPopup = menu.GetSubMenu(m_nSubMenuIndx)) {
+            CRect rcButton;
+            m_browseButton.GetWindowRect(&rcButton);
+            CWnd* pOwner = this;
+            while (pOwner->GetParent() != nullptr && (pOwner->GetStyle() & WS_CHILD))
+                pOwner = pOwner->GetParent();
+            TrackToolkitPopupMenu(pPopup, TPM_VERTICAL, rcButton.right, rcButton.top, pOwner);
+        }
     }
-    if (hMenu != nullptr)
-        ::DestroyMenu(hMenu);
     if (::IsWindow(m_browseButton.GetSafeHwnd()))
         m_browseButton.SetState(FALSE);
     m_bDialogOpen = FALSE;
