@@ -74,7 +74,7 @@ void C1PavoWelcomeView::OnInitialUpdate()
         {&m_btnAddFile, 166}, {&m_btnAddDomino, 166}, {&m_btnAddFiles, 166}, {&m_btnRemove, 167}, {&m_btnRemoveAll, 168}};
     for (auto [pButton, icon] : buttons) {
         pButton->SetFont(&ToolkitLookData().fontNormal);
-        pButton->SetIconResource(icon);
+        pButton->SetIcon(CSize(16, 16), icon);
     }
     m_optSingle.SetFont(&ToolkitLookData().fontBold);
     m_optMultiple.SetFont(&ToolkitLookData().fontBold);

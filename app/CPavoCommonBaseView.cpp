@@ -50,11 +50,11 @@ int CPavoCommonBaseView::OnCreate(LPCREATESTRUCT lpcs)
 void CPavoCommonBaseView::OnInitialUpdate()
 {
     CView::OnInitialUpdate();
-    m_btnNext.SetIconResource(169);
-    m_btnBack.SetIconResource(170);
-    m_btnExit.SetIconResource(171);
-    m_btnStop.SetIconResource(172);
-    m_btnPreview.SetIconResource(212);
+    m_btnNext.SetIcon(CSize(16, 16), 169);
+    m_btnBack.SetIcon(CSize(16, 16), 170);
+    m_btnExit.SetIcon(CSize(16, 16), 171);
+    m_btnStop.SetIcon(CSize(16, 16), 172);
+    m_btnPreview.SetIcon(CSize(16, 16), 212);
     AddStep(L"Step 1", L"Please select NSF file(s) or domino file(s) to convert ");
     AddStep(L"Step 2", L"Preview Calendar of NSF database (in case of single NSF file selection only )");
     AddStep(L"Step 3", L"Select and Save folder in .PST file or Excel File");

@@ -1,6 +1,7 @@
 #include "CDC.h"
 #include "CHandleMap.h"
 #include "CWnd.h"
+#include "GdiObjectCounter.h"
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 
@@ -54,14 +55,19 @@ BOOL CDC::Attach(HDC hDC)
     ASSERT(m_hDC == nullptr);
     m_hDC = m_hAttribDC = hDC;
     DcHandleMap::ForThread().SetPermanent(hDC, this);
+    ORBALIN_GDI_TAKEN();
     return TRUE;
 }
 
 HDC CDC::Detach()
 {
     HDC hDC = m_hDC;
-    if (hDC != nullptr)
+    if (hDC != nullptr) {
+        // Temporary wrappers were never counted.
+        if (DcHandleMap::ForThread().LookupPermanent(hDC) == this)
+            ORBALIN_GDI_RELEASED();
         DcHandleMap::ForThread().RemoveHandle(hDC, this);
+    }
     ReleaseAttribDC();
     ReleaseOutputDC();
     return hDC;

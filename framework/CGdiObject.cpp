@@ -6,6 +6,7 @@
 #include "CPalette.h"
 #include "CPen.h"
 #include "CRgn.h"
+#include "GdiObjectCounter.h"
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 
@@ -54,14 +55,19 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
     ASSERT(m_hObject == nullptr);
     m_hObject = hObject;
     GdiHandleMap::ForThread().SetPermanent(hObject, this);
+    ORBALIN_GDI_TAKEN();
     return TRUE;
 }
 
 HGDIOBJ CGdiObject::Detach()
 {
     HGDIOBJ hObject = m_hObject;
-    if (hObject != nullptr)
+    if (hObject != nullptr) {
+        // Temporary wrappers were never counted.
+        if (GdiHandleMap::ForThread().LookupPermanent(hObject) == this)
+            ORBALIN_GDI_RELEASED();
         GdiHandleMap::ForThread().RemoveHandle(hObject, this);
+    }
     m_hObject = nullptr;
     return hObject;
 }

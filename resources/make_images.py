@@ -284,6 +284,20 @@ def main():
             return ink
         return (255, 0, 255)
     bmp("caption-glyphs.bmp", 48, 15, caption_glyphs)
+    # Toolkit glyphs: eight 11 x 11 black marks on magenta (the mask colour): check, cross,
+    # left, up, the browse button's popup arrow (4), down, dot and ellipsis.
+    def glyphs(x, y):
+        i, px = divmod(x, 11)
+        ink = (i == 0 and ((px + y == 12 and px >= 4) or (y - px == 3 and px <= 4))
+               or i == 1 and 2 <= px <= 8 and 2 <= y <= 8 and (px == y or px + y == 10)
+               or i == 2 and 3 <= px <= 6 and abs(y - 5) <= px - 3
+               or i == 3 and 3 <= y <= 6 and abs(px - 5) <= y - 3
+               or i == 4 and 3 <= px <= 6 and abs(y - 5) <= 6 - px
+               or i == 5 and 3 <= y <= 6 and abs(px - 5) <= 6 - y
+               or i == 6 and (px - 5) ** 2 + (y - 5) ** 2 <= 4
+               or i == 7 and y in (7, 8) and px in (1, 2, 4, 5, 7, 8))
+        return (0, 0, 0) if ink else (255, 0, 255)
+    bmp("toolkit-glyphs.bmp", 8 * 11, 11, glyphs)
     # Icons: the program, the folder kinds, the buttons and the toolbar commands.
     ico("orbalin.ico", disc(navy), 32)
     folder_colours = {138: (240, 200, 80), 139: (250, 220, 120), 140: (120, 170, 240), 141: (240, 120, 120),

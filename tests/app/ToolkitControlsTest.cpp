@@ -141,8 +141,8 @@ TEST(ButtonTest, DrawsItsIconBesideTheTextAndStaysOwnerDrawn)
     CXTButton plain, withIcon;
     ASSERT_TRUE(plain.Create(L"Next", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, CRect(0, 0, 100, 30), &parent, 1));
     ASSERT_TRUE(withIcon.Create(L"Next", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(120, 0, 220, 30), &parent, 2));
-    EXPECT_FALSE(withIcon.SetIconResource(9999));
-    ASSERT_TRUE(withIcon.SetIconResource(169));
+    EXPECT_FALSE(withIcon.SetIcon(CSize(16, 16), 9999));
+    ASSERT_TRUE(withIcon.SetIcon(CSize(16, 16), 169));
     for (CXTButton* pButton : {&plain, &withIcon}) {
         EXPECT_EQ(DWORD(BS_OWNERDRAW), pButton->GetStyle() & BS_TYPEMASK);
         EXPECT_TRUE(pButton->GetStyle() & WS_TABSTOP);

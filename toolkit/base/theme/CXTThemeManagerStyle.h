@@ -23,8 +23,12 @@ public:
 
     CXTThemeManagerStyleFactory* GetFactory() const { return m_pFactory; }
     void SetFactory(CXTThemeManagerStyleFactory* pFactory) { m_pFactory = pFactory; }
+    // The number the factory made the theme for.
+    int GetThemeNumber() const { return m_nTheme; }
+    void SetThemeNumber(int nTheme) { m_nTheme = nTheme; }
 
 private:
     CXTThemeManagerStyleFactory* m_pFactory = nullptr;
+    int m_nTheme = 0;
     CBitmap m_bmpBackground;
 };
