@@ -22,8 +22,6 @@ public:
     // The button's face and edges; rc's left edge becomes the button's.
     virtual void DrawDropButtonFace(CDC* pDC, CRect& rc, int nState, CXTFlatComboBox* pCombo);
 
-    int GetThemeNumber() const { return m_nThemeNumber; }
-    void SetThemeNumber(int nTheme) { m_nThemeNumber = nTheme; }
     int GetDropButtonWidth() const { return m_nDropButtonWidth; }
     // Two average characters and four pixels, never under 15.
     static int DropButtonWidthFor(int nAveCharWidth);
@@ -38,7 +36,6 @@ protected:
     // The five-by-three arrow centred on rc, moved by nOffset in both directions.
     void DrawArrow(CDC* pDC, const CRect& rc, int nOffset, CXTFlatComboBox* pCombo);
 
-    int m_nThemeNumber = 0;
     int m_nDropButtonWidth = 0;
     int m_cxBorder = 0;
     int m_cyBorder = 0;

@@ -11,8 +11,6 @@ public:
 
     virtual void DrawFlatEdit(CDC* pDC, CXTFlatEdit* pEdit, const CRect& rc, int nState);
 
-    int GetThemeNumber() const { return m_nThemeNumber; }
-    void SetThemeNumber(int nTheme) { m_nThemeNumber = nTheme; }
 
 protected:
     static BOOL IsActiveState(int nState) { return nState == StateRaised || nState == StatePressed; }
@@ -20,7 +18,4 @@ protected:
     // in the given colours while hot or focused. TRUE when it drew the disabled look.
     static BOOL PaintEdit(CDC* pDC, CXTFlatEdit* pEdit, const CRect& rc, int nState, COLORREF clrTopLeft,
                           COLORREF clrBottomRight);
-
-private:
-    int m_nThemeNumber = 0;
 };
