@@ -131,7 +131,7 @@ struct PopupFixture : CaptionFixture {
     void SetUp() override
     {
         ASSERT_TRUE(pane.CreateEx(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, CRect(10, 40, 210, 190), &host, 1));
-        ASSERT_TRUE(list.CreateEx(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+        ASSERT_TRUE(list.CreateEx(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_NOINTEGRALHEIGHT,
                                   CRect(0, 30, 200, 150), &pane, 2));
         ASSERT_TRUE(outside.CreateEx(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, CRect(250, 10, 350, 30), &host, 3));
         Make(0, CRect(0, 0, 200, 24), L"Folders");
