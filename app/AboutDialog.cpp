@@ -26,8 +26,8 @@ void AboutDialog::DoDataExchange(CDataExchange* pDX)
 BOOL AboutDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_link.SetURL(kProductHomePage);
-    m_link.SetBackColor(0xFFFFFF);
+    m_link.SetLinkTarget(kProductHomePage);
+    m_link.SetBackgroundColor(0xFFFFFF);
     SetWindowText(L"About Orbalin");
     SetDlgItemText(IDC_ABOUT_LINK, CString(L"Orbalin ver 8.06.01 ") + L"\r\nCalendar conversion from Lotus Notes"
                                        + L"\r\n" + kProductHomePage);

@@ -14,6 +14,6 @@ void BannerDialog::DoDataExchange(CDataExchange* pDX)
 BOOL BannerDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_link.SetURL(kProductHomePage);
+    m_link.SetLinkTarget(kProductHomePage);
     return TRUE;
 }

@@ -269,6 +269,21 @@ def main():
     colours = [(0, 120, 215), (0, 150, 80), (200, 120, 0), (120, 0, 160), (40, 40, 40)]
     bmp("toolbar.bmp", 80, 15, lambda x, y: colours[x // 16] if 3 <= x % 16 <= 12 and 2 <= y <= 12 else (192, 192, 192))
     bmp("edit-commands.bmp", 80, 15, edit_commands)
+    # Caption glyphs: three 16 x 15 images on magenta (the mask colour): the push pin lying
+    # (popup not pinned), the push pin standing (pinned) and the close cross.
+    def caption_glyphs(x, y):
+        i, px = divmod(x, 16)
+        ink = (0, 0, 0)
+        if i == 0 and ((y == 7 and 1 <= px <= 6) or (px == 7 and 3 <= y <= 11)
+                       or (8 <= px <= 12 and y in (5, 9)) or (px == 12 and 5 <= y <= 9) or (px == 13 and 4 <= y <= 10)):
+            return ink
+        if i == 1 and ((px == 7 and 9 <= y <= 14) or (y == 8 and 3 <= px <= 11)
+                       or (px in (5, 9) and 2 <= y <= 7) or (y == 2 and 5 <= px <= 9) or (y == 1 and 4 <= px <= 10)):
+            return ink
+        if i == 2 and 4 <= px <= 11 and 3 <= y <= 10 and (px - 4 in (y - 3, y - 2) or 11 - px in (y - 3, y - 2)):
+            return ink
+        return (255, 0, 255)
+    bmp("caption-glyphs.bmp", 48, 15, caption_glyphs)
     # Toolkit glyphs: eight 11 x 11 black marks on magenta (the mask colour): check, cross,
     # left, up, the browse button's popup arrow (4), down, dot and ellipsis.
     def glyphs(x, y):

@@ -51,11 +51,15 @@ TEST(CaptionTest, CloseButtonSendsTheCaptionsCommandToItsOwner)
     testsupport::PumpMessages(20);
     EXPECT_EQ(MAKEWPARAM(321, BN_CLICKED), parent.lastCommand);
     EXPECT_EQ(reinterpret_cast<LPARAM>(caption.GetSafeHwnd()), parent.lastSender);
+    EXPECT_EQ(nullptr, caption.GetPopup());
 
-    // Without the close style there is no button to click.
+    // Without the close style the button shows the caption's text, hidden until
+    // the caption is given a child to show.
     CXTCaption plain;
     ASSERT_TRUE(plain.Create(&parent, L"", 0, WS_CHILD | WS_VISIBLE, CRect(0, 30, 300, 54), 322));
-    EXPECT_EQ(nullptr, plain.GetDlgItem(CXTCaption::kButtonId));
+    ASSERT_NE(nullptr, plain.GetDlgItem(CXTCaption::kButtonId));
+    EXPECT_FALSE(plain.GetDlgItem(CXTCaption::kButtonId)->IsWindowVisible());
+    EXPECT_TRUE(plain.HasTextButton());
     parent.DestroyWindow();
 }
 
@@ -69,9 +73,11 @@ TEST(CaptionTest, UserColoursSurviveASystemColourChange)
     user.ApplyCaptionColors(0xEFFEFF, 0xEFFEFF, 0x0000FF);
     for (CXTCaption* pCaption : {&system, &user})
         pCaption->SendMessage(WM_SYSCOLORCHANGE);
-    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), system.GetBackColor());
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), system.GetBorderColor());
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), system.GetFaceColor());
     EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), system.GetTextColor());
-    EXPECT_EQ(0xEFFEFFu, user.GetBackColor());
+    EXPECT_EQ(0xEFFEFFu, user.GetBorderColor());
+    EXPECT_EQ(0xEFFEFFu, user.GetFaceColor());
     EXPECT_EQ(0x0000FFu, user.GetTextColor());
     EXPECT_EQ(16, CXTCaption::CappedIconExtent(20));
     EXPECT_EQ(14, CXTCaption::CappedIconExtent(14));
@@ -127,6 +133,8 @@ TEST(CaptionTest, ChangeCaptionNowPaintsAtOnceAndFromAWorkerThread)
         return 0u;
     }));
     ASSERT_TRUE(worker.Join());
+    // The worker handed the change to the caption's thread, which applies it from its queue.
+    testsupport::PumpMessages();
     EXPECT_STREQ(L"Please wait while initializing saving...", caption.GetCaptionText());
     testsupport::PumpMessages(50);
     EXPECT_GT(redPixels(), 20);
