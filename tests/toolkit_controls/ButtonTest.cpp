@@ -213,6 +213,15 @@ TEST(ButtonTheme, PlacesImageAndTextByAlignmentAndLookFlags)
         EXPECT_LE(ink.bottom, rcExpected.bottom);
     }
 
+    // A centred caption wider than the room beside the image starts after the image, not over it.
+    {
+        ProbeButton narrow;
+        ASSERT_TRUE(narrow.Create(L"Next", WS_CHILD | BS_CENTER, CRect(0, 0, 30, 60), &host, 7));
+        ASSERT_TRUE(narrow.SetIcon(CSize(16, 16), 169));
+        ASSERT_GT(tw, 30 - 4 - 20);
+        EXPECT_EQ(20, narrow.GetTheme()->CalcTextPosition(&canvas.dc(), 0, CRect(0, 0, 30, 60), text, &narrow).x);
+    }
+
     // Placement of the caller's own wins, whatever the alignment.
     ProbeButton placed;
     ASSERT_TRUE(placed.Create(L"Next", WS_CHILD | BS_RIGHT, CRect(0, 0, 100, 60), &host, 6));

@@ -1,5 +1,7 @@
 #include "CXTButtonTheme.h"
 
+#include <algorithm>
+
 #include <vsstyle.h>
 
 #include "CXTButton.h"
@@ -145,8 +147,10 @@ CPoint CXTButtonTheme::CalcTextPosition(CDC* /*pDC*/, UINT /*nState*/, const CRe
         pt.x = rcItem.right - nBorder - sizeText.cx;
         break;
     default: {
+        // Centred in the room beside the image; a caption wider than that room starts after the
+        // image rather than over it.
         const int a = nBorder + (bTwoRows ? 0 : sizeImage.cx);
-        pt.x = a + (rcItem.right - nBorder - sizeText.cx - a) / 2;
+        pt.x = a + std::max(0, static_cast<int>(rcItem.right - nBorder - sizeText.cx - a) / 2);
         break;
     }
     }
