@@ -200,6 +200,8 @@ void CXTPImageManagerIcon::Draw(CDC* pDC, CPoint pt, CXTPImageManagerIconHandle&
     {
         if (OwningManager()->IsRightToLeft())
             DrawIconEx(pDC->GetSafeHdc(), pt.x + cx, pt.y, hic, -cx, cy, 0, nullptr, DI_NORMAL);
+        else if (const IconBlitParts* pParts = hIcon.GetBlitParts(); pParts && pParts->Extent() == CSize(cx, cy))
+            pParts->Draw(pDC->GetSafeHdc(), pt.x, pt.y);
         else
             DrawIconEx(pDC->GetSafeHdc(), pt.x, pt.y, hic, cx, cy, 0, nullptr, DI_NORMAL);
         return;

@@ -39,6 +39,16 @@ std::shared_ptr<const IconBits> CXTPImageManagerIconHandle::GetIconBits() const
     return m_pBits;
 }
 
+const IconBlitParts* CXTPImageManagerIconHandle::GetBlitParts() const
+{
+    if (!m_bBlitPartsRead)
+    {
+        m_pBlitParts = IconBlitParts::Capture(GetIcon());
+        m_bBlitPartsRead = true;
+    }
+    return m_pBlitParts.get();
+}
+
 CSize CXTPImageManagerIconHandle::GetExtent() const
 {
     // The size comes with the bits, which storing and a copy use again.
@@ -66,6 +76,8 @@ void CXTPImageManagerIconHandle::Clear()
     m_pBits.reset();
     m_hBitmap = nullptr;
     m_hPremultiplied = nullptr;
+    m_pBlitParts.reset();
+    m_bBlitPartsRead = false;
     m_bOwned = TRUE;
 }
 
@@ -111,7 +123,10 @@ void CXTPImageManagerIconHandle::Adopt(CXTPImageManagerIconHandle& other)
     m_pBits = std::move(other.m_pBits);
     m_hBitmap = other.m_hBitmap;
     m_hPremultiplied = other.m_hPremultiplied;
+    m_pBlitParts = std::move(other.m_pBlitParts);
+    m_bBlitPartsRead = other.m_bBlitPartsRead;
     m_bOwned = other.m_bOwned;
+    other.m_bBlitPartsRead = false;
     other.m_hIcon = nullptr;
     other.m_hBitmap = nullptr;
     other.m_hPremultiplied = nullptr;

@@ -7,6 +7,7 @@
 
 #include "Framework.h"
 #include "IconBits.h"
+#include "IconBlitParts.h"
 
 class CXTPImageManager;
 
@@ -43,6 +44,9 @@ public:
     void Adopt(CXTPImageManagerIconHandle& other);
     void Clear();
 
+    // The icon's images for drawing at its own size, read on first use; null
+    // when the icon is not drawn that way.
+    const IconBlitParts* GetBlitParts() const;
     // The premultiplied copy that AlphaBlend draws, made once.
     BOOL MakePremultiplied();
     // An icon resource: with bSearchGroup, the group's image of cx x cy
@@ -56,5 +60,7 @@ private:
     mutable std::shared_ptr<const IconBits> m_pBits;
     HBITMAP m_hBitmap = nullptr;
     HBITMAP m_hPremultiplied = nullptr;
+    mutable std::unique_ptr<IconBlitParts> m_pBlitParts;
+    mutable bool m_bBlitPartsRead = false;
     BOOL m_bOwned = TRUE;
 };

@@ -4,6 +4,7 @@ namespace {
 using OpenThemeDataFn = HTHEME(WINAPI*)(HWND, LPCWSTR);
 using CloseThemeDataFn = HRESULT(WINAPI*)(HTHEME);
 using DrawThemeBackgroundFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, const RECT*);
+using PartiallyTransparentFn = BOOL(WINAPI*)(HTHEME, int, int);
 using GetThemeColorFn = HRESULT(WINAPI*)(HTHEME, int, int, int, COLORREF*);
 using GetCurrentThemeNameFn = HRESULT(WINAPI*)(LPWSTR, int, LPWSTR, int, LPWSTR, int);
 using BoolFn = BOOL(WINAPI*)();
@@ -49,6 +50,16 @@ HRESULT CXTPWinThemeWrapper::DrawThemeBackground(HDC hDC, int iPartId, int iStat
     } catch (...) {
     }
     return E_FAIL;
+}
+
+BOOL CXTPWinThemeWrapper::IsThemeBackgroundPartiallyTransparent(int iPartId, int iStateId)
+{
+    try {
+        if (auto query = EntryAs<PartiallyTransparentFn>(ThemeEntry::IsThemeBackgroundPartiallyTransparent))
+            return query(m_hTheme, iPartId, iStateId);
+    } catch (...) {
+    }
+    return TRUE;
 }
 
 HRESULT CXTPWinThemeWrapper::GetThemeColor(int iPartId, int iStateId, int iPropId, COLORREF* pColor)

@@ -20,6 +20,8 @@ public:
     void OpenThemeData(HWND hWnd, LPCWSTR pszClassList);
     HRESULT CloseThemeData();
     HRESULT DrawThemeBackground(HDC hDC, int iPartId, int iStateId, const RECT* pRect, const RECT* pClipRect);
+    // TRUE also when it cannot be told: the caller then draws over what is there.
+    BOOL IsThemeBackgroundPartiallyTransparent(int iPartId, int iStateId);
     HRESULT GetThemeColor(int iPartId, int iStateId, int iPropId, COLORREF* pColor);
     HRESULT GetCurrentThemeName(LPWSTR pszThemeFileName, int cchMaxNameChars, LPWSTR pszColorBuff,
                                 int cchMaxColorChars, LPWSTR pszSizeBuff, int cchMaxSizeChars);
