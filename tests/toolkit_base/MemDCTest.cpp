@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "CClientDC.h"
 #include "CXTMemDC.h"
+#include "GdiObjectCounter.h"
 #include "ToolkitTestHost.h"
 
 namespace {
@@ -71,4 +73,43 @@ TEST(MemDC, KeepsTheTargetsMapModeAndItsClassName)
     EXPECT_EQ(dc.GetMapMode(), MM_LOMETRIC);
     EXPECT_STREQ(dc.GetRuntimeClass()->m_lpszClassName, "CXTMemDC");
     canvas.dc().SetMapMode(MM_TEXT);
+}
+
+TEST(MemDC, PaintsOverAWindowEachStartFromAFreshDC)
+{
+    ToolkitTestWindow window;
+    CClientDC windowDC(&window);
+    const long heldBefore = GdiObjectCounter::Held();
+    {
+        CXTMemDC first(&windowDC, CRect(0, 0, 150, 100));
+        first.FillSolidRect(0, 0, 150, 100, RGB(9, 9, 9));
+        ::SetTextColor(first.GetSafeHdc(), RGB(200, 0, 0));
+        ::SetBkMode(first.GetSafeHdc(), TRANSPARENT);
+        ::SelectObject(first.GetSafeHdc(), ::GetStockObject(BLACK_BRUSH));
+        ::SetViewportOrgEx(first.GetSafeHdc(), 5, 5, nullptr);
+        first.IntersectClipRect(0, 0, 10, 10);
+    }
+    {
+        CXTMemDC second(&windowDC, CRect(20, 20, 60, 50));
+        const HDC hDC = second.GetSafeHdc();
+        EXPECT_EQ(::GetTextColor(hDC), RGB(0, 0, 0));
+        EXPECT_EQ(::GetBkMode(hDC), OPAQUE);
+        EXPECT_EQ(::GetCurrentObject(hDC, OBJ_BRUSH), ::GetStockObject(WHITE_BRUSH));
+        POINT ptOrigin{};
+        ::GetViewportOrgEx(hDC, &ptOrigin);
+        EXPECT_EQ(CPoint(ptOrigin), CPoint(0, 0));
+        // Black as a new bitmap, and no larger than the rectangle asked for.
+        CRect rcClip;
+        second.GetClipBox(&rcClip);
+        EXPECT_EQ(rcClip, CRect(0, 0, 40, 30));
+        EXPECT_EQ(::GetPixel(hDC, 0, 0), RGB(0, 0, 0));
+        EXPECT_EQ(::GetPixel(hDC, 39, 29), RGB(0, 0, 0));
+        {
+            // A paint inside a paint gets a DC of its own.
+            CXTMemDC inner(&windowDC, CRect(0, 0, 10, 10), CXTPPaintManagerColorGradient(RGB(0, 0, 255)));
+            EXPECT_NE(inner.GetSafeHdc(), hDC);
+            EXPECT_EQ(::GetPixel(inner.GetSafeHdc(), 5, 5), RGB(0, 0, 255));
+        }
+    }
+    EXPECT_EQ(GdiObjectCounter::Held(), heldBefore);
 }

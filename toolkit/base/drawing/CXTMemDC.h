@@ -22,4 +22,6 @@ private:
     CBitmap m_bitmap;
     HBITMAP m_hOldBitmap = nullptr;
     BOOL m_bValid = FALSE;
+    BOOL m_bShared = FALSE; // the thread's kept DC and bitmap, not ones of its own
+    int m_nSavedState = 0;
 };
