@@ -48,9 +48,34 @@ IconBlitParts::~IconBlitParts()
     DeleteObject(m_hColor);
 }
 
+namespace
+{
+// One source DC per thread for every icon drawn there: making and deleting a DC for each icon
+// cost more than the icon's two blits.
+class ThreadSourceDC
+{
+public:
+    ~ThreadSourceDC()
+    {
+        if (m_hDC)
+            DeleteDC(m_hDC);
+    }
+    HDC Get()
+    {
+        if (!m_hDC)
+            m_hDC = CreateCompatibleDC(nullptr);
+        return m_hDC;
+    }
+
+private:
+    HDC m_hDC = nullptr;
+};
+} // namespace
+
 void IconBlitParts::Draw(HDC hDC, int x, int y) const
 {
-    HDC hMemDC = CreateCompatibleDC(hDC);
+    thread_local ThreadSourceDC source;
+    HDC hMemDC = source.Get();
     if (!hMemDC)
         return;
     // A monochrome mask takes the target's text and background colours: black and white.
@@ -61,7 +86,6 @@ void IconBlitParts::Draw(HDC hDC, int x, int y) const
     SelectObject(hMemDC, m_hColor);
     BitBlt(hDC, x, y, m_size.cx, m_size.cy, hMemDC, 0, 0, SRCINVERT);
     SelectObject(hMemDC, hOld);
-    DeleteDC(hMemDC);
     SetTextColor(hDC, clrOldText);
     SetBkColor(hDC, clrOldBk);
 }
