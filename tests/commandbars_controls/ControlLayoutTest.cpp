@@ -7,13 +7,6 @@
 
 namespace {
 
-struct BarHolder {
-    BarHolder() : pBar(new ControlTestBar) {}
-    ~BarHolder() { pBar->InternalRelease(); }
-    ControlTestBar* operator->() const { return pBar; }
-    ControlTestBar* pBar;
-};
-
 const CRect kBorder(2, 3, 4, 5);
 constexpr DWORD kDocked = LM_HORZ | LM_HORZDOCK | LM_COMMIT;
 

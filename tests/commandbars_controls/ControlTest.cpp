@@ -6,17 +6,6 @@
 #include "CXTPImageManager.h"
 #include "ControlTestBar.h"
 
-namespace {
-
-struct BarHolder {
-    BarHolder() : pBar(new ControlTestBar) {}
-    ~BarHolder() { pBar->InternalRelease(); }
-    ControlTestBar* operator->() const { return pBar; }
-    ControlTestBar* pBar;
-};
-
-} // namespace
-
 TEST(Control, CaptionsAndPrompts)
 {
     BarHolder bar;

@@ -69,3 +69,11 @@ public:
     BOOL m_bVisibleForTest = TRUE;
     bool* m_pDestroyed;
 };
+
+// A test bar held for one test and released at its end.
+struct BarHolder {
+    BarHolder() : pBar(new ControlTestBar) {}
+    ~BarHolder() { pBar->InternalRelease(); }
+    ControlTestBar* operator->() const { return pBar; }
+    ControlTestBar* pBar;
+};

@@ -6,33 +6,22 @@
 
 #include "ControlTestBar.h"
 
-namespace {
-
-struct BarHolder {
-    BarHolder() : pBar(new ControlTestBar) {}
-    ~BarHolder() { pBar->InternalRelease(); }
-    ControlTestBar* operator->() const { return pBar; }
-    ControlTestBar* pBar;
-};
-
-} // namespace
-
 TEST(Controls, KeyboardWalk)
 {
-    struct Spec {
+    struct ControlState {
         DWORD dwHide;
         DWORD dwFlags;
         BOOL bTemporary;
     };
     struct Case {
         const char* name;
-        std::vector<Spec> controls;
+        std::vector<ControlState> controls;
         int nIndex, nStep;
         BOOL bKeyboard, bSkipTemporary, bStrict;
         int expected;
     };
-    const Spec kShown{0, 0, FALSE};
-    const Spec kHidden{xtpHideGeneric, 0, FALSE};
+    const ControlState kShown{0, 0, FALSE};
+    const ControlState kHidden{xtpHideGeneric, 0, FALSE};
     const Case cases[] = {
         {"empty", {}, -1, 1, TRUE, FALSE, TRUE, -1},
         {"all hidden, forward from none", {kHidden, kHidden, kHidden}, -1, 1, TRUE, FALSE, TRUE, -1},
@@ -59,7 +48,7 @@ TEST(Controls, KeyboardWalk)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         BarHolder bar;
-        for (const Spec& s : c.controls) {
+        for (const ControlState& s : c.controls) {
             SizedControl* pControl = bar->AddSized(20, 20, s.dwFlags);
             pControl->SetHideFlags(s.dwHide);
             pControl->SetTemporary(s.bTemporary);

@@ -7,6 +7,7 @@
 #include "CClientDC.h"
 #include "CXTButtonThemeFactory.h"
 #include "GdiObjectCounter.h"
+#include "MessagePump.h"
 #include "ToolkitLookData.h"
 
 namespace {
@@ -16,15 +17,6 @@ public:
     BenchWindow() { CreateEx(0, AfxRegisterWndClass(0), L"button bench", WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 100), nullptr, 0); }
     ~BenchWindow() override { DestroyWindow(); }
 };
-
-void PumpPending()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
 
 } // namespace
 
@@ -45,7 +37,7 @@ int main()
         ::SetCursorPos(60, 25);
         button.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(50, 15));
         button.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        PumpPending();
+        testsupport::PumpMessages();
         const long heldBefore = GdiObjectCounter::Held();
         LARGE_INTEGER frequency, start, end;
         ::QueryPerformanceFrequency(&frequency);
@@ -54,7 +46,7 @@ int main()
             button.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         ::GdiFlush();
         ::QueryPerformanceCounter(&end);
-        PumpPending();
+        testsupport::PumpMessages();
         const long heldAfter = GdiObjectCounter::Held();
         const double seconds = double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
         // The theme's own share: the same drawing into a memory DC, without the window's paint.

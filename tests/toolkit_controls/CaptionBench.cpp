@@ -9,6 +9,7 @@
 #include "CXTCaptionButtonThemeFactory.h"
 #include "CXTCaptionThemeFactory.h"
 #include "GdiObjectCounter.h"
+#include "MessagePump.h"
 
 namespace {
 
@@ -17,15 +18,6 @@ public:
     BenchWindow() { CreateEx(0, AfxRegisterWndClass(0), L"caption bench", WS_POPUP | WS_VISIBLE, CRect(0, 0, 420, 100), nullptr, 0); }
     ~BenchWindow() override { DestroyWindow(); }
 };
-
-void PumpPending()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to)
 {
@@ -49,7 +41,7 @@ int main()
         caption.GetCaptionButton().InstallTheme(CXTCaptionButtonThemeFactory().MakeThemeObject(nTheme));
         caption.ConfigureCaption(2, nullptr, nullptr, ::LoadIconW(nullptr, IDI_INFORMATION));
         caption.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        PumpPending();
+        testsupport::PumpMessages();
         const long heldBefore = GdiObjectCounter::Held();
         LARGE_INTEGER start, end;
         ::QueryPerformanceCounter(&start);
@@ -71,7 +63,7 @@ int main()
         worker.join();
         const CString last = L"Saving entry 999";
         while (caption.GetCaptionText() != last)
-            PumpPending();
+            testsupport::PumpMessages();
         ::GdiFlush();
         ::QueryPerformanceCounter(&end);
         const double changeMs = Milliseconds(start, end);

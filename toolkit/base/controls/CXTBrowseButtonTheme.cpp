@@ -8,17 +8,14 @@ void CXTBrowseButtonTheme::DrawButtonImage(CDC* pDC, UINT nState, const CRect& r
     CXTPImageManagerIcon* pIcon = pButton->GetIcon();
     if (pIcon == nullptr || !m_bDrawImages)
         return;
-    CPoint pt = CalcImagePosition(pDC, nState, rcItem, TRUE, pButton);
-    const BOOL bDown = IsDown(nState, pButton);
-    if (bDown)
-        pt.Offset(1, 1);
+    const CPoint pt = ImageOrigin(pDC, nState, rcItem, pButton);
     const CSize size = pButton->GetImageSize();
     // The system greys a disabled icon; otherwise the hot image while hot or down.
     UINT nFlags = DST_ICON;
     HICON hIcon = pIcon->GetIcon().GetIcon();
     if (nState & ODS_DISABLED)
         nFlags |= DSS_DISABLED;
-    else if (pButton->IsHot() || bDown)
+    else if (pButton->IsHot() || IsDown(nState, pButton))
         hIcon = pIcon->GetHotIcon().GetIcon();
     ::DrawStateW(pDC->GetSafeHdc(), nullptr, nullptr, reinterpret_cast<LPARAM>(hIcon), 0, pt.x, pt.y, size.cx, size.cy,
                  nFlags);

@@ -211,19 +211,24 @@ CPoint CXTButtonTheme::CalcImagePosition(CDC* pDC, UINT /*nState*/, const CRect&
     return pt;
 }
 
+CPoint CXTButtonTheme::ImageOrigin(CDC* pDC, UINT nState, const CRect& rcItem, CXTButton* pButton)
+{
+    CPoint pt = CalcImagePosition(pDC, nState, rcItem, TRUE, pButton);
+    if (IsDown(nState, pButton))
+        pt.Offset(1, 1);
+    return pt;
+}
+
 void CXTButtonTheme::DrawButtonImage(CDC* pDC, UINT nState, const CRect& rcItem, CXTButton* pButton)
 {
     CXTPImageManagerIcon* pIcon = pButton->GetIcon();
     if (pIcon == nullptr || !m_bDrawImages)
         return;
-    CPoint pt = CalcImagePosition(pDC, nState, rcItem, TRUE, pButton);
-    const BOOL bDown = IsDown(nState, pButton);
-    if (bDown)
-        pt.Offset(1, 1);
+    const CPoint pt = ImageOrigin(pDC, nState, rcItem, pButton);
     const CSize sizeImage = pButton->GetImageSize();
-    CXTPImageManagerIconHandle& hImage = (nState & ODS_DISABLED)      ? pIcon->GetDisabledIcon()
-                                         : (pButton->IsHot() || bDown) ? pIcon->GetHotIcon()
-                                                                       : pIcon->GetIcon();
+    CXTPImageManagerIconHandle& hImage = (nState & ODS_DISABLED)                         ? pIcon->GetDisabledIcon()
+                                         : (pButton->IsHot() || IsDown(nState, pButton)) ? pIcon->GetHotIcon()
+                                                                                          : pIcon->GetIcon();
     pIcon->Draw(pDC, pt, hImage, sizeImage.cx, sizeImage.cy);
 }
 

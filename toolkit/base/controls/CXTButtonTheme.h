@@ -56,6 +56,8 @@ public:
     CXTPPaintManagerColor m_clrDarkShadow;
 
 protected:
+    // Where the image of a button goes, one pixel further while it is down.
+    CPoint ImageOrigin(CDC* pDC, UINT nState, const CRect& rcItem, CXTButton* pButton);
     // The 50 % dither of a pressed face (look flag 0x20).
     static void DrawDitheredFace(CDC* pDC, const CRect& rect);
     // The caption's extent in the theme font.
