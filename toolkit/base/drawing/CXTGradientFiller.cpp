@@ -1,4 +1,5 @@
 #include "CXTGradientFiller.h"
+#include "CXTPColorManager.h"
 #include "CXTPPaintManagerColorGradient.h"
 
 #include <algorithm>
@@ -143,15 +144,12 @@ void CXTGradientFiller::FillGradientPair(CDC* pDC, const CRect& rect, const CXTP
 
 BOOL CXTGradientFiller::IsLowColorDisplay(CDC* pDC)
 {
-    int bits = 0;
-    if (pDC != nullptr) {
-        bits = pDC->GetDeviceCaps(BITSPIXEL);
-    } else {
-        const HWND hDesktop = ::GetDesktopWindow();
-        const HDC hDC = ::GetDC(hDesktop);
-        bits = ::GetDeviceCaps(hDC, BITSPIXEL);
-        ::ReleaseDC(hDesktop, hDC);
-    }
+    // Every display DC has the display's depth, which the colour manager keeps:
+    // asking a DC for its bits per pixel takes a tenth of a millisecond under
+    // Wine, as long as the gradient it decides on.
+    if (pDC == nullptr || pDC->GetDeviceCaps(TECHNOLOGY) == DT_RASDISPLAY)
+        return GetColorManager()->IsLowColor();
+    const int bits = pDC->GetDeviceCaps(BITSPIXEL);
     return bits >= 1 && bits <= 8;
 }
 

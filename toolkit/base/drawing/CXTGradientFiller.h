@@ -26,7 +26,8 @@ public:
     void FillGradientPair(CDC* pDC, const CRect& rect, const CXTPPaintManagerColorGradient& gradient,
                           BOOL bHorizontal, const CRect* pClip = nullptr) const;
 
-    // True when the DC (the screen when null) has 1 to 8 bits per pixel.
+    // True when the DC (the screen when null) has 1 to 8 bits per pixel; display
+    // DCs answer with the colour manager's view of the display.
     static BOOL IsLowColorDisplay(CDC* pDC = nullptr);
     // Per channel dRatio x clrA + (1 - dRatio) x clrB.
     static COLORREF MixColorsByRatio(COLORREF clrA, COLORREF clrB, double dRatio);
