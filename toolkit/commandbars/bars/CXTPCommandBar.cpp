@@ -171,6 +171,12 @@ void CXTPCommandBar::RedrawNow()
         ::InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
+int CXTPCommandBar::IsPointInBar(CPoint point) const
+{
+    CRect rcWindow;
+    return m_hWnd != nullptr && ::GetWindowRect(m_hWnd, &rcWindow) && rcWindow.PtInRect(point) ? 1 : 0;
+}
+
 BOOL CXTPCommandBar::SetSelected(int nSelected, BOOL bKeyboard)
 {
     if (nSelected == m_nSelected && (nSelected == -1 || m_bKeyboardSelect == bKeyboard))

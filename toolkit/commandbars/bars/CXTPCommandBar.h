@@ -34,6 +34,8 @@ enum XTPBarPosition {
 
 class CXTPCommandBar : public CWnd, public CXTPAccessible {
     DECLARE_DYNCREATE(CXTPCommandBar)
+    // Raises and lowers the lock counts of the tracked bars.
+    friend class CXTPMouseTracker;
 public:
     CXTPCommandBar();
     ~CXTPCommandBar() override;
@@ -58,6 +60,9 @@ public:
     virtual void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE);
     virtual void OnUpdateCmdUI(BOOL bDisableIfNoHndler = FALSE);
     virtual CXTPCommandBar* Clone(BOOL bRecursive = FALSE);
+    // 1 when the screen point lies in the bar's window; the mouse tracker
+    // also understands -2: ignore this bar.
+    virtual int IsPointInBar(CPoint point) const;
 
     // Sizes the paint manager reads when it measures and draws controls.
     virtual CSize GetIconSize() const { return m_szIcons; }
