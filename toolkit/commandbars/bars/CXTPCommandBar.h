@@ -38,15 +38,15 @@ enum XTPBarPosition {
 enum XTPBarTracking { xtpTrackingOff = 0, xtpTrackingKeyboard = 1, xtpTrackingPopup = 2 };
 
 // Codes of OnNavigate.
-enum XTPBarNavigate {
-    xtpNavigateNext = 0,
-    xtpNavigatePrev = 1,
-    xtpNavigateClosePopup = 2,
-    xtpNavigateOpenPopup = 3,
-    xtpNavigateCancel = 4,
-    xtpNavigateExecute = 5,
-    xtpNavigateFirst = 6,
-    xtpNavigateLast = 7
+enum XTPNavigateCode {
+    XTP_NAVIGATE_NEXT = 0,
+    XTP_NAVIGATE_PREVIOUS = 1,
+    XTP_NAVIGATE_CLOSEPOPUP = 2,
+    XTP_NAVIGATE_OPENPOPUP = 3,
+    XTP_NAVIGATE_CANCEL = 4,
+    XTP_NAVIGATE_EXECUTE = 5,
+    XTP_NAVIGATE_FIRST = 6,
+    XTP_NAVIGATE_LAST = 7
 };
 
 // State bits served at the next idle update.
