@@ -4,7 +4,9 @@
 #include "CXTPControls.h"
 #include "CXTPImageManager.h"
 #include "CXTPPaintManager.h"
+#include "CXTPMouseTracker.h"
 #include "CXTPToolTipContext.h"
+#include "CXTPWindowHookManager.h"
 
 IMPLEMENT_DYNCREATE(CXTPCommandBar, CWnd)
 
@@ -46,6 +48,10 @@ CXTPCommandBar::~CXTPCommandBar()
 {
     if (m_bTracking != xtpTrackingOff)
         SetTrackingMode(xtpTrackingOff, TRUE, FALSE);
+    CXTPWindowHookManager::Instance().RemoveAll(this);
+    CXTPMouseTracker* pMouseTracker = CXTPMouseTracker::GetThreadTracker();
+    if (pMouseTracker->GetLastSelectingBar() == this)
+        pMouseTracker->SetLastSelectingBar(nullptr);
     if (m_pControls) {
         m_pControls->RemoveAll();
         m_pControls->SetParent(nullptr);

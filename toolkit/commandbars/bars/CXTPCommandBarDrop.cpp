@@ -6,6 +6,7 @@
 #include "CXTPColorManager.h"
 #include "CXTPControl.h"
 #include "CXTPControls.h"
+#include "CXTPMouseTracker.h"
 
 #include <cstdlib>
 
@@ -125,7 +126,7 @@ DWORD CXTPCommandBar::OnCustomizeDragOver(CXTPControl* pDataObject, CPoint point
     DWORD dropEffect = static_cast<DWORD>(-1);
     if (CXTPControl* pOver = m_pControls->HitTest(point)) {
         if (!GetParentCommandBar() && pOver->GetIndex() != m_nPopuped)
-            SetPopuped(-1);
+            CXTPMouseTracker::GetThreadTracker()->CloseAll();
         pOver->OnCustomizeDragOver(pDataObject, point, dropEffect);
     }
     if (!pDataObject->IsDropAllowed(this, point, dropEffect))
