@@ -146,7 +146,8 @@ TEST(InjectedInput, KeysGoToTheClientsAndAltClosesTheMenus)
         Key(VK_MENU);
         Key(VK_MENU);
         Key(VK_MENU, true);
-        ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return scene.frame.Count(WM_SYSKEYUP) + scene.frame.Count(WM_KEYUP) == 3; }, kWait));
+        auto keyUps = [&] { return scene.frame.Count(WM_SYSKEYUP) + scene.frame.Count(WM_KEYUP); };
+        ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return keyUps() == 3; }, kWait));
         EXPECT_EQ(scene.pBar->m_nEnded, 1);
         EXPECT_EQ(scene.frame.Count(WM_SYSKEYDOWN), 1);
         EXPECT_TRUE(passing.m_keys.size() == 1);   // Alt is not routed
