@@ -20,6 +20,8 @@ public:
 
     HWND Handle() const { return m_hWnd; }
     int Count(UINT nMessage) const;
+    // The lParam of the latest nMessage received, 0 before any.
+    LPARAM LastLParam(UINT nMessage) const;
     WNDPROC OwnProcedure() const;
     void Destroy();
 
@@ -30,6 +32,7 @@ private:
 
     HWND m_hWnd = nullptr;
     std::map<UINT, int> m_counts;
+    std::map<UINT, LPARAM> m_lastLParams;
 };
 
 // Runs body on a new thread and waits for it; the thread's trackers are
