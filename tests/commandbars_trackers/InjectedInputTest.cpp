@@ -54,7 +54,7 @@ struct Scene {
     Scene()
         : frame(RECT{0, 0, 600, 500}, TRUE), trusted(RECT{300, 300, 400, 350}, TRUE), pBar(new TrackerTestBar)
     {
-        pBar->CreateEx(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 50, 50, 100, 30, nullptr, nullptr);
+        pBar->CreateEx(0, PlainWindowClass(), L"", WS_POPUP | WS_VISIBLE, 50, 50, 100, 30, nullptr, nullptr);
         ::SetWindowPos(trusted.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         testsupport::PumpMessages();
     }
@@ -123,6 +123,36 @@ TEST(InjectedInput, AClickOutsideTheBarsClosesThemAndReachesItsWindow)
         ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return scene.frame.Count(WM_RBUTTONUP) == 1; }, kWait));
         EXPECT_EQ(scene.frame.Count(WM_RBUTTONDOWN), 1);
         EXPECT_EQ(scene.pBar->m_nEnded, 2);
+    });
+}
+
+TEST(InjectedInput, LocksDecideWhatAClickEnds)
+{
+    RunOnOwnThread([] {
+        Scene scene;
+        CXTPMouseTracker* pTracker = CXTPMouseTracker::GetThreadTracker();
+        auto* pOther = new TrackerTestBar;
+        scene.pBar->StartTracking();
+        pOther->StartTracking();
+
+        // A click in a locked bar ends the unlocked ones only.
+        scene.pBar->SetLockCount(1);
+        Click(POINT{80, 60}, MOUSEEVENTF_LEFTDOWN, 0);
+        ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return pOther->m_nEnded == 1; }, kWait));
+        EXPECT_EQ(scene.pBar->m_nEnded, 0);
+        Click(POINT{80, 60}, MOUSEEVENTF_LEFTUP, 0);
+
+        // While the tracker is locked a release outside ends nothing.
+        scene.pBar->SetLockCount(0);
+        pTracker->Lock();
+        Click(POINT{500, 100}, MOUSEEVENTF_LEFTUP, 0);
+        ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return scene.frame.Count(WM_LBUTTONUP) == 1; }, kWait));
+        EXPECT_EQ(scene.pBar->m_nEnded, 0);
+        pTracker->Unlock();
+        Click(POINT{500, 100}, MOUSEEVENTF_LEFTUP, 0);
+        ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return scene.frame.Count(WM_LBUTTONUP) == 2; }, kWait));
+        EXPECT_EQ(scene.pBar->m_nEnded, 1);
+        pOther->InternalRelease();
     });
 }
 

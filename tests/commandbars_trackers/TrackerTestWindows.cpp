@@ -73,6 +73,12 @@ LRESULT CALLBACK CountingWindow::WndProc(HWND hWnd, UINT nMessage, WPARAM wParam
     return ::DefWindowProcW(hWnd, nMessage, wParam, lParam);
 }
 
+const wchar_t* PlainWindowClass()
+{
+    RegisterOnce();
+    return kClassName;
+}
+
 void RunOnOwnThread(const std::function<void()>& body)
 {
     std::thread thread(body);

@@ -35,6 +35,10 @@ private:
     std::map<UINT, LPARAM> m_lastLParams;
 };
 
+// A registered window class answering every message with the default
+// handling, for windows that must take clicks themselves.
+const wchar_t* PlainWindowClass();
+
 // Runs body on a new thread and waits for it; the thread's trackers are
 // destroyed when it ends.
 void RunOnOwnThread(const std::function<void()>& body);
