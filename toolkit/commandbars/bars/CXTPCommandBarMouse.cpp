@@ -31,11 +31,6 @@ void CXTPCommandBar::OnLButtonUp(UINT nFlags, CPoint point)
     CWnd::OnLButtonUp(nFlags, point);
 }
 
-void CXTPCommandBar::OnRButtonDown(UINT nFlags, CPoint point)
-{
-    CWnd::OnRButtonDown(nFlags, point);
-}
-
 void CXTPCommandBar::OnRButtonUp(UINT nFlags, CPoint point)
 {
     CWnd::OnRButtonUp(nFlags, point);
