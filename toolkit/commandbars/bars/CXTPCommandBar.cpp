@@ -8,6 +8,17 @@
 
 IMPLEMENT_DYNCREATE(CXTPCommandBar, CWnd)
 
+BEGIN_MESSAGE_MAP(CXTPCommandBar, CWnd)
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSELEAVE()
+    ON_WM_NCMOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_LBUTTONUP()
+    ON_WM_RBUTTONUP()
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
 BEGIN_INTERFACE_MAP(CXTPCommandBar, CWnd)
     INTERFACE_PART(CXTPCommandBar, IID_IAccessible, Accessible)
     INTERFACE_PART(CXTPCommandBar, IID_IDispatch, Accessible)
@@ -169,48 +180,6 @@ void CXTPCommandBar::RedrawNow()
 {
     if (GetSafeHwnd())
         ::InvalidateRect(m_hWnd, nullptr, FALSE);
-}
-
-BOOL CXTPCommandBar::SetSelected(int nSelected, BOOL bKeyboard)
-{
-    if (nSelected == m_nSelected && (nSelected == -1 || m_bKeyboardSelect == bKeyboard))
-        return FALSE;
-    LockRedraw();
-    if (CXTPControl* pOld = GetAt(m_nSelected))
-        pOld->OnSetSelected(0);
-    m_nSelected = nSelected;
-    m_bKeyboardSelect = bKeyboard;
-    if (CXTPControl* pNew = GetAt(nSelected))
-        pNew->OnSetSelected(bKeyboard ? 2 : 1);
-    UnlockRedraw();
-    return TRUE;
-}
-
-BOOL CXTPCommandBar::SetPopuped(int nPopuped, BOOL /*bKeyboard*/)
-{
-    if (nPopuped != -1 || m_nPopuped == -1)
-        return FALSE;
-    LockRedraw();
-    if (CXTPControl* pControl = GetAt(m_nPopuped))
-        pControl->OnSetPopup(FALSE);
-    m_nPopuped = -1;
-    UnlockRedraw();
-    return TRUE;
-}
-
-BOOL CXTPCommandBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL /*bKeyboard*/)
-{
-    if (m_bTracking == bMode)
-        return FALSE;
-    LockRedraw();
-    if (!bMode) {
-        SetPopuped(-1);
-        if (bSelectFirst)
-            SetSelected(-1);
-    }
-    m_bTracking = bMode;
-    UnlockRedraw();
-    return TRUE;
 }
 
 void CXTPCommandBar::EndMenus()

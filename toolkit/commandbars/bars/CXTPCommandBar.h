@@ -7,6 +7,7 @@
 #include "Framework.h"
 #include "CXTPAccessible.h"
 #include "CommandBarDefs.h"
+#include "CXTPWindowHookClient.h"
 
 class CXTPCommandBars;
 class CXTPControl;
@@ -28,11 +29,26 @@ enum XTPBarPosition {
     xtpBarNone = 7
 };
 
+// Codes of OnNavigate.
+enum XTPNavigateCode {
+    XTP_NAVIGATE_NEXT = 0,
+    XTP_NAVIGATE_PREVIOUS = 1,
+    XTP_NAVIGATE_CLOSEPOPUP = 2,
+    XTP_NAVIGATE_OPENPOPUP = 3,
+    XTP_NAVIGATE_CANCEL = 4,
+    XTP_NAVIGATE_EXECUTE = 5,
+    XTP_NAVIGATE_FIRST = 6,
+    XTP_NAVIGATE_LAST = 7
+};
+
+// The hover timer that opens a submenu under a resting mouse.
+#define XTP_TID_HOVER 112223
+
 // State bits served at the next idle update.
 #define XTP_BARSTATE_LAYOUT 1
 #define XTP_BARSTATE_REDRAW 2
 
-class CXTPCommandBar : public CWnd, public CXTPAccessible {
+class CXTPCommandBar : public CWnd, public CXTPWindowHookClient, public CXTPAccessible {
     DECLARE_DYNCREATE(CXTPCommandBar)
 public:
     CXTPCommandBar();
@@ -58,6 +74,20 @@ public:
     virtual void Copy(CXTPCommandBar* pCommandBar, BOOL bRecursive = FALSE);
     virtual void OnUpdateCmdUI(BOOL bDisableIfNoHndler = FALSE);
     virtual CXTPCommandBar* Clone(BOOL bRecursive = FALSE);
+    // 1 handled (swallowed), 2 not handled (goes on to the focus), 0 not for this bar.
+    virtual int OnKeyDown(UINT nChar, LPARAM lParam);
+    virtual BOOL OnNavigate(int nCode);
+
+    BOOL IsRTL() const { return GetSafeHwnd() && (GetExStyle() & WS_EX_LAYOUTRTL) != 0; }
+    void EndTracking() { SetTrackingMode(0, TRUE, FALSE); }
+    // The control whose mnemonic the key types, after the selection; -1 none.
+    int FindAccelControl(UINT nChar, BOOL& bMultiple);
+    int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
+    int GetLockCount() const { return m_nLockCount; }
+    void SetLockCount(int nLockCount) { m_nLockCount = nLockCount; }
+
+    // The beep of a key that matches no control; tests hand in their own.
+    static BOOL(WINAPI* s_pfnMessageBeep)(UINT);
 
     // Sizes the paint manager reads when it measures and draws controls.
     virtual CSize GetIconSize() const { return m_szIcons; }
@@ -128,6 +158,22 @@ public:
 protected:
     void OnFinalRelease() override;
     DECLARE_INTERFACE_MAP()
+    DECLARE_MESSAGE_MAP()
+
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnMouseLeave();
+    afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+
+private:
+    // Up and down between the rows of a popup toolbar or a floating bar.
+    void MoveToAdjacentRow(BOOL bDown);
+
+protected:
 
 
     BOOL m_bHideCaret = TRUE;
