@@ -68,10 +68,14 @@ BOOL CXTPCommandBar::SetPopuped(int nPopuped, BOOL bKeyboard)
             pOpen->OnSetPopup(FALSE);
     }
     if (pControl) {
-        m_nPopuped = nPopuped;
+        // Selected first: a keyboard selection closes the open popup, which
+        // must not be this one yet; a popup kind may open itself on selection.
         SetTrackingMode(2, FALSE, bKeyboard);
         SetSelected(nPopuped, bKeyboard);
-        pControl->OnSetPopup(TRUE);
+        if (m_nPopuped != nPopuped) {
+            m_nPopuped = nPopuped;
+            pControl->OnSetPopup(TRUE);
+        }
     }
     UnlockRedraw();
     return TRUE;
