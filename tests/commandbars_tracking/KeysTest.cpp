@@ -10,7 +10,6 @@ namespace {
 
 class Keys : public ::testing::Test {
 protected:
-    void TearDown() override { CXTPMouseTracker::GetThreadTracker()->SetLastSelectingBar(nullptr); }
 
     // A tracking bar of enabled plain controls with these captions.
     TrackingBar* MenuWith(std::initializer_list<LPCWSTR> captions)

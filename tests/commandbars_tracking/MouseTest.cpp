@@ -15,7 +15,6 @@ using Clock = std::chrono::steady_clock;
 class Mouse : public ::testing::Test {
 protected:
     void SetUp() override { ParkCursor(); }
-    void TearDown() override { CXTPMouseTracker::GetThreadTracker()->SetLastSelectingBar(nullptr); }
 
     // The cursor away from every bar, its moves delivered.
     static void ParkCursor()

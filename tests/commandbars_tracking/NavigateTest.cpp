@@ -8,7 +8,6 @@ namespace {
 
 class Navigate : public ::testing::Test {
 protected:
-    void TearDown() override { CXTPMouseTracker::GetThreadTracker()->SetLastSelectingBar(nullptr); }
     RecordingSite m_site;
 };
 

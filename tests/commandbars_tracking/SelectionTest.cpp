@@ -44,7 +44,6 @@ TEST(Selection, SelectsOnlyWithAWindowAndTellsTheControls)
     EXPECT_TRUE(bar->SetSelected(-1));
     EXPECT_EQ(pFirst->GetSelected(), 0);
     EXPECT_FALSE(TakeHoverTimer(bar.Get())) << "clearing the selection stops the hover timer";
-    CXTPMouseTracker::GetThreadTracker()->SetLastSelectingBar(nullptr);
 }
 
 TEST(Selection, NestedChangesInvalidateAtTheOutermostUnlock)
@@ -68,7 +67,6 @@ TEST(Selection, NestedChangesInvalidateAtTheOutermostUnlock)
     bar->ValidateRect(nullptr);
     bar->SetSelected(0, TRUE);
     EXPECT_TRUE(HasUpdateRegion(bar.Get())) << "an unlocked change invalidates";
-    CXTPMouseTracker::GetThreadTracker()->SetLastSelectingBar(nullptr);
 }
 
 TEST(Selection, PopupsOpenOnlyForEnabledPopupControls)
@@ -151,7 +149,6 @@ TEST(Selection, TrackingModeRegistersWithTheTrackersAndEndsClean)
     bar->SetSelected(2, FALSE);
     bar->SetTrackingMode(0, FALSE);
     EXPECT_EQ(bar->GetSelectedIndex(), 2);
-    pMouse->SetLastSelectingBar(nullptr);
 }
 
 TEST(Selection, LeavingTrackingHandsTheFocusToTheNextTabStop)
@@ -175,5 +172,4 @@ TEST(Selection, LeavingTrackingHandsTheFocusToTheNextTabStop)
     EXPECT_EQ(::GetFocus(), edit.m_hWnd);
     edit.DestroyWindow();
     parent.DestroyWindow();
-    CXTPMouseTracker::GetThreadTracker()->SetLastSelectingBar(nullptr);
 }

@@ -146,7 +146,6 @@ public:
         m_codes.push_back(nCode);
         return m_bRecordOnly ? m_bNavigateAnswer : CXTPCommandBar::OnNavigate(nCode);
     }
-    void SetRightButtonAsLeft(BOOL bAsLeft) { m_bRightButtonAsLeft = bAsLeft; }
     void Release()
     {
         EndTracking();

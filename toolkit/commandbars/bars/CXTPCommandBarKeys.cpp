@@ -50,7 +50,7 @@ BOOL IsMnemonicKey(WCHAR chMnemonic, UINT nChar)
 
 int CXTPCommandBar::OnKeyDown(UINT nChar, LPARAM lParam)
 {
-    if (IsCustomizeMode())
+    if (IsCustomizeMode() || IsHelpMode())
         return 2;
     if (m_nLockCount > 0)
         return 1;

@@ -18,9 +18,12 @@ void CXTPCommandBar::OnMouseMove(UINT /*nFlags*/, CPoint point)
     const BOOL bActive = m_bTracking || IsTopLevelActive(m_hWnd);
     if ((!bActive && m_barPosition != xtpBarPopup) || pTracker->IsLocked())
         return;
-    // The customize selection sets its own cursor; nothing is hot meanwhile.
-    if (IsCustomizeMode())
+    // While customizing nothing is hot; the customize selection sets its cursor.
+    if (IsCustomizeMode()) {
+        if (CXTPControl* pCustomizeSelected = GetCustomizeSelected())
+            pCustomizeSelected->OnCustomizeSetCursor(point);
         return;
+    }
 
     int nSelected = -1;
     if (m_bTracking && (m_barPosition != xtpBarPopup || m_nPopuped != -1 || m_bKeyboardSelect))
@@ -79,6 +82,11 @@ void CXTPCommandBar::OnLButtonUp(UINT /*nFlags*/, CPoint point)
         pControl->OnLButtonUp(point);
     else
         Default();
+}
+
+void CXTPCommandBar::OnRButtonDown(UINT nFlags, CPoint point)
+{
+    CWnd::OnRButtonDown(nFlags, point);
 }
 
 void CXTPCommandBar::OnRButtonUp(UINT /*nFlags*/, CPoint point)

@@ -139,6 +139,12 @@ BOOL CXTPCommandBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboar
     return TRUE;
 }
 
+void CXTPCommandBar::EndMenus()
+{
+    if (m_bTrackingModal)
+        SetTrackingMode(FALSE, TRUE);
+}
+
 BOOL CXTPCommandBar::OnNavigate(int nCode)
 {
     const BOOL bPopupToolBar = m_barPosition == xtpBarPopup && m_barType == xtpBarTypeNormal;

@@ -69,23 +69,40 @@ void CXTPMouseTracker::RemoveTrackedBar(CXTPCommandBar* pBar)
 
 void CXTPMouseTracker::CloseAll()
 {
+    while (!m_arrTrackers.IsEmpty()) {
+        CXTPCommandBar* pBar = m_arrTrackers[0];
+        pBar->SetTrackingMode(0, TRUE, FALSE);
+        // A bar that leaves tracking but stays listed would hold this loop.
+        if (!m_arrTrackers.IsEmpty() && m_arrTrackers[0] == pBar)
+            RemoveTrackedBar(pBar);
+    }
 }
 
 void CXTPMouseTracker::CloseUnlocked()
 {
+    if (m_arrTrackers.IsEmpty() || m_arrTrackers[0]->m_nLockCount <= 0)
+        return;
+    // Ending one bar's tracking may end others': the walk goes over a copy.
+    CArray<CXTPCommandBar*, CXTPCommandBar*> arrBars;
+    arrBars.Copy(m_arrTrackers);
+    for (INT_PTR i = 0; i < arrBars.GetSize(); ++i)
+        if (IsTrackedBar(arrBars[i]) && arrBars[i]->m_nLockCount == 0)
+            arrBars[i]->SetTrackingMode(0, TRUE, FALSE);
 }
 
 BOOL CXTPMouseTracker::IsOtherTracking(CXTPCommandBar* pBar) const
 {
     if (m_arrTrackers.IsEmpty())
         return FALSE;
-    if (pBar == nullptr)
+    if (pBar == nullptr || pBar->m_nLockCount > 0)
         return TRUE;
     return !IsTrackedBar(pBar);
 }
 
-void CXTPMouseTracker::LockTrackedBars(BOOL /*bLock*/)
+void CXTPMouseTracker::LockTrackedBars(BOOL bLock)
 {
+    for (INT_PTR i = 0; i < m_arrTrackers.GetSize(); ++i)
+        m_arrTrackers[i]->m_nLockCount += bLock ? 1 : -1;
 }
 
 void CXTPMouseTracker::SetMenusExpanded(BOOL bExpanded)
@@ -188,6 +205,56 @@ BOOL CXTPMouseTracker::OnHookMessage(UINT nMessage, POINT point)
     return FALSE;
 }
 
-void CXTPMouseTracker::ExamineMessage(UINT /*nMessage*/, POINT /*point*/)
+void CXTPMouseTracker::ExamineMessage(UINT nMessage, POINT point)
 {
+    HWND hwndPoint = ::WindowFromPoint(point);
+    for (INT_PTR i = m_arrTrackers.GetSize() - 1; i >= 0; --i) {
+        CXTPCommandBar* pBar = m_arrTrackers[i];
+        HWND hwndBar = pBar->GetSafeHwnd();
+        if (hwndBar == nullptr)
+            continue;
+        int nInBar = pBar->IsPointInBar(point);
+        if (nInBar == -2 || (nInBar != 1 && (hwndPoint == nullptr || !::IsChild(hwndBar, hwndPoint))))
+            continue;
+        if (pBar->m_nLockCount > 0 && !IsMouseMove(nMessage) && !m_bIgnoreButtonUp) {
+            CloseUnlocked();
+            m_ptLast = POINT{0, 0};
+        }
+        return;
+    }
+    if (IsInTrustedWindow(point))
+        return;
+
+    CArray<CXTPCommandBar*, CXTPCommandBar*> arrBars;
+    arrBars.Copy(m_arrTrackers);
+    for (INT_PTR i = 0; i < arrBars.GetSize(); ++i) {
+        CXTPCommandBar* pBar = arrBars[i];
+        if (!IsTrackedBar(pBar))
+            continue;
+        switch (nMessage) {
+        case WM_MOUSEMOVE:
+        case WM_NCMOUSEMOVE:
+            if (pBar->m_nLockCount <= 0 && pBar->GetSafeHwnd() != nullptr) {
+                POINT ptClient = point;
+                ::ScreenToClient(pBar->GetSafeHwnd(), &ptClient);
+                ::SendMessageW(pBar->GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
+            }
+            break;
+        case WM_LBUTTONUP:
+        case WM_NCLBUTTONUP:
+            if (!IsLocked())
+                CloseAll();
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
+        case WM_NCMBUTTONDOWN:
+            CloseAll();
+            break;
+        default:
+            break;
+        }
+    }
 }
