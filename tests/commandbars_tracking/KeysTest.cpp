@@ -99,7 +99,7 @@ TEST_F(Keys, SiteLockAndFocusedChildComeFirst)
     // The site sees the key first and may change it.
     m_site.m_onMessage = [](UINT message, WPARAM wParam, LPARAM) -> LRESULT {
         if (message == WM_CMDBARS_KEYDOWN)
-            *reinterpret_cast<UINT*>(wParam) = VK_HOME;
+            reinterpret_cast<KeyDownNotify*>(wParam)->nChar = VK_HOME;
         return 0;
     };
     EXPECT_EQ(bar->OnKeyDown(VK_END, 0), 1);

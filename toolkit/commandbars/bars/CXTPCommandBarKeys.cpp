@@ -5,46 +5,13 @@
 #include "CCmdTargetHold.h"
 #include "CXTPControl.h"
 #include "CXTPControls.h"
-
-#include <vector>
+#include "CXTPShortcutManager.h"
 
 BOOL(WINAPI* CXTPCommandBar::s_pfnMessageBeep)(UINT) = &::MessageBeep;
 
 namespace {
 
 BOOL IsKeyDown(int nVirtKey) { return (::GetKeyState(nVirtKey) & 0x8000) != 0; }
-
-// The wParam of WM_CMDBARS_KEYDOWN: the site may change the key.
-struct KeyDownRecord {
-    UINT nChar;
-    LPARAM lParam;
-};
-
-// The key produces the character: its own code is the character or its upper
-// case, or, with several keyboard layouts installed, one of them types it.
-BOOL IsMnemonicKey(WCHAR chMnemonic, UINT nChar)
-{
-    if (::MapVirtualKeyW(nChar, MAPVK_VK_TO_CHAR) == 0)
-        return FALSE;
-    const auto upper = [](WCHAR ch) {
-        return static_cast<WCHAR>(reinterpret_cast<ULONG_PTR>(::CharUpperW(reinterpret_cast<LPWSTR>(ch))));
-    };
-    if (nChar == chMnemonic || nChar == upper(chMnemonic))
-        return TRUE;
-    const int nLayouts = ::GetKeyboardLayoutList(0, nullptr);
-    BYTE keyState[256];
-    if (nLayouts < 2 || !::GetKeyboardState(keyState))
-        return FALSE;
-    std::vector<HKL> layouts(static_cast<size_t>(nLayouts));
-    ::GetKeyboardLayoutList(nLayouts, layouts.data());
-    for (HKL hkl : layouts) {
-        WCHAR chTyped[2] = {};
-        if (::ToUnicodeEx(nChar, 0, keyState, chTyped, 1, 0, hkl) == 1 &&
-            (chTyped[0] == chMnemonic || upper(chTyped[0]) == upper(chMnemonic)))
-            return TRUE;
-    }
-    return FALSE;
-}
 
 } // namespace
 
@@ -64,7 +31,7 @@ int CXTPCommandBar::OnKeyDown(UINT nChar, LPARAM lParam)
 
     // The site may close the bar; the object stays until the key is handled.
     CCmdTargetHold hold(this);
-    KeyDownRecord record = {nChar, lParam};
+    KeyDownNotify record = {nChar, lParam};
     if (CWnd* pSite = GetSite())
         pSite->SendMessage(WM_CMDBARS_KEYDOWN, reinterpret_cast<WPARAM>(&record), reinterpret_cast<LPARAM>(this));
     if (!GetSafeHwnd())
@@ -156,7 +123,7 @@ int CXTPCommandBar::FindAccelControl(UINT nChar, BOOL& bMultiple)
             const int nAmpersand = strCaption.Find(L'&');
             const BOOL bUnderlined = nAmpersand != -1 && nAmpersand < strCaption.GetLength() - 1;
             const WCHAR chMnemonic = bUnderlined ? strCaption[nAmpersand + 1] : strCaption[0];
-            if (IsMnemonicKey(chMnemonic, nChar)) {
+            if (CXTPShortcutManager::IsKeyForCharacter(chMnemonic, nChar)) {
                 if (bUnderlined) {
                     if (nUnderlined != -1) {
                         bMultiple = TRUE;
