@@ -25,40 +25,26 @@ protected:
     static LPARAM At(CPoint point) { return MAKELPARAM(point.x, point.y); }
     static void Move(CWnd* pBar, CPoint point) { pBar->SendMessage(WM_MOUSEMOVE, 0, At(point)); }
 
-    // Pumps messages until the condition holds or the bound passes; TRUE when it held.
-    template <class Condition> static bool WaitFor(Condition condition, int nBoundMs = 5000)
-    {
-        const auto deadline = Clock::now() + std::chrono::milliseconds(nBoundMs);
-        while (!condition()) {
-            if (Clock::now() > deadline)
-                return false;
-            testsupport::PumpMessages();
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-        }
-        return true;
-    }
-
     RecordingSite m_site;
 };
 
 // A timer on a window of its own, to wait until a moment has surely passed on
 // the window server's clock that runs the bars' timers too.
-class Sentinel {
+class Sentinel : public CWnd {
 public:
     explicit Sentinel(UINT nElapse)
     {
-        m_wnd.CreateEx(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr);
-        ::SetTimer(m_wnd.m_hWnd, 1, nElapse, nullptr);
+        CreateEx(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr);
+        SetTimer(1, nElapse, nullptr);
     }
-    ~Sentinel() { m_wnd.DestroyWindow(); }
-    bool Fired()
+    ~Sentinel() override { DestroyWindow(); }
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
     {
-        MSG msg;
-        return ::PeekMessageW(&msg, m_wnd.m_hWnd, WM_TIMER, WM_TIMER, PM_NOREMOVE) != FALSE;
+        if (message == WM_TIMER)
+            m_bFired = true;
+        return CWnd::OnWndMsg(message, wParam, lParam, pResult);
     }
-
-private:
-    CWnd m_wnd;
+    bool m_bFired = false;
 };
 
 } // namespace
@@ -198,7 +184,7 @@ TEST_F(Mouse, HoveringOpensASubmenuAfterTheDelay)
 
     const auto start = Clock::now();
     Move(menu.Get(), menu->CenterOf(1));
-    ASSERT_TRUE(WaitFor([&] { return pSubmenu->m_bOpen != FALSE; }));
+    ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return pSubmenu->m_bOpen != FALSE; }, 5000));
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
     EXPECT_GE(elapsed, 250) << "opened after the delay, not at once";
     EXPECT_EQ(menu->GetPopupedIndex(), 1);
@@ -214,7 +200,7 @@ TEST_F(Mouse, LeavingBeforeTheDelayOpensNothing)
     Move(menu.Get(), menu->CenterOf(0));
     ASSERT_EQ(menu->GetSelectedIndex(), 0);
     Sentinel past(600);
-    ASSERT_TRUE(WaitFor([&] { return past.Fired(); }));
+    ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return past.m_bFired; }, 5000));
     EXPECT_EQ(menu->GetSelectedIndex(), -1);
     EXPECT_EQ(pSubmenu->m_nOpened, 0);
 }
