@@ -1,8 +1,11 @@
 // Selection, open popups and tracking mode of a bar with a window.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "CXTPKeyboardTracker.h"
 #include "CXTPMouseTracker.h"
+#include "MessagePump.h"
 #include "TrackingTestBar.h"
 
 namespace {
@@ -11,6 +14,38 @@ BOOL HasUpdateRegion(CWnd* pWnd) { return ::GetUpdateRect(pWnd->m_hWnd, nullptr,
 
 // TRUE when the bar's hover timer ran; it is stopped either way.
 BOOL TakeHoverTimer(CWnd* pWnd) { return ::KillTimer(pWnd->m_hWnd, XTP_TID_HOVER); }
+
+// The focus events that accessibility clients of this thread are told.
+class FocusEvents {
+public:
+    FocusEvents()
+    {
+        s_events.clear();
+        m_hHook = ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr, &Record, ::GetCurrentProcessId(),
+                                    ::GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
+    }
+    ~FocusEvents() { ::UnhookWinEvent(m_hHook); }
+    struct Event {
+        HWND hWnd;
+        LONG idObject;
+        LONG idChild;
+        bool operator==(const Event&) const = default;
+    };
+    // The events so far, once the pending ones are delivered.
+    const std::vector<Event>& Take()
+    {
+        testsupport::PumpMessages();
+        return s_events;
+    }
+
+private:
+    static void CALLBACK Record(HWINEVENTHOOK, DWORD, HWND hWnd, LONG idObject, LONG idChild, DWORD, DWORD)
+    {
+        s_events.push_back({hWnd, idObject, idChild});
+    }
+    static inline std::vector<Event> s_events;
+    HWINEVENTHOOK m_hHook;
+};
 
 } // namespace
 
@@ -44,6 +79,15 @@ TEST(Selection, SelectsOnlyWithAWindowAndTellsTheControls)
     EXPECT_TRUE(bar->SetSelected(-1));
     EXPECT_EQ(pFirst->GetSelected(), 0);
     EXPECT_FALSE(TakeHoverTimer(bar.Get())) << "clearing the selection stops the hover timer";
+
+    // Accessibility clients hear of the selection in a tracking bar only.
+    FocusEvents events;
+    bar->SetSelected(1, TRUE);
+    bar->SetSelected(-1);
+    bar->SetTrackingMode(1, FALSE, TRUE);
+    bar->SetSelected(1, TRUE);
+    const std::vector<FocusEvents::Event> expected = {{bar->m_hWnd, OBJID_MENU, 2}};
+    EXPECT_EQ(events.Take(), expected);
 }
 
 TEST(Selection, NestedChangesInvalidateAtTheOutermostUnlock)
