@@ -70,7 +70,7 @@ BOOL CXTPCommandBar::SetPopuped(int nPopuped, BOOL bKeyboard)
     if (pControl) {
         // Selected first: a keyboard selection closes the open popup, which
         // must not be this one yet; a popup kind may open itself on selection.
-        SetTrackingMode(2, FALSE, bKeyboard);
+        SetTrackingMode(xtpTrackingPopup, FALSE, bKeyboard);
         SetSelected(nPopuped, bKeyboard);
         if (m_nPopuped != nPopuped) {
             m_nPopuped = nPopuped;
@@ -142,7 +142,7 @@ BOOL CXTPCommandBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL bKeyboar
 void CXTPCommandBar::EndMenus()
 {
     if (m_bTrackingModal)
-        SetTrackingMode(FALSE, TRUE);
+        SetTrackingMode(xtpTrackingOff, TRUE);
 }
 
 BOOL CXTPCommandBar::OnNavigate(int nCode)
@@ -182,7 +182,7 @@ BOOL CXTPCommandBar::OnNavigate(int nCode)
         if (m_nPopuped == -1)
             return FALSE;
         SetPopuped(-1);
-        SetTrackingMode(1);
+        SetTrackingMode(xtpTrackingKeyboard);
         return TRUE;
     case XTP_NAVIGATE_OPENPOPUP:
         if (!pSelected || m_nPopuped == m_nSelected)
@@ -191,8 +191,8 @@ BOOL CXTPCommandBar::OnNavigate(int nCode)
         return SetPopuped(m_nSelected, FALSE);
     case XTP_NAVIGATE_CANCEL:
         if (CXTPCommandBar* pParent = GetParentCommandBar())
-            pParent->SetTrackingMode(1);
-        SetTrackingMode(0, TRUE);
+            pParent->SetTrackingMode(xtpTrackingKeyboard);
+        SetTrackingMode(xtpTrackingOff, TRUE);
         return TRUE;
     case XTP_NAVIGATE_EXECUTE:
         if (pSelected) {
