@@ -188,6 +188,15 @@ TEST_F(Mouse, HoveringOpensASubmenuAfterTheDelay)
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
     EXPECT_GE(elapsed, 250) << "opened after the delay, not at once";
     EXPECT_EQ(menu->GetPopupedIndex(), 1);
+
+    // A locked bar lets the hover wait; the timer acts once the lock is gone.
+    menu->SetPopuped(-1);
+    menu->SetLockCount(1);
+    menu->SendMessage(WM_TIMER, XTP_TID_HOVER);
+    EXPECT_EQ(menu->GetPopupedIndex(), -1);
+    menu->SetLockCount(0);
+    menu->SendMessage(WM_TIMER, XTP_TID_HOVER);
+    EXPECT_EQ(menu->GetPopupedIndex(), 1);
 }
 
 TEST_F(Mouse, LeavingBeforeTheDelayOpensNothing)
