@@ -84,8 +84,8 @@ int CXTPCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     // The plain command bars share no tooltip context and no customize drop
-    // source; a bar of its own shows the framework's tips.
-    if (m_barType != xtpBarTypePopup)
+    // source; a bar without command bars shows the framework's tips.
+    if (!GetCommandBars() && m_barType != xtpBarTypePopup)
         EnableToolTips(TRUE);
     return 0;
 }

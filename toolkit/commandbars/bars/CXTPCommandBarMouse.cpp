@@ -84,11 +84,6 @@ void CXTPCommandBar::OnLButtonUp(UINT /*nFlags*/, CPoint point)
         Default();
 }
 
-void CXTPCommandBar::OnRButtonDown(UINT nFlags, CPoint point)
-{
-    CWnd::OnRButtonDown(nFlags, point);
-}
-
 void CXTPCommandBar::OnRButtonUp(UINT /*nFlags*/, CPoint point)
 {
     CXTPControl* pControl = IsCustomizeMode() ? nullptr : m_pControls->HitTest(point);

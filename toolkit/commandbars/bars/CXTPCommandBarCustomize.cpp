@@ -1,5 +1,6 @@
-// A command bar as the target of controls dragged while the user customizes:
-// where a control would land, the marker that shows it, and the drop.
+// A command bar while the user customizes: the target of dragged controls
+// (where one would land, the marker that shows it, the drop) and the right
+// click that picks a control for the customize dialog.
 #include "CXTPCommandBar.h"
 
 #include "CXTObjectSelector.h"
@@ -165,4 +166,19 @@ void CXTPCommandBar::OnCustomizeDrop(CXTPControl* pDataObject, DWORD& dropEffect
     m_rcMarker.SetRectEmpty();
     if (GetSafeHwnd())
         Invalidate(FALSE);
+}
+
+void CXTPCommandBar::OnRButtonDown(UINT nFlags, CPoint point)
+{
+    if (!IsCustomizeMode() || !IsCustomizable()) {
+        CWnd::OnRButtonDown(nFlags, point);
+        return;
+    }
+    CXTPControl* pControl = m_pControls->HitTest(point);
+    if (!pControl || !pControl->IsVisible() || (pControl->GetFlags() & xtpFlagNoMovable))
+        return;
+    // The customize selection and the dialog's context menu belong to the
+    // command bars' customize mode; the bar only lets its own state go.
+    SetPopuped(-1);
+    SetSelected(-1);
 }
