@@ -7,9 +7,12 @@
 
 #include <vector>
 
+#include "CXTPWindowHookManager.h"
 #include "MessagePump.h"
 #include "TrackerTestBar.h"
 #include "TrackerTestWindows.h"
+
+#include <windowsx.h>
 
 namespace {
 
@@ -23,6 +26,17 @@ void Click(POINT point, DWORD dwDown, DWORD dwUp)
     inputs[0].mi.dwFlags = dwDown;
     inputs[1].mi.dwFlags = dwUp;
     ::SendInput(dwUp ? 2 : 1, inputs, sizeof(INPUT));
+}
+
+// A relative move of one pixel: too small for the pointer's acceleration.
+void NudgeRight(POINT from)
+{
+    ::SetCursorPos(from.x, from.y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = 1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    ::SendInput(1, &input, sizeof(INPUT));
 }
 
 void Key(WORD wVk, bool bUp = false)
@@ -40,7 +54,7 @@ struct Scene {
     Scene()
         : frame(RECT{0, 0, 600, 500}, TRUE), trusted(RECT{300, 300, 400, 350}, TRUE), pBar(new TrackerTestBar)
     {
-        pBar->CreateEx(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 50, 50, 100, 30, nullptr, nullptr);
+        pBar->CreateEx(0, PlainWindowClass(), L"", WS_POPUP | WS_VISIBLE, 50, 50, 100, 30, nullptr, nullptr);
         ::SetWindowPos(trusted.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         testsupport::PumpMessages();
     }
@@ -54,6 +68,18 @@ struct Scene {
     CountingWindow frame;
     CountingWindow trusted;
     TrackerTestBar* pBar;
+};
+
+// Records the points of the mouse moves its window is sent.
+class MoveClient : public CXTPWindowHookClient {
+public:
+    int OnHookMessage(HWND, UINT nMessage, WPARAM&, LPARAM& lParam, LRESULT&) override
+    {
+        if (nMessage == WM_MOUSEMOVE)
+            m_points.push_back(CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+        return 0;
+    }
+    std::vector<CPoint> m_points;
 };
 
 class KeyClient : public CXTPWindowHookClient {
@@ -97,6 +123,62 @@ TEST(InjectedInput, AClickOutsideTheBarsClosesThemAndReachesItsWindow)
         ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return scene.frame.Count(WM_RBUTTONUP) == 1; }, kWait));
         EXPECT_EQ(scene.frame.Count(WM_RBUTTONDOWN), 1);
         EXPECT_EQ(scene.pBar->m_nEnded, 2);
+    });
+}
+
+TEST(InjectedInput, LocksDecideWhatAClickEnds)
+{
+    RunOnOwnThread([] {
+        Scene scene;
+        CXTPMouseTracker* pTracker = CXTPMouseTracker::GetThreadTracker();
+        auto* pOther = new TrackerTestBar;
+        scene.pBar->StartTracking();
+        pOther->StartTracking();
+
+        // A click in a locked bar ends the unlocked ones only.
+        scene.pBar->SetLockCount(1);
+        Click(POINT{80, 60}, MOUSEEVENTF_LEFTDOWN, 0);
+        ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return pOther->m_nEnded == 1; }, kWait));
+        EXPECT_EQ(scene.pBar->m_nEnded, 0);
+        Click(POINT{80, 60}, MOUSEEVENTF_LEFTUP, 0);
+
+        // While the tracker is locked a release outside ends nothing.
+        scene.pBar->SetLockCount(0);
+        pTracker->Lock();
+        Click(POINT{500, 100}, MOUSEEVENTF_LEFTUP, 0);
+        ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return scene.frame.Count(WM_LBUTTONUP) == 1; }, kWait));
+        EXPECT_EQ(scene.pBar->m_nEnded, 0);
+        pTracker->Unlock();
+        Click(POINT{500, 100}, MOUSEEVENTF_LEFTUP, 0);
+        ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return scene.frame.Count(WM_LBUTTONUP) == 2; }, kWait));
+        EXPECT_EQ(scene.pBar->m_nEnded, 1);
+        pOther->InternalRelease();
+    });
+}
+
+TEST(InjectedInput, MouseMovesOutsideTheBarsReachTheUnlockedBarsInTheirCoordinates)
+{
+    RunOnOwnThread([] {
+        Scene scene;
+        MoveClient moves;
+        CXTPWindowHookManager::Instance().SetHook(scene.pBar->GetSafeHwnd(), &moves);
+        scene.pBar->StartTracking();
+
+        // The frame lies at the screen's origin: its points are screen points.
+        auto frameMovedTo = [&](int x, int y) { return scene.frame.LastLParam(WM_MOUSEMOVE) == MAKELPARAM(x, y); };
+        NudgeRight(POINT{500, 100});
+        ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return frameMovedTo(501, 100); }, kWait));
+        ASSERT_FALSE(moves.m_points.empty());
+        EXPECT_EQ(moves.m_points.back(), CPoint(501 - 50, 100 - 50));
+        EXPECT_EQ(scene.pBar->m_nEnded, 0);
+
+        scene.pBar->SetLockCount(1);
+        const size_t nSeen = moves.m_points.size();
+        NudgeRight(POINT{520, 120});
+        ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return frameMovedTo(521, 120); }, kWait));
+        EXPECT_EQ(moves.m_points.size(), nSeen);
+        scene.pBar->SetLockCount(0);
+        CXTPWindowHookManager::Instance().RemoveAll(&moves);
     });
 }
 
