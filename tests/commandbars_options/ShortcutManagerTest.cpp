@@ -68,6 +68,31 @@ TEST(ShortcutManager, KeyTextsAndPriorities)
     }
 }
 
+TEST(ShortcutManager, KeysWithoutANameAreLeftOut)
+{
+    class NoShiftName : public CXTPShortcutManager
+    {
+    public:
+        NoShiftName() : CXTPShortcutManager(nullptr) {}
+        CString GetKeyName(UINT nKey) override { return nKey == VK_SHIFT ? CString() : CXTPShortcutManager::GetKeyName(nKey); }
+    } manager;
+    const struct {
+        BYTE fVirt;
+        WORD key;
+        const wchar_t* text;
+    } cases[] = {
+        {FVIRTKEY | FCONTROL | FSHIFT, VK_F5, L"Ctrl+F5"},
+        {FVIRTKEY | FSHIFT, VK_F5, L"F5"},
+        {FVIRTKEY | FCONTROL, VK_SHIFT, L"Ctrl+"},
+        {FSHIFT, 0, L""},
+    };
+    for (const auto& c : cases) {
+        CString text;
+        manager.FormatAccelerator(text, ACCEL{c.fVirt, c.key, 1});
+        EXPECT_STREQ(c.text, text.GetString());
+    }
+}
+
 TEST(ShortcutManager, KeyNamesComeFromTheTableOrTheKeyboardDriver)
 {
     CXTPShortcutManager manager(nullptr);

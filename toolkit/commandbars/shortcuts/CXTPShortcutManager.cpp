@@ -102,7 +102,7 @@ BOOL CXTPShortcutManager::FindDefaultAccelerator(UINT nCmd, CString& strText)
 
 void CXTPShortcutManager::SaveShortcuts(LPCTSTR lpszSection)
 {
-    if (m_hDefaultAccelTable == nullptr)
+    if (m_hDefaultAccelTable == nullptr || AfxGetApp() == nullptr)
         return;
     std::vector<ACCEL> entries = Entries(m_hAccelTable);
     AfxGetApp()->WriteProfileBinary(lpszSection, kAcceleratorsEntry, reinterpret_cast<LPBYTE>(entries.data()),
@@ -111,7 +111,7 @@ void CXTPShortcutManager::SaveShortcuts(LPCTSTR lpszSection)
 
 void CXTPShortcutManager::LoadShortcuts(LPCTSTR lpszSection)
 {
-    if (m_hDefaultAccelTable == nullptr)
+    if (m_hDefaultAccelTable == nullptr || AfxGetApp() == nullptr)
         return;
     LPBYTE pData = nullptr;
     UINT nBytes = 0;
