@@ -149,3 +149,24 @@ TEST_F(Navigate, OneRowOfAFloatingBarStaysPut)
     EXPECT_TRUE(bar->OnNavigate(XTP_NAVIGATE_CLOSEPOPUP));
     EXPECT_EQ(bar->GetSelectedIndex(), 2);
 }
+
+TEST_F(Navigate, APopupToolbarWithAnOpenPopupLeavesNextAloneAndClosesOnPrevious)
+{
+    TrackingBarHolder bar(TrackingBar::Create(&m_site, xtpBarPopup, xtpBarTypeNormal));
+    bar->Add();
+    auto* pPopup = bar->Add<PopupControl>();
+    bar->Add();
+    bar->LayOut();
+    bar->SetTrackingMode(1, FALSE, TRUE);
+    bar->SetSelected(1, TRUE);
+
+    EXPECT_TRUE(bar->OnNavigate(XTP_NAVIGATE_CLOSEPOPUP)) << "up on a popup control opens it";
+    ASSERT_TRUE(pPopup->m_bOpen);
+    EXPECT_FALSE(bar->OnNavigate(XTP_NAVIGATE_NEXT)) << "next belongs to the open popup";
+    EXPECT_EQ(bar->GetSelectedIndex(), 1);
+    EXPECT_TRUE(pPopup->m_bOpen);
+    EXPECT_TRUE(bar->OnNavigate(XTP_NAVIGATE_PREVIOUS)) << "previous closes it";
+    EXPECT_FALSE(pPopup->m_bOpen);
+    EXPECT_EQ(bar->GetSelectedIndex(), 1);
+    EXPECT_EQ(bar->GetTrackingMode(), 1);
+}
