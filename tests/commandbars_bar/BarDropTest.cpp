@@ -78,6 +78,29 @@ TEST(BarDrop, PositionsAlongARowAndAColumn)
     }
 }
 
+TEST(BarDrop, APointInALaterRowLandsInThatRow)
+{
+    WindowBarHolder bar;
+    for (int i = 0; i < 4; ++i)
+        bar->AddSized(20);
+    bar->Layout(74, LM_HORZ | LM_HORZDOCK | LM_COMMIT);
+    CXTPControl* pWrapped = bar->GetAt(3);
+    ASSERT_TRUE(pWrapped->GetWrap()) << "three controls fit a row";
+    const CRect rcWrapped = pWrapped->GetRect();
+    const CRect rcSecond = bar->GetAt(1)->GetRect();
+    SizedControl dragged;
+
+    // Under the second control, whose centre is nearer than the wrapped one's.
+    const DropPosition below = Find(bar.pBar, &dragged, CPoint(rcSecond.CenterPoint().x, rcWrapped.top + 5));
+    EXPECT_EQ(below.nIndex, 3);
+    EXPECT_TRUE(below.bAfter);
+    EXPECT_EQ(below.rcMarker, CRect(rcWrapped.right, rcWrapped.top, rcWrapped.right + 6, rcWrapped.bottom));
+
+    const DropPosition above = Find(bar.pBar, &dragged, CPoint(rcSecond.CenterPoint().x + 1, rcSecond.top + 5));
+    EXPECT_EQ(above.nIndex, 1) << "the later row is not searched";
+    EXPECT_TRUE(above.bAfter);
+}
+
 TEST(BarDrop, DraggingOverAnEmptyBarMarksItsLeftSide)
 {
     FrameHolder frame;

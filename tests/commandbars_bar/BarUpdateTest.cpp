@@ -159,3 +159,22 @@ TEST(BarUpdate, DocumentTemplatesShowAndHideTheirControls)
     bar->UpdateDocTemplateVisibility(400);
     EXPECT_EQ(pBoth->GetHideFlags(), static_cast<DWORD>(xtpHideDocTemplate));
 }
+
+TEST(BarUpdate, ABarWithoutSiteStillServesItsRequests)
+{
+    CWnd* pPreviousMain = AfxGetApp()->m_pMainWnd;
+    AfxGetApp()->m_pMainWnd = nullptr;
+    WindowBarHolder bar;
+    ASSERT_TRUE(bar->CreateBar(nullptr, CRect(0, 0, 100, 24)));
+    CWnd button;
+    ASSERT_TRUE(button.Create(L"BUTTON", L"child", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 60, 20),
+                              bar.pBar, ID_TEST_UNHANDLED));
+    CXTPControl* pControl = bar->AddSized(20, 20, 0, FALSE, ID_TEST_UNHANDLED);
+    bar->SetState(XTP_BARSTATE_LAYOUT);
+    bar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    EXPECT_EQ(bar->m_nLayouts, 1);
+    EXPECT_TRUE(pControl->GetEnabled()) << "no command route to ask";
+    EXPECT_TRUE(button.IsWindowEnabled());
+    button.DestroyWindow();
+    AfxGetApp()->m_pMainWnd = pPreviousMain;
+}

@@ -20,15 +20,17 @@ constexpr UINT kFirstCommand = 1000;
 
 class BenchFrame : public CFrameWnd {
 public:
-    // When set, every fifth command turns its check mark over on each pass.
-    bool m_bToggle = false;
+    // Commands whose check mark turns over on each pass: every fifth one, or
+    // only the first.
+    enum Toggle { toggleNone, toggleFifths, toggleOne } m_toggle = toggleNone;
     int m_nPass = 0;
 
 protected:
     afx_msg void OnUpdateCommand(CCmdUI* pCmdUI)
     {
         pCmdUI->Enable(TRUE);
-        const bool bFlip = m_bToggle && (pCmdUI->m_nID - kFirstCommand) % 5 == 0;
+        const UINT nIndex = pCmdUI->m_nID - kFirstCommand;
+        const bool bFlip = m_toggle == toggleFifths ? nIndex % 5 == 0 : m_toggle == toggleOne && nIndex == 0;
         pCmdUI->SetCheck(bFlip ? m_nPass % 2 : 0);
     }
     DECLARE_MESSAGE_MAP()
@@ -90,9 +92,11 @@ int main()
     };
     const int runs = 201;
     std::printf("idle update of %d shown bars of %d controls, median of %d runs\n", kBars, kControls, runs);
-    pFrame->m_bToggle = true;
+    pFrame->m_toggle = BenchFrame::toggleFifths;
     std::printf("idle pass, ten check marks per bar change, with repaint  %.3f ms\n", Median(runs, IdlePass));
-    pFrame->m_bToggle = false;
+    pFrame->m_toggle = BenchFrame::toggleOne;
+    std::printf("idle pass, one check mark changes, with repaint          %.3f ms\n", Median(runs, IdlePass));
+    pFrame->m_toggle = BenchFrame::toggleNone;
     IdlePass();
     std::printf("idle pass, nothing changes                               %.3f ms\n", Median(runs, IdlePass));
     std::printf("  of which the idle messages alone                       %.3f ms\n", Median(runs, [&] {
@@ -102,6 +106,28 @@ int main()
                     for (WindowTestBar* pBar : bars)
                         pBar->OnUpdateCmdUI(TRUE);
                 }));
+    CDC memDC;
+    memDC.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateBitmap(1150, 26, 1, 32, nullptr);
+    CBitmap* pOldBitmap = memDC.SelectObject(&bitmap);
+    std::printf("drawing one bar into a memory DC                         %.3f ms\n", Median(runs, [&] {
+                    bars[0]->DrawCommandBar(&memDC);
+                    ::GdiFlush();
+                }));
+    memDC.SelectObject(pOldBitmap);
+    // What the window system takes to repaint a window of the bar's size that
+    // only has its background erased: the floor under any bar repaint.
+    CWnd plain;
+    plain.CreateEx(0, AfxRegisterWndClass(0, nullptr, ::GetSysColorBrush(COLOR_BTNFACE)), L"", WS_CHILD | WS_VISIBLE,
+                   CRect(0, 0, 1150, 26), pFrame, 0);
+    Pump();
+    std::printf("repainting a plain window of the bar's size              %.3f ms\n", Median(runs, [&] {
+                    plain.Invalidate(TRUE);
+                    plain.UpdateWindow();
+                    ::GdiFlush();
+                }));
+    plain.DestroyWindow();
 
     for (WindowTestBar* pBar : bars)
         pBar->InternalRelease();
