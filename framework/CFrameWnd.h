@@ -36,6 +36,7 @@ public:
     // the bottom, others at the top) and gives the view the rest.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     void DelayRecalcLayout(BOOL bNotify = TRUE);
+    BOOL IsInRecalcLayout() const { return m_bInRecalcLayout; }
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
     void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
     void DelayUpdateFrameTitle();

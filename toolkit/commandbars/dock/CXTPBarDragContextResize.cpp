@@ -1,0 +1,10 @@
+#include "CXTPBarDragContext.h"
+
+void CXTPBarDragContext::ResizeFree(CPoint) {}
+
+void CXTPBarDragContext::ResizeToolBar(CPoint) {}
+
+BOOL CXTPBarDragContext::IsOnWorkArea(const CRect&) const
+{
+    return FALSE;
+}
