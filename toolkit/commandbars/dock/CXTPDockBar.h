@@ -50,8 +50,8 @@ public:
     // into a new last row without one.
     void DockCommandBar(CXTPToolBar* pBar, LPCRECT lpRect = nullptr);
     // Takes the bar out; nIndexKeep is an entry of it that stays (-1: none).
-    int RemoveCommandBar(CXTPToolBar* pBar, int nIndexKeep = -1);
-    int FindBar(CXTPToolBar* pBar, int nIndexExclude = -1) const;
+    int RemoveCommandBar(CXTPCommandBar* pBar, int nIndexKeep = -1);
+    int FindBar(CXTPCommandBar* pBar, int nIndexExclude = -1) const;
     // The visible bars of the row holding list index nIndex, in order along the row.
     void GetRowBars(int nIndex, CXTPCommandBarArray& arrBars) const;
     // 0 top, 1 bottom, 2 left, 3 right.
@@ -70,7 +70,7 @@ protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
     // Where a bar dropped at the point goes; answers its list index.
-    int Insert(CXTPToolBar* pBar, CRect rcBar, CPoint pt);
+    int Insert(CXTPCommandBar* pBar, CRect rcBar, CPoint pt);
     // Gives every own-row bar a row of its own.
     void AdjustStretchBars();
     // Lays out one row, moving bars that do not fit into further rows;

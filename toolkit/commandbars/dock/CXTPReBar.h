@@ -4,6 +4,7 @@
 #include "Framework.h"
 #include "CReBar.h"
 
+class CXTPCommandBar;
 class CXTPToolBar;
 
 class CXTPReBar : public CReBar {
@@ -15,9 +16,9 @@ public:
     // dock bar by then).
     BOOL AddCommandBar(CXTPToolBar* pBar, DWORD dwStyle = RBBS_GRIPPERALWAYS | RBBS_FIXEDBMP);
     // RB_DELETEBAND's answer, -1 when the bar has no band.
-    int DeleteCommandBar(CXTPToolBar* pBar);
-    CXTPToolBar* GetCommandBar(int nBand) const;
-    int FindBand(CXTPToolBar* pBar) const;
+    int DeleteCommandBar(CXTPCommandBar* pBar);
+    CXTPCommandBar* GetCommandBar(int nBand) const;
+    int FindBand(CXTPCommandBar* pBar) const;
 
 protected:
     afx_msg void OnPaint();
