@@ -1,18 +1,18 @@
-#include "CXTPCommandBars.h"
+#include "PlainCommandBars.h"
 
-#include "CXTPToolBar.h"
+#include "PlainToolBar.h"
 
-IMPLEMENT_DYNCREATE(CXTPCommandBars, CCmdTarget)
+IMPLEMENT_DYNCREATE(PlainCommandBars, CCmdTarget)
 
-CXTPCommandBars::CXTPCommandBars() = default;
+PlainCommandBars::PlainCommandBars() = default;
 
-CXTPCommandBars::~CXTPCommandBars()
+PlainCommandBars::~PlainCommandBars()
 {
     for (auto& [id, hIcon] : m_icons)
         ::DestroyIcon(hIcon);
 }
 
-CMenu* CXTPCommandBars::SetMenu(LPCTSTR, UINT nID)
+CMenu* PlainCommandBars::SetMenu(LPCTSTR, UINT nID)
 {
     if (m_pFrame == nullptr || !m_menu.LoadMenu(nID))
         return nullptr;
@@ -21,18 +21,18 @@ CMenu* CXTPCommandBars::SetMenu(LPCTSTR, UINT nID)
     return &m_menu;
 }
 
-CXTPToolBar* CXTPCommandBars::AddToolBar(LPCTSTR lpszTitle)
+PlainToolBar* PlainCommandBars::AddToolBar(LPCTSTR lpszTitle)
 {
     if (m_pFrame == nullptr)
         return nullptr;
-    auto bar = std::make_unique<CXTPToolBar>();
+    auto bar = std::make_unique<PlainToolBar>();
     if (!bar->CreateBar(m_pFrame, lpszTitle, AFX_IDW_TOOLBAR + static_cast<UINT>(m_toolBars.size())))
         return nullptr;
     m_toolBars.push_back(std::move(bar));
     return m_toolBars.back().get();
 }
 
-void CXTPCommandBars::HideCommands(const UINT* pCommands, int nCount)
+void PlainCommandBars::HideCommands(const UINT* pCommands, int nCount)
 {
     for (int i = 0; i < nCount; ++i) {
         m_hidden.insert(pCommands[i]);
@@ -43,7 +43,7 @@ void CXTPCommandBars::HideCommands(const UINT* pCommands, int nCount)
     }
 }
 
-void CXTPCommandBars::SetIcon(UINT nCommand, HICON hIcon)
+void PlainCommandBars::SetIcon(UINT nCommand, HICON hIcon)
 {
     if (hIcon == nullptr)
         return;
@@ -52,24 +52,24 @@ void CXTPCommandBars::SetIcon(UINT nCommand, HICON hIcon)
         bar->SetCommandIcon(nCommand, hIcon);
 }
 
-CXTPToolBar* CXTPCommandBars::GetToolBar(int nIndex) const
+PlainToolBar* PlainCommandBars::GetToolBar(int nIndex) const
 {
     return nIndex >= 0 && nIndex < GetCount() ? m_toolBars[static_cast<size_t>(nIndex)].get() : nullptr;
 }
 
-void CXTPCommandBars::LoadOptions(LPCTSTR lpszSection)
+void PlainCommandBars::LoadOptions(LPCTSTR lpszSection)
 {
     CString section = CString(lpszSection) + L"-Options";
     m_nOptionsValue = static_cast<int>(AfxGetApp()->GetProfileInt(section, L"Value", m_nOptionsValue));
 }
 
-void CXTPCommandBars::SaveOptions(LPCTSTR lpszSection)
+void PlainCommandBars::SaveOptions(LPCTSTR lpszSection)
 {
     CString section = CString(lpszSection) + L"-Options";
     AfxGetApp()->WriteProfileInt(section, L"Value", m_nOptionsValue);
 }
 
-void CXTPCommandBars::LoadBarState(LPCTSTR lpszSection, BOOL)
+void PlainCommandBars::LoadBarState(LPCTSTR lpszSection, BOOL)
 {
     for (int i = 0; i < GetCount(); ++i) {
         CString section;
@@ -79,7 +79,7 @@ void CXTPCommandBars::LoadBarState(LPCTSTR lpszSection, BOOL)
     }
 }
 
-void CXTPCommandBars::SaveBarState(LPCTSTR lpszSection, BOOL)
+void PlainCommandBars::SaveBarState(LPCTSTR lpszSection, BOOL)
 {
     for (int i = 0; i < GetCount(); ++i) {
         CString section;
@@ -89,17 +89,17 @@ void CXTPCommandBars::SaveBarState(LPCTSTR lpszSection, BOOL)
 }
 
 // The plain bars have no shortcut customisation: the frame keeps its own table.
-void CXTPCommandBars::LoadShortcuts(LPCTSTR) {}
-void CXTPCommandBars::SaveShortcuts(LPCTSTR) {}
+void PlainCommandBars::LoadShortcuts(LPCTSTR) {}
+void PlainCommandBars::SaveShortcuts(LPCTSTR) {}
 
-BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG*)
+BOOL PlainCommandBars::PreTranslateFrameMessage(MSG*)
 {
     return FALSE;
 }
 
-BOOL CXTPCommandBars::OnFrameWndMsg(UINT, WPARAM, LPARAM, LRESULT*)
+BOOL PlainCommandBars::OnFrameWndMsg(UINT, WPARAM, LPARAM, LRESULT*)
 {
     return FALSE;
 }
 
-void CXTPCommandBars::OnSetPreviewMode(BOOL) {}
+void PlainCommandBars::OnSetPreviewMode(BOOL) {}

@@ -1,30 +1,30 @@
 #pragma once
-// The frame's menu bar and toolbars. The plain form keeps the native menu of
-// the frame and one native toolbar; options, bar state and shortcuts are kept
-// in the application profile.
+// The wizard's own menu bar and toolbar until the frame gets the real command
+// bars: the native menu of the frame and one native toolbar; options and bar
+// visibility are kept in the application profile.
 #include "Framework.h"
 #include <memory>
 #include <set>
 #include <vector>
 
-class CXTPToolBar;
+class PlainToolBar;
 
-class CXTPCommandBars : public CCmdTarget {
-    DECLARE_DYNCREATE(CXTPCommandBars)
+class PlainCommandBars : public CCmdTarget {
+    DECLARE_DYNCREATE(PlainCommandBars)
 public:
-    CXTPCommandBars();
-    ~CXTPCommandBars() override;
+    PlainCommandBars();
+    ~PlainCommandBars() override;
 
     void AttachFrame(CFrameWnd* pFrame) { m_pFrame = pFrame; }
     void EnableDocking() {}
     // The menu bar: the frame gets menu nID; answers the menu or null.
     CMenu* SetMenu(LPCTSTR lpszTitle, UINT nID);
-    CXTPToolBar* AddToolBar(LPCTSTR lpszTitle);
+    PlainToolBar* AddToolBar(LPCTSTR lpszTitle);
     void HideCommands(const UINT* pCommands, int nCount);
     BOOL IsCommandHidden(UINT nCommand) const { return m_hidden.count(nCommand) != 0; }
     // Icons of commands, applied to every toolbar button of the command.
     void SetIcon(UINT nCommand, HICON hIcon);
-    CXTPToolBar* GetToolBar(int nIndex) const;
+    PlainToolBar* GetToolBar(int nIndex) const;
     int GetCount() const { return static_cast<int>(m_toolBars.size()); }
 
     void LoadOptions(LPCTSTR lpszSection);
@@ -45,7 +45,7 @@ public:
 private:
     CFrameWnd* m_pFrame = nullptr;
     CMenu m_menu;
-    std::vector<std::unique_ptr<CXTPToolBar>> m_toolBars;
+    std::vector<std::unique_ptr<PlainToolBar>> m_toolBars;
     std::set<UINT> m_hidden;
     std::vector<std::pair<UINT, HICON>> m_icons;
 };
