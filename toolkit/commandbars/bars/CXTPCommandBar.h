@@ -106,6 +106,9 @@ public:
     virtual void AddToBarList(CXTPCommandBarList* pList);
     virtual void OnUpdateCmdUI(BOOL bDisableIfNoHndler = FALSE);
     virtual CXTPCommandBar* Clone(BOOL bRecursive = FALSE);
+    // Readies the bar's window for docking (FALSE) or floating (TRUE) in
+    // pFrame; FALSE refuses. Only bars that dock can.
+    virtual BOOL SetFloatingMode(BOOL /*bFloating*/, CWnd* /*pFrame*/) { return FALSE; }
 
     // Sizes the paint manager reads when it measures and draws controls.
     virtual CSize GetIconSize() const { return m_szIcons; }
