@@ -1,5 +1,7 @@
 #include "CXTPCommandBar.h"
 
+#include "CXTPCommandBars.h"
+
 #include "CXTPControl.h"
 #include "CXTPControls.h"
 #include "CXTPImageManager.h"
@@ -121,9 +123,14 @@ CXTPCommandBar* CXTPCommandBar::GetRootParent()
 
 BOOL CXTPCommandBar::IsCustomizeMode() const
 {
-    // Customize mode belongs to the command bars' customize sheet; the plain
-    // command bars have none.
-    return FALSE;
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars != nullptr && pCommandBars->IsCustomizeMode();
+}
+
+BOOL CXTPCommandBar::IsKeyboardCuesVisible() const
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars == nullptr || pCommandBars->IsKeyboardCuesVisible();
 }
 
 BOOL CXTPCommandBar::IsHelpMode() const
@@ -135,9 +142,8 @@ BOOL CXTPCommandBar::IsHelpMode() const
 
 CXTPControl* CXTPCommandBar::GetCustomizeSelected() const
 {
-    // The customize selection is kept by the command bars' customize mode,
-    // which the plain command bars lack.
-    return nullptr;
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars != nullptr && pCommandBars->IsCustomizeMode() ? pCommandBars->GetCustomizeSelection() : nullptr;
 }
 
 CWnd* CXTPCommandBar::GetSite()
@@ -165,6 +171,8 @@ CXTPPaintManager* CXTPCommandBar::GetPaintManager()
     CXTPCommandBar* pRoot = GetRootParent();
     if (pRoot->m_pPaintManager)
         return pRoot->m_pPaintManager;
+    if (CXTPCommandBars* pCommandBars = GetCommandBars())
+        return pCommandBars->GetPaintManager();
     return CXTPPaintManager::GetGlobalPaintManager();
 }
 
@@ -184,6 +192,8 @@ CXTPImageManager* CXTPCommandBar::GetImageManager()
     CXTPCommandBar* pRoot = GetRootParent();
     if (pRoot->m_pImageManager)
         return pRoot->m_pImageManager;
+    if (CXTPCommandBars* pCommandBars = GetCommandBars())
+        return pCommandBars->GetImageManager();
     return XTPImageManager();
 }
 
