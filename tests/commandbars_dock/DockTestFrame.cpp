@@ -9,7 +9,7 @@ IMPLEMENT_DYNCREATE(SizedBar, CXTPToolBar)
 CSize SizedBar::CalcDynamicLayout(int nLength, DWORD dwMode, int)
 {
     int nAlong = m_size.cx;
-    if (dwMode & LM_HIDEWRAP)
+    if (dwMode & LM_SINGLEROW)
         nAlong = std::min(nAlong, std::max(nLength, m_nMinLength));
     if (dwMode & LM_STRETCH)
         nAlong = nLength;

@@ -1,5 +1,7 @@
 #include "CXTPBarDragContext.h"
 
+#include <windowsx.h>
+
 #include "CXTPCommandBars.h"
 #include "CXTPCommandBarsOptions.h"
 #include "CXTPDockBar.h"

@@ -190,7 +190,7 @@ int CXTPDockBar::AdjustRow(CXTPCommandBarArray& arrRow, int x, int y, int nLengt
         int nTotalMin = 0;
         for (DockRowEntry& entry : row) {
             DWORD dwMode = GetBarMode(bHorz, entry.pBar);
-            if (dwMode & LM_HIDEWRAP) {
+            if (dwMode & LM_SINGLEROW) {
                 CSize sizeMin = entry.pBar->CalcDynamicLayout(1, dwMode, 0);
                 entry.nMinLength = bHorz ? sizeMin.cx : sizeMin.cy;
             } else {
@@ -274,6 +274,6 @@ DWORD CXTPDockBar::GetBarMode(BOOL bHorz, CXTPToolBar* pBar) const
     // customizing keeps them hidden.
     if ((pBar->GetFlags() & xtpFlagHideWrap)
         && (!m_pCommandBars->IsCustomizeMode() || m_pCommandBars->IsQuickCustomizeMode()))
-        dwMode |= LM_HIDEWRAP;
+        dwMode |= LM_SINGLEROW;
     return dwMode;
 }
