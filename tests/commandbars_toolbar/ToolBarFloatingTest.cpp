@@ -166,7 +166,7 @@ TEST(ToolBarFloating, FloatStatusHidesShowsAndAnswersTheSyncQuestion)
     bar->SendMessage(WM_FLOATSTATUS, FS_ENABLE);
     EXPECT_TRUE(::IsWindowEnabled(hBar));
 
-    bar->PutAt(xtpBarTop);
+    ASSERT_TRUE(bar->SetFloatingMode(FALSE, frame.pFrame));
     bar->SendMessage(WM_FLOATSTATUS, FS_HIDE);
     EXPECT_TRUE(::IsWindowVisible(hBar)) << "only a floating bar follows the frame";
 }

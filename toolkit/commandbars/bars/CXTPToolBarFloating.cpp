@@ -62,8 +62,12 @@ BOOL CXTPToolBar::OnNcCreate(LPCREATESTRUCT lpCreateStruct)
 
 LRESULT CXTPToolBar::OnFloatStatus(WPARAM wParam, LPARAM /*lParam*/)
 {
-    const LRESULT lResult = (GetStyle() & MFS_SYNCACTIVE) && (wParam & FS_SYNCACTIVE) ? 1 : 0;
-    if (!IsFloating() || !IsVisible())
+    const DWORD dwStyle = GetStyle();
+    const LRESULT lResult = (dwStyle & MFS_SYNCACTIVE) && (wParam & FS_SYNCACTIVE) ? 1 : 0;
+    // The window decides, not the position: the owner sets the position only
+    // after the floating window exists, which is told its state at creation.
+    const BOOL bFloatingWindow = (dwStyle & MFS_SYNCACTIVE) && !(dwStyle & WS_CHILD);
+    if (!bFloatingWindow || !IsVisible())
         return lResult;
 
     const CXTPCommandBars* pCommandBars = GetCommandBars();
