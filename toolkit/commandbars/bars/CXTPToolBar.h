@@ -18,9 +18,6 @@ class CXTPDockBar;
 #define XTP_IDS_CONFIRM_RESETTOOLBAR 9349
 #define XTP_IDS_RESETTOOLBAR 9395
 
-// The window style bit of a floating bar's popup window.
-#define XTP_FLOATING_STYLE 0x100
-
 class CXTPToolBar : public CXTPCommandBar {
     DECLARE_DYNCREATE(CXTPToolBar)
 public:
