@@ -163,7 +163,10 @@ void CXTPCommandBars::CloseAllMenus()
 void CXTPCommandBars::OnSetPreviewMode(BOOL bPreview)
 {
     m_pShortcutManager->OnPreviewMode(bPreview);
-
+    for (int i = 0; i < GetCount(); ++i) {
+        if (auto* pToolBar = DYNAMIC_DOWNCAST(CXTPToolBar, m_arrBars[i]))
+            pToolBar->OnSetPreviewMode(bPreview);
+    }
 }
 
 CXTPPaintManager* CXTPCommandBars::GetPaintManager() const

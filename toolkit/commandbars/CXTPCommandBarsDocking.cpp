@@ -22,6 +22,12 @@ constexpr DockBarSpec kDockBars[4] = {
 // How near a dock bar a point must be to dock there.
 constexpr int kDockSnap = 20;
 
+// Band style of a bar added to the frame's rebar: a break before it and a
+// gripper always.
+constexpr DWORD kReBarBandStyle = 129;
+
+constexpr DWORD kToolBarFlags = 63;
+
 } // namespace
 
 void CXTPCommandBars::EnableDocking()
@@ -39,22 +45,63 @@ void CXTPCommandBars::EnableDocking()
     }
 }
 
-CXTPToolBar* CXTPCommandBars::AddToolBar(LPCTSTR, int, CRuntimeClass*)
+CXTPToolBar* CXTPCommandBars::AddToolBar(LPCTSTR lpszTitle, int barPosition, CRuntimeClass* pToolbarClass)
 {
-    return nullptr;
+    CRuntimeClass* pClass = pToolbarClass != nullptr ? pToolbarClass : RUNTIME_CLASS(CXTPToolBar);
+    auto* pBar = DYNAMIC_DOWNCAST(CXTPToolBar, pClass->CreateObject());
+    if (pBar == nullptr)
+        return nullptr;
+    pBar->SetCommandBars(this);
+    pBar->SetFlags(kToolBarFlags);
+    pBar->SetTitle(lpszTitle);
+    if (!pBar->SetPosition(barPosition)) {
+        pBar->InternalRelease();
+        return nullptr;
+    }
+    AppendBar(pBar);
+    return pBar;
 }
 
-CXTPToolBar* CXTPCommandBars::AddCustomBar(LPCTSTR, UINT, BOOL)
+CXTPToolBar* CXTPCommandBars::AddCustomBar(LPCTSTR lpszTitle, UINT nBarID, BOOL bTearOffBar)
 {
-    return nullptr;
+    auto* pBar = static_cast<CXTPToolBar*>(RUNTIME_CLASS(CXTPToolBar)->CreateObject());
+    pBar->SetCommandBars(this);
+    XTP_COMMANDBARS_CREATEBAR cs{pBar, FALSE, FALSE, TRUE, bTearOffBar, lpszTitle, nBarID};
+    if (m_pFrame != nullptr && m_pFrame->GetSafeHwnd() != nullptr)
+        m_pFrame->SendMessage(WM_CMDBARS_CREATECOMMANDBAR, 0, reinterpret_cast<LPARAM>(&cs));
+    if (pBar->GetDragContext() == nullptr)
+        pBar->SetFlags(kToolBarFlags);
+    pBar->SetTitle(lpszTitle);
+    if (!pBar->SetPosition(bTearOffBar ? xtpBarFloating : xtpBarTop)) {
+        pBar->InternalRelease();
+        return nullptr;
+    }
+    AppendBar(pBar);
+    pBar->SetBarID(static_cast<int>(nBarID));
+    pBar->SetBuiltIn(FALSE);
+    pBar->SetTearOff(bTearOffBar);
+    if (!bTearOffBar)
+        RecalcFrameLayout();
+    OnBarAdded(pBar);
+    return pBar;
 }
 
-void CXTPCommandBars::OnBarAdded(CXTPCommandBar*) {}
+void CXTPCommandBars::OnBarAdded(CXTPCommandBar* pBar)
+{
+    auto* pToolBar = DYNAMIC_DOWNCAST(CXTPToolBar, pBar);
+    CWnd* pReBar = m_pFrame != nullptr && m_pFrame->GetSafeHwnd() != nullptr ? m_pFrame->GetDlgItem(XTP_ID_REBAR) : nullptr;
+    if (auto* pXTPReBar = DYNAMIC_DOWNCAST(CXTPReBar, pReBar); pXTPReBar != nullptr && pToolBar != nullptr)
+        pXTPReBar->AddCommandBar(pToolBar, kReBarBandStyle);
+}
 
 void CXTPCommandBars::OnBarRemoved(CXTPCommandBar* pBar)
 {
     if (pBar == m_pMenuBar)
         m_pMenuBar = nullptr;
+    auto* pToolBar = DYNAMIC_DOWNCAST(CXTPToolBar, pBar);
+    CWnd* pReBar = m_pFrame != nullptr && m_pFrame->GetSafeHwnd() != nullptr ? m_pFrame->GetDlgItem(XTP_ID_REBAR) : nullptr;
+    if (auto* pXTPReBar = DYNAMIC_DOWNCAST(CXTPReBar, pReBar); pXTPReBar != nullptr && pToolBar != nullptr)
+        pXTPReBar->DeleteCommandBar(pToolBar);
 }
 
 CXTPDockBar* CXTPCommandBars::FindDockBarAt(CPoint point, CXTPDockBar* pPreferred) const
@@ -100,7 +147,24 @@ BOOL CXTPCommandBars::FloatCommandBar(CXTPToolBar* pBar)
     return TRUE;
 }
 
-void CXTPCommandBars::RemoveCommandBar(CXTPCommandBar*) {}
+void CXTPCommandBars::RemoveCommandBar(CXTPCommandBar* pBar)
+{
+    const int nIndex = IndexOf(pBar);
+    if (nIndex < 0)
+        return;
+    if (pBar->GetSafeHwnd() != nullptr)
+        pBar->ShowWindow(SW_HIDE);
+    pBar->m_bVisible = FALSE;
+    if (auto* pToolBar = DYNAMIC_DOWNCAST(CXTPToolBar, pBar)) {
+        if (CXTPDockBar* pDockBar = pToolBar->GetDockBar()) {
+            pDockBar->RemoveCommandBar(pToolBar);
+            RecalcFrameLayout();
+        }
+    }
+    OnBarRemoved(pBar);
+    m_arrBars.RemoveAt(nIndex);
+    pBar->InternalRelease();
+}
 
 void CXTPCommandBars::ToggleVisible(int nIndex)
 {
