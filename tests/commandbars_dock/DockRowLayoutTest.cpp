@@ -66,7 +66,8 @@ TEST_P(DockLongRow, ShrinksFromTheRightThenWraps)
     const wchar_t* titles[3] = {L"A", L"B", L"C"};
     for (int i = 0; i < 3; i++) {
         bars[i] = pFrame->AddBar(titles[i], c.nPosition, CSize(150, 26), c.nMinLength);
-        bars[i]->SetFlags(c.bMayHide ? (63 | xtpFlagHideWrap) : 63);
+        const DWORD dwFlags = xtpFlagAlignAny | xtpFlagFloating;
+        bars[i]->SetFlags(c.bMayHide ? dwFlags | xtpFlagHideWrap : dwFlags);
     }
     for (int i = 0; i < 3; i++)
         pFrame->DropAt(bars[i], c.nPosition, i * 150, 13);

@@ -29,6 +29,10 @@ DockTestFrame* DockTestFrame::Make(int cx, int cy)
 {
     auto* pFrame = new DockTestFrame;
     pFrame->Create(nullptr, L"Dock test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, CRect(0, 0, cx, cy));
+    CRect rcClient;
+    pFrame->GetClientRect(&rcClient);
+    pFrame->SetWindowPos(nullptr, 0, 0, 2 * cx - rcClient.Width(), 2 * cy - rcClient.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     pFrame->m_pCommandBars = new CXTPCommandBars;
     pFrame->m_pCommandBars->AttachFrame(pFrame);
     pFrame->m_pCommandBars->EnableDocking();

@@ -8,6 +8,7 @@
 #include "CXTPDockBar.h"
 #include "CXTPToolBar.h"
 
+#include <ostream>
 #include <string>
 
 class SizedBar : public CXTPToolBar {
@@ -23,6 +24,7 @@ public:
 class DockTestFrame : public CFrameWnd {
 public:
     // A popup frame at (0, 0) whose client area is cx x cy, with docking on.
+    // Its client edge puts the client origin a little off the screen's.
     static DockTestFrame* Make(int cx, int cy);
     ~DockTestFrame() override;
 
@@ -43,6 +45,12 @@ public:
 protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
+
+// Rectangles as gtest prints them.
+inline void PrintTo(const CRect& rc, std::ostream* os)
+{
+    *os << "(" << rc.left << ", " << rc.top << ", " << rc.right << ", " << rc.bottom << ")";
+}
 
 // Destroys the frame at the end of a scope.
 struct FrameCloser {

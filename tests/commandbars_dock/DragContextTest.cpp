@@ -1,5 +1,4 @@
-// The drag context's loops driven by posted messages: the frame is a popup
-// at (0, 0), so its client coordinates are screen coordinates.
+// The drag context's loops driven by posted mouse and key messages.
 #include <gtest/gtest.h>
 
 #include "CXTPBarDragContext.h"
@@ -9,8 +8,10 @@
 
 namespace {
 
+// A mouse move to the screen point, as the frame would receive it.
 void PostMove(CWnd* pFrame, CPoint pt)
 {
+    pFrame->ScreenToClient(&pt);
     pFrame->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(static_cast<short>(pt.x), static_cast<short>(pt.y)));
 }
 
