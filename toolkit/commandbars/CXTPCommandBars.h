@@ -167,7 +167,7 @@ private:
     // The control whose mnemonic is nChar, from pBar on; bAmbiguous when
     // another control has it too.
     CXTPControl* FindMnemonicControl(UINT nChar, CXTPCommandBar* pBar, BOOL& bAmbiguous) const;
-    CXTPCommandBar* GetTrackingBar() const;
+    CXTPCommandBar* GetTrackingBar();
     void AppendBar(CXTPCommandBar* pBar);
 
     BOOL m_bIgnoreShiftMenuKey = FALSE;
