@@ -68,6 +68,9 @@ TEST(OwnerLayout, CustomizeModeAndSelection)
     OwnerFrameHolder frame(OwnerTestFrame::Make());
     ASSERT_NE(frame.p, nullptr);
     CXTPCommandBars* pBars = frame->Bars();
+    // The frame was asked whether it customizes; its handler did not run.
+    EXPECT_TRUE(pBars->IsCustomizeAvail());
+    EXPECT_EQ(frame->m_nCustomizeRuns, 0);
     CXTPToolBar* pBar = pBars->AddToolBar(L"Bar");
     pBar->SetButtons(std::vector<UINT>{1, 2}.data(), 2);
     pBars->GetCommandBarsOptions()->bDirty = FALSE;

@@ -9,6 +9,7 @@ BEGIN_MESSAGE_MAP(OwnerTestFrame, CXTPFrameWnd)
     ON_WM_CREATE()
     ON_NOTIFY(kHandledNotice, 1, OnHandledNotice)
     ON_MESSAGE(WM_CMDBARS_SELCHANGED, OnSelChanged)
+    ON_COMMAND(XTP_ID_CUSTOMIZE, OnCustomize)
     ON_MESSAGE(WM_CMDBARS_CREATECOMMANDBAR, OnCreateCommandBar)
 END_MESSAGE_MAP()
 

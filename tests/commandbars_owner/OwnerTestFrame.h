@@ -26,6 +26,7 @@ public:
 
     std::vector<UINT> m_commands;
     int m_nSelChanged = 0;
+    int m_nCustomizeRuns = 0;
     // The records of WM_CMDBARS_CREATECOMMANDBAR, as sent.
     std::vector<XTP_COMMANDBARS_CREATEBAR> m_createBar;
 
@@ -34,6 +35,7 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnHandledNotice(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg LRESULT OnSelChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnCustomize() { ++m_nCustomizeRuns; }
     afx_msg LRESULT OnCreateCommandBar(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
