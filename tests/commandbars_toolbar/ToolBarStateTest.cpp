@@ -240,3 +240,26 @@ TEST(ToolBarToolTips, TipsFollowTheOptionsAndShowShortcuts)
     owned.pCommandBars->GetCommandBarsOptions()->bToolBarScreenTips = TRUE;
     EXPECT_EQ(pBar->OnToolHitTest(CPoint(-5, -5), nullptr), -1) << "no control there";
 }
+
+TEST(ToolBarInDialog, TabMovesTheFocusOnAndEndsTracking)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(WS_EX_CONTROLPARENT, AfxRegisterWndClass(0), L"dialog", WS_POPUP | WS_VISIBLE,
+                                CRect(0, 0, 300, 100), nullptr, 0));
+    CEdit before;
+    CEdit after;
+    ASSERT_TRUE(before.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 50, 20), &parent, 1));
+    ToolBarHolder bar;   // no drag context: a bar placed in a dialog
+    ASSERT_TRUE(bar->LoadToolBarResource(IDR_TB_SMALL, FALSE));
+    ASSERT_TRUE(bar->CreateEx(0, AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 30, 200, 60),
+                              &parent, 2));
+    ASSERT_TRUE(after.Create(WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 70, 50, 90), &parent, 3));
+    bar->SetTrackingMode(xtpTrackingKeyboard, TRUE, TRUE);
+    ASSERT_TRUE(bar->IsTrackingMode());
+
+    EXPECT_EQ(bar->OnKeyDown(VK_TAB, 0), 1);
+    EXPECT_EQ(::GetFocus(), after.GetSafeHwnd());
+    EXPECT_FALSE(bar->IsTrackingMode());
+    bar->DestroyWindow();
+    parent.DestroyWindow();
+}
