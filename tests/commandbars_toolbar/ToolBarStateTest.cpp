@@ -16,10 +16,11 @@
 
 namespace {
 
-// A frame that counts the visibility notices of the bars.
+// A frame that records the visibility and context menu notices of the bars.
 class NoticeFrame : public CFrameWnd {
 public:
     std::vector<std::pair<WPARAM, LPARAM>> m_notices;
+    std::vector<WPARAM> m_contextMenus;
 
 protected:
     afx_msg LRESULT OnVisibilityChanged(WPARAM wParam, LPARAM lParam)
@@ -27,11 +28,17 @@ protected:
         m_notices.emplace_back(wParam, lParam);
         return 0;
     }
+    afx_msg LRESULT OnContextMenuNotice(WPARAM wParam, LPARAM /*lParam*/)
+    {
+        m_contextMenus.push_back(wParam);
+        return 0;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(NoticeFrame, CFrameWnd)
     ON_MESSAGE(WM_CMDBARS_VISIBILITYCHANGED, OnVisibilityChanged)
+    ON_MESSAGE(WM_CMDBARS_CONTEXTMENU, OnContextMenuNotice)
 END_MESSAGE_MAP()
 
 // Command bars attached to a visible notice frame; both go at the end of a scope.
@@ -262,4 +269,30 @@ TEST(ToolBarInDialog, TabMovesTheFocusOnAndEndsTracking)
     EXPECT_FALSE(bar->IsTrackingMode());
     bar->DestroyWindow();
     parent.DestroyWindow();
+}
+
+TEST(ToolBarMouse, ARightClickEndsTrackingAndAsksTheOwnerForTheToolbarsMenu)
+{
+    OwnedFrame owned;
+    CXTPToolBar* pBar = owned.AddBar();
+    ASSERT_NE(pBar, nullptr);
+    owned.pCommandBars->FlushFrameLayout();
+    pBar->SetTrackingMode(xtpTrackingKeyboard, TRUE, TRUE);
+    ASSERT_GE(pBar->GetSelectedIndex(), 0);
+    pBar->SendMessage(WM_RBUTTONDOWN, 0, MAKELPARAM(1, 1));
+    EXPECT_FALSE(pBar->IsTrackingMode());
+    EXPECT_EQ(pBar->GetSelectedIndex(), -1);
+    EXPECT_EQ(owned.pFrame->m_contextMenus, std::vector<WPARAM>{reinterpret_cast<WPARAM>(pBar)});
+}
+
+TEST(ToolBarMouse, AFloatingBarTakesNoActivationFromAClick)
+{
+    OwnedFrame owned;
+    CXTPToolBar* pBar = owned.AddBar();
+    ASSERT_NE(pBar, nullptr);
+    const LPARAM lParam = MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN);
+    const WPARAM wTop = reinterpret_cast<WPARAM>(owned.hWnd);
+    EXPECT_NE(pBar->SendMessage(WM_MOUSEACTIVATE, wTop, lParam), MA_NOACTIVATE) << "docked";
+    ASSERT_TRUE(pBar->SetPosition(xtpBarFloating));
+    EXPECT_EQ(pBar->SendMessage(WM_MOUSEACTIVATE, wTop, lParam), MA_NOACTIVATE);
 }
