@@ -296,3 +296,31 @@ TEST(ToolBarMouse, AFloatingBarTakesNoActivationFromAClick)
     ASSERT_TRUE(pBar->SetPosition(xtpBarFloating));
     EXPECT_EQ(pBar->SendMessage(WM_MOUSEACTIVATE, wTop, lParam), MA_NOACTIVATE);
 }
+
+TEST(ToolBarMouse, DraggingTheRightBorderOfAFloatingBarWrapsItsRows)
+{
+    OwnedFrame owned;
+    CXTPToolBar* pBar = owned.pCommandBars->AddToolBar(L"Float", xtpBarFloating);
+    ASSERT_NE(pBar, nullptr);
+    ASSERT_TRUE(pBar->LoadToolBar(IDR_TB_SMALL, FALSE));
+    pBar->OnRecalcLayout();
+    CRect rcBefore;
+    pBar->GetWindowRect(&rcBefore);
+    const CPoint ptStart(rcBefore.right - 2, rcBefore.CenterPoint().y);
+    ASSERT_EQ(pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptStart.x, ptStart.y)), HTRIGHT);
+
+    // The loop takes the mouse messages the frame would get.
+    CPoint ptEnd = ptStart - CPoint(30, 0);
+    owned.pFrame->ScreenToClient(&ptEnd);
+    owned.pFrame->PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptEnd.x, ptEnd.y));
+    owned.pFrame->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptEnd.x, ptEnd.y));
+    pBar->SendMessage(WM_NCLBUTTONDOWN, HTRIGHT, MAKELPARAM(ptStart.x, ptStart.y));
+
+    CRect rcAfter;
+    pBar->GetWindowRect(&rcAfter);
+    EXPECT_EQ(rcAfter.TopLeft(), rcBefore.TopLeft());
+    EXPECT_EQ(rcAfter.Width(), rcBefore.Width() - 30);
+    EXPECT_GT(rcAfter.Height(), rcBefore.Height()) << "the buttons wrap into more rows";
+    EXPECT_EQ(pBar->GetMRUWidth(), rcAfter.Width());
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
