@@ -122,15 +122,23 @@ TEST(ToolBarVisibility, PrintPreviewHidesAndGivesBackOnlyVisibleBars)
     OwnedFrame owned;
     CXTPToolBar* pShown = owned.AddBar(L"Shown");
     CXTPToolBar* pHidden = owned.AddBar(L"Hidden");
+    CXTPToolBar* pTorn = owned.AddBar(L"Torn off");
+    pTorn->SetTearOff(TRUE);
     pHidden->SetVisible(FALSE);
-    pShown->OnSetPreviewMode(TRUE);
-    pHidden->OnSetPreviewMode(TRUE);
+    owned.pFrame->m_notices.clear();
+    for (CXTPToolBar* pBar : {pShown, pHidden, pTorn})
+        pBar->OnSetPreviewMode(TRUE);
     EXPECT_FALSE(pShown->IsVisible());
+    EXPECT_FALSE(::IsWindowVisible(pShown->GetSafeHwnd()));
+    EXPECT_EQ(owned.pCommandBars->IndexOf(pTorn), 2) << "the preview is no user's hiding";
     pShown->OnSetPreviewMode(TRUE);
-    pShown->OnSetPreviewMode(FALSE);
-    pHidden->OnSetPreviewMode(FALSE);
+    for (CXTPToolBar* pBar : {pShown, pHidden, pTorn})
+        pBar->OnSetPreviewMode(FALSE);
     EXPECT_TRUE(pShown->IsVisible());
+    EXPECT_TRUE(::IsWindowVisible(pShown->GetSafeHwnd()));
+    EXPECT_TRUE(pTorn->IsVisible());
     EXPECT_FALSE(pHidden->IsVisible());
+    EXPECT_TRUE(owned.pFrame->m_notices.empty());
 }
 
 TEST(ToolBarReset, AnsweredOkPutsBackTheInitialButtons)
