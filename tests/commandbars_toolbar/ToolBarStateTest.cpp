@@ -332,3 +332,21 @@ TEST(ToolBarMouse, DraggingTheRightBorderOfAFloatingBarWrapsItsRows)
     EXPECT_EQ(pBar->GetMRUWidth(), rcAfter.Width());
     EXPECT_EQ(::GetCapture(), nullptr);
 }
+
+TEST(ToolBarVisibility, TheCloseButtonOfAFloatingBarHidesIt)
+{
+    OwnedFrame owned;
+    CXTPToolBar* pBar = owned.pCommandBars->AddToolBar(L"Float", xtpBarFloating);
+    ASSERT_NE(pBar, nullptr);
+    ASSERT_TRUE(pBar->LoadToolBar(IDR_TB_SMALL, FALSE));
+    pBar->OnRecalcLayout();
+    CXTPControl* pClose = pBar->GetControls()->FindControl(XTP_ID_TOOLBAR_HIDE);
+    ASSERT_NE(pClose, nullptr);
+    EXPECT_EQ(pBar->OnToolHitTest(pClose->GetRect().CenterPoint(), nullptr), XTP_ID_TOOLBAR_HIDE)
+        << "it has its tip";
+    pClose->Execute();
+    EXPECT_FALSE(pBar->IsVisible());
+    EXPECT_FALSE(::IsWindowVisible(pBar->GetSafeHwnd()));
+    ASSERT_EQ(owned.pFrame->m_notices.size(), 1u);
+    EXPECT_EQ(owned.pFrame->m_notices[0].second, FALSE);
+}
