@@ -83,6 +83,17 @@ int main()
 
     pFrame->SetWindowPos(nullptr, 0, 0, 450, 500, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     Pump();
+    double relayout = Median(kRuns, [&](int) { pFrame->RecalcLayout(); });
+
+    // What the platform takes to resize a frame with nothing in it.
+    auto* pEmpty = new CFrameWnd;
+    pEmpty->Create(nullptr, L"Empty", WS_POPUP | WS_VISIBLE, CRect(0, 0, 1000, 500));
+    double emptyResize = Median(kRuns, [&](int i) {
+        pEmpty->SetWindowPos(nullptr, 0, 0, i % 2 ? 1000 : 450, 500, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+        pEmpty->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }, Pump);
+    pEmpty->DestroyWindow();
+
     auto measure = [&](int) {
         pFrame->Dock(xtpBarTop)->CalcDockingLayout(450, LM_HORZ | LM_HORZDOCK | LM_STRETCH, nullptr);
         pFrame->Dock(xtpBarBottom)->CalcDockingLayout(450, LM_HORZ | LM_HORZDOCK | LM_STRETCH, nullptr);
@@ -121,6 +132,8 @@ int main()
 
     std::printf("frame resize, 6 toolbars in 2 dock bars, wrapping, with repaint: %.3f ms (goal < 5)\n", resizeSeen);
     std::printf("  bare: frame layout without repaint:                          %.3f ms\n", resizeBare);
+    std::printf("  bare: frame layout at an unchanged size:                    %.3f ms\n", relayout);
+    std::printf("  bare: resize of an empty frame, with repaint:                %.3f ms\n", emptyResize);
     std::printf("  bare: both dock bars measured:                               %.3f ms\n", measureBare);
     std::printf("drag step between dock bars through the drag loop, with repaint: %.3f ms (goal < 10)\n", dragSeen);
     std::printf("  bare: re-dock and frame layout without repaint:               %.3f ms\n", dragBare);

@@ -25,6 +25,13 @@ CSize SizedBar::CalcDockingLayout(int nLength, DWORD dwMode)
     return CSize(nLength, m_size.cy);
 }
 
+BOOL SizedBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_PRINT)
+        ::GetViewportOrgEx(reinterpret_cast<HDC>(wParam), &m_ptPrintOrigin);
+    return CXTPToolBar::OnWndMsg(message, wParam, lParam, pResult);
+}
+
 DockTestFrame* DockTestFrame::Make(int cx, int cy)
 {
     auto* pFrame = new DockTestFrame;

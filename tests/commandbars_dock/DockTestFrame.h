@@ -16,9 +16,13 @@ class SizedBar : public CXTPToolBar {
 public:
     CSize m_size{100, 26};
     int m_nMinLength = 0;
+    CPoint m_ptPrintOrigin{-1, -1};   // the DC's viewport origin at the last WM_PRINT
 
     CSize CalcDynamicLayout(int nLength, DWORD dwMode, int nWidth = 0) override;
     CSize CalcDockingLayout(int nLength, DWORD dwMode) override;
+
+protected:
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
 class DockTestFrame : public CFrameWnd {

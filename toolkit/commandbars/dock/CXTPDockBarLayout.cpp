@@ -223,10 +223,13 @@ int CXTPDockBar::AdjustRow(CXTPCommandBarArray& arrRow, int x, int y, int nLengt
         }
     }
 
+    // A bar left at the length it asked for keeps the size it was given for it.
     int nThickness = 0;
     for (DockRowEntry& entry : row) {
         int nSpan = bHorz ? entry.rcWork.Width() : entry.rcWork.Height();
-        CSize size = entry.pBar->CalcDynamicLayout(nSpan, GetBarMode(bHorz, entry.pBar), 0);
+        CSize size = entry.rcStart.Size();
+        if (nSpan != (bHorz ? size.cx : size.cy))
+            size = entry.pBar->CalcDynamicLayout(nSpan, GetBarMode(bHorz, entry.pBar), 0);
         nThickness = std::max<int>(nThickness, bHorz ? size.cy : size.cx);
     }
 
