@@ -1,6 +1,8 @@
 #pragma once
 // A toolbar for the tests: classic theme, its own image manager, and the
 // position set directly where a test needs no owner to dock or float it.
+#include "CXTPCommandBars.h"
+#include "CXTPCommandBarsOptions.h"
 #include "CXTPImageManager.h"
 #include "CXTPPaintManager.h"
 #include "CXTPToolBar.h"
@@ -31,4 +33,12 @@ struct ToolBarHolder {
     ~ToolBarHolder() { pBar->InternalRelease(); }
     TestToolBar* operator->() const { return pBar; }
     TestToolBar* pBar;
+};
+
+// Command bars without a frame, for the bar's options; released at the end of a scope.
+struct OwnerHolder {
+    OwnerHolder() : pCommandBars(new CXTPCommandBars) {}
+    ~OwnerHolder() { pCommandBars->InternalRelease(); }
+    CXTPCommandBarsOptions* Options() const { return pCommandBars->GetCommandBarsOptions(); }
+    CXTPCommandBars* pCommandBars;
 };

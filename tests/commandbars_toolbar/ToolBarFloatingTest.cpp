@@ -2,11 +2,8 @@
 // close and overflow buttons, and the frame's float status.
 #include <gtest/gtest.h>
 
-#include "CXTPCommandBars.h"
-#include "CXTPCommandBarsOptions.h"
 #include "CXTPControl.h"
 #include "CXTPControls.h"
-#include "MessagePump.h"
 #include "TestResourceIds.h"
 #include "TestToolBar.h"
 
@@ -26,14 +23,6 @@ struct FloatFrame {
     }
     CFrameWnd* pFrame = new CFrameWnd;
     HWND hWnd = nullptr;
-};
-
-// Command bars for the bar's options, released at the end of a scope.
-struct OwnerHolder {
-    OwnerHolder() : pCommandBars(new CXTPCommandBars) {}
-    ~OwnerHolder() { pCommandBars->InternalRelease(); }
-    CXTPCommandBarsOptions* Options() const { return pCommandBars->GetCommandBarsOptions(); }
-    CXTPCommandBars* pCommandBars;
 };
 
 } // namespace

@@ -3,25 +3,11 @@
 // layout.
 #include <gtest/gtest.h>
 
-#include "CXTPCommandBars.h"
-#include "CXTPCommandBarsOptions.h"
 #include "CXTPControl.h"
 #include "CXTPControls.h"
-#include "CXTPDockBar.h"
 #include "CXTPToolBarExpandButton.h"
 #include "TestResourceIds.h"
 #include "TestToolBar.h"
-
-namespace {
-
-struct OwnerHolder {
-    OwnerHolder() : pCommandBars(new CXTPCommandBars) {}
-    ~OwnerHolder() { pCommandBars->InternalRelease(); }
-    CXTPCommandBarsOptions* Options() const { return pCommandBars->GetCommandBarsOptions(); }
-    CXTPCommandBars* pCommandBars;
-};
-
-} // namespace
 
 TEST(ToolBarIconSize, OwnSizeOptionsAndLargeIcons)
 {

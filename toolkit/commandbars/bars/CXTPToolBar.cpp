@@ -179,14 +179,24 @@ void CXTPToolBar::OnSetPreviewMode(BOOL bPreview)
     if (m_bPreviewMode == bPreview)
         return;
     m_bPreviewMode = bPreview;
+    // Only the window goes: the preview is no user's hiding, so nobody is
+    // told and a tear-off bar stays in the owner's list.
     if (bPreview) {
-        m_bPreviewVisible = IsVisible();
-        SetVisible(FALSE);
+        m_bPreviewVisible = m_bVisible;
+        if (!m_bVisible)
+            return;
+        if (m_bTracking != xtpTrackingOff)
+            EndTracking();
+        m_bVisible = FALSE;
+        if (GetSafeHwnd())
+            ShowWindow(SW_HIDE);
         return;
     }
     if (!m_bPreviewVisible)
         return;
-    SetVisible(TRUE);
+    m_bVisible = TRUE;
+    if (GetSafeHwnd())
+        ShowWindow(SW_SHOWNA);
     if (m_barType != xtpBarTypePopup) {
         if (CFrameWnd* pFrame = GetParentFrame())
             pFrame->RecalcLayout();

@@ -13,10 +13,8 @@ class CXTPDockBar;
 // Command ids of the toolbar's own controls (their tips are string resources).
 #define XTP_ID_TOOLBAR_EXPAND 9400
 #define XTP_ID_TOOLBAR_HIDE 9401
-// Strings of the toolbar.
-#define XTP_IDS_ADDORREMOVE 9300
+// The question Reset asks.
 #define XTP_IDS_CONFIRM_RESETTOOLBAR 9349
-#define XTP_IDS_RESETTOOLBAR 9395
 
 class CXTPToolBar : public CXTPCommandBar {
     DECLARE_DYNCREATE(CXTPToolBar)

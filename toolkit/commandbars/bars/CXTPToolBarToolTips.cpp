@@ -54,8 +54,10 @@ INT_PTR CXTPToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         }
     }
     const INT_PTR nId = pControl->GetID();
+    if (nId == 0)
+        return -1;
     if (pTI)
         CXTPToolTipContext::FillInToolInfo(pTI, m_hWnd, pControl->GetRect(), nId, strTip, strCaption,
                                            pControl->GetDescription());
-    return nId == 0 ? -1 : nId;
+    return nId;
 }
