@@ -8,6 +8,7 @@
 #include "CXTPControl.h"
 #include "CXTPControls.h"
 #include "CXTPShortcutManager.h"
+#include "CXTPToolTipContext.h"
 #include "DialogAnswerer.h"
 #include "TestResourceIds.h"
 #include "TestToolBar.h"
@@ -349,4 +350,19 @@ TEST(ToolBarVisibility, TheCloseButtonOfAFloatingBarHidesIt)
     EXPECT_FALSE(::IsWindowVisible(pBar->GetSafeHwnd()));
     ASSERT_EQ(owned.pFrame->m_notices.size(), 1u);
     EXPECT_EQ(owned.pFrame->m_notices[0].second, FALSE);
+}
+
+TEST(ToolBarToolTips, ABarOfTheOwnerShowsItsTipsThroughTheOwnersContext)
+{
+    OwnedFrame owned;
+    CXTPToolBar* pBar = owned.AddBar();
+    ASSERT_NE(pBar, nullptr);
+    owned.pCommandBars->FlushFrameLayout();
+    CXTPToolTipContext* pContext = owned.pCommandBars->GetToolTipContext();
+    ASSERT_EQ(pBar->GetToolTipContext(), pContext);
+
+    const CPoint pt = pBar->GetControls()->FindControl(ID_TB_SECOND)->GetRect().CenterPoint();
+    pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ(pContext->GetLastTool().hwnd, pBar->GetSafeHwnd());
+    EXPECT_EQ(pContext->GetLastTool().uId, static_cast<UINT_PTR>(ID_TB_SECOND));
 }

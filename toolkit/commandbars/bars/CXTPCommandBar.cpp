@@ -85,10 +85,19 @@ int CXTPCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    // The plain command bars share no tooltip context and no customize drop
-    // source; a bar without command bars shows the framework's tips.
-    if (!GetCommandBars() && m_barType != xtpBarTypePopup)
+    // The bars of command bars share their owner's tooltip context; a bar
+    // without command bars shows the framework's tips.
+    if (CXTPCommandBars* pCommandBars = GetCommandBars()) {
+        CXTPToolTipContext* pContext = pCommandBars->GetToolTipContext();
+        if (pContext && pContext != m_pToolTipContext) {
+            pContext->InternalAddRef();
+            if (m_pToolTipContext)
+                m_pToolTipContext->InternalRelease();
+            m_pToolTipContext = pContext;
+        }
+    } else if (m_barType != xtpBarTypePopup) {
         EnableToolTips(TRUE);
+    }
     return 0;
 }
 
