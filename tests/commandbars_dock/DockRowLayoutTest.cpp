@@ -95,6 +95,27 @@ INSTANTIATE_TEST_SUITE_P(
         LongRowCase{"column_wraps_right", xtpBarLeft, FALSE, 0, 250, 150, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(DockRowLayout, FourDockBarsTakeTheirEdges)
+{
+    DockTestFrame* pFrame = DockTestFrame::Make(500, 300);
+    FrameCloser closer{pFrame};
+    pFrame->AddBar(L"T", xtpBarTop);
+    pFrame->AddBar(L"B", xtpBarBottom);
+    SizedBar* pL = pFrame->AddBar(L"L", xtpBarLeft);
+    SizedBar* pR = pFrame->AddBar(L"R", xtpBarRight);
+    const CRect expected[4] = {CRect(0, 0, 500, 26), CRect(0, 274, 500, 300), CRect(0, 26, 26, 274),
+                               CRect(474, 26, 500, 274)};
+    for (int i = 0; i < 4; i++) {
+        CRect rc;
+        pFrame->Dock(i)->GetWindowRect(&rc);
+        pFrame->ScreenToClient(&rc);
+        EXPECT_EQ(expected[i], rc) << "dock bar " << i;
+    }
+    EXPECT_EQ(CRect(0, 0, 26, 100), DockTestFrame::RectInDock(pL));
+    EXPECT_EQ(CRect(0, 0, 26, 100), DockTestFrame::RectInDock(pR));
+    EXPECT_EQ(xtpBarRight, pR->GetDragContext()->GetLastDockPosition());
+}
+
 TEST(DockRowLayout, DockBarOfHiddenBarsTakesNoRoom)
 {
     DockTestFrame* pFrame = DockTestFrame::Make(400, 300);

@@ -17,6 +17,9 @@ public:
     CSize m_size{100, 26};
     int m_nMinLength = 0;
     CPoint m_ptPrintOrigin{-1, -1};   // the DC's viewport origin at the last WM_PRINT
+    BOOL m_bFreeSize = FALSE;         // resized freely, as a dialog bar is
+
+    BOOL IsDialogBar() const override { return m_bFreeSize; }
 
     CSize CalcDynamicLayout(int nLength, DWORD dwMode, int nWidth = 0) override;
     CSize CalcDockingLayout(int nLength, DWORD dwMode) override;

@@ -142,3 +142,36 @@ INSTANTIATE_TEST_SUITE_P(Cases, BarResize,
                          ::testing::Values(ResizeCase{"stays_on_work_area", -5, 145},
                                            ResizeCase{"would_leave_it", -20, 150}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct FreeResizeCase {
+    const char* name;
+    UINT nHitTest;
+    CPoint delta;
+    CRect rcAfter;
+};
+
+class BarFreeResize : public ::testing::TestWithParam<FreeResizeCase> {};
+
+TEST_P(BarFreeResize, EdgesFollowTheMouse)
+{
+    DockTestFrame* pFrame = DockTestFrame::Make(600, 400);
+    FrameCloser closer{pFrame};
+    SizedBar* pF = pFrame->AddBar(L"F", xtpBarFloating, CSize(150, 40));
+    pF->m_bFreeSize = TRUE;
+    pF->SetWindowPos(nullptr, 300, 200, 150, 40, SWP_NOZORDER | SWP_NOACTIVATE);
+    CPoint ptStart(320, 210);
+
+    PostMove(pFrame, ptStart + GetParam().delta);
+    pFrame->PostMessage(WM_LBUTTONUP, 0, 0);
+    pF->GetDragContext()->StartResize(GetParam().nHitTest, ptStart);
+
+    CRect rc;
+    pF->GetWindowRect(&rc);
+    EXPECT_EQ(GetParam().rcAfter, rc);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BarFreeResize,
+                         ::testing::Values(FreeResizeCase{"bottom_right", HTBOTTOMRIGHT, CPoint(10, 5), CRect(300, 200, 460, 245)},
+                                           FreeResizeCase{"top_left", HTTOPLEFT, CPoint(10, 5), CRect(310, 205, 450, 240)},
+                                           FreeResizeCase{"left_only", HTLEFT, CPoint(-20, 30), CRect(280, 200, 450, 240)}),
+                         [](const auto& info) { return std::string(info.param.name); });

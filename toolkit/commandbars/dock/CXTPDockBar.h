@@ -8,9 +8,8 @@
 #include "Framework.h"
 #include "CArray.h"
 #include "CommandBarDefs.h"
-#include "CXTPCommandBar.h"
+#include "CXTPCommandBars.h"
 
-class CXTPCommandBars;
 class CXTPToolBar;
 
 // The bar flags the dock bars and the drag obey (a command bar's flags word).
@@ -25,8 +24,6 @@ enum XTPBarFlags {
     xtpFlagStretched = 0x40,           // alone in its row, stretched over it
     xtpFlagStretchedShared = 0x100000  // stretched over the gap to its neighbours
 };
-
-typedef CArray<CXTPCommandBar*, CXTPCommandBar*> CXTPCommandBarArray;
 
 // One visible bar of a row while the row is laid out.
 struct DockRowEntry {
