@@ -161,7 +161,6 @@ public:
     void SetImageManager(CXTPImageManager* pImageManager);
     CXTPShortcutManager* GetShortcutManager() const { return m_pShortcutManager; }
     CXTPToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
-    UINT GetMenuId() const { return m_nIDMenu; }
 
 private:
     // The control whose mnemonic is nChar, from pBar on; bAmbiguous when
@@ -177,7 +176,6 @@ private:
     CXTPControl* m_pCustomizeSelected = nullptr;
     BOOL m_bCustomizeMode = FALSE;
     BOOL m_bCustomizeAvail = FALSE;
-    UINT m_nIDMenu = 0;
     BOOL m_bQuickCustomizeMode = FALSE;
     CXTPCommandBarsOptions* m_pOptions = nullptr;
     CXTPCommandBarArray m_arrBars;
