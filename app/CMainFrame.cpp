@@ -4,9 +4,9 @@
 #include "CSpreadSheet.h"
 #include "CUiThreadCall.h"
 #include "CXTCaption.h"
-#include "CXTPCommandBars.h"
+#include "PlainCommandBars.h"
 #include "CXTPPaintManager.h"
-#include "CXTPToolBar.h"
+#include "PlainToolBar.h"
 #include "PleaseWaitDialog.h"
 #include "PstTemplateResource.h"
 #include "SaveOptionsDialog.h"
@@ -15,9 +15,9 @@
 #include "WizardMessages.h"
 #include "resource.h"
 
-IMPLEMENT_DYNCREATE(CMainFrame, CXTPFrameWnd)
+IMPLEMENT_DYNCREATE(CMainFrame, PlainFrameWnd)
 
-BEGIN_MESSAGE_MAP(CMainFrame, CXTPFrameWnd)
+BEGIN_MESSAGE_MAP(CMainFrame, PlainFrameWnd)
     ON_WM_CREATE()
     ON_WM_SIZE()
     ON_WM_CLOSE()
@@ -63,7 +63,7 @@ CMainFrame::~CMainFrame()
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (!CXTPFrameWnd::PreCreateWindow(cs))
+    if (!PlainFrameWnd::PreCreateWindow(cs))
         return FALSE;
     cs.style = WS_OVERLAPPEDWINDOW | WS_MAXIMIZE;
     cs.lpszName = kProductCaption;
@@ -122,14 +122,14 @@ bool CMainFrame::CreateCommandBars()
 {
     if (CXTPPaintManager::GetGlobal() == nullptr)
         CXTPPaintManager::SetTheme(0);
-    m_pCommandBars = static_cast<CXTPCommandBars*>(RUNTIME_CLASS(CXTPCommandBars)->CreateObject());
+    m_pCommandBars = static_cast<PlainCommandBars*>(RUNTIME_CLASS(PlainCommandBars)->CreateObject());
     if (m_pCommandBars == nullptr)
         return false;
     m_pCommandBars->AttachFrame(this);
     m_pCommandBars->EnableDocking();
     if (m_pCommandBars->SetMenu(L"Menu Bar", IDR_MAINFRAME) == nullptr)
         return false;
-    CXTPToolBar* pToolBar = m_pCommandBars->AddToolBar(L"Standard");
+    PlainToolBar* pToolBar = m_pCommandBars->AddToolBar(L"Standard");
     if (pToolBar == nullptr || !pToolBar->LoadToolBar(IDR_TOOLBAR_STANDARD))
         return false;
     const std::pair<UINT, UINT> icons[] = {
@@ -172,7 +172,7 @@ void CMainFrame::OnClose()
 
 BOOL CMainFrame::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
-    if (!CXTPFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
+    if (!PlainFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
         return FALSE;
     if (m_pCommandBars != nullptr && m_pCommandBars->HasOwnAccelerators())
         m_hAccelTable = nullptr;
@@ -190,14 +190,14 @@ BOOL CMainFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* p
 {
     if (m_pCommandBars != nullptr && m_pCommandBars->OnFrameWndMsg(message, wParam, lParam, pResult))
         return TRUE;
-    return CXTPFrameWnd::OnWndMsg(message, wParam, lParam, pResult);
+    return PlainFrameWnd::OnWndMsg(message, wParam, lParam, pResult);
 }
 
 void CMainFrame::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
 {
     if (m_pCommandBars != nullptr)
         m_pCommandBars->OnSetPreviewMode(bPreview);
-    CXTPFrameWnd::OnSetPreviewMode(bPreview, pState);
+    PlainFrameWnd::OnSetPreviewMode(bPreview, pState);
 }
 
 void CMainFrame::SendToMainView(UINT message)

@@ -1,7 +1,7 @@
 #pragma once
 #include "CEngineFacade.h"
 #include "CNotesReader.h"
-#include "CXTPFrameWnd.h"
+#include "PlainFrameWnd.h"
 #include "CXTPStatusBar.h"
 #include "Framework.h"
 #include "IPstTemplateWriter.h"
@@ -17,7 +17,7 @@ class ServerEnumWaitDialog;
 
 // The one top-level window: owns the engine objects, builds the bars, forwards
 // menu commands to the current wizard step and asks before closing.
-class CMainFrame : public CXTPFrameWnd, public IPstTemplateWriter {
+class CMainFrame : public PlainFrameWnd, public IPstTemplateWriter {
     DECLARE_DYNCREATE(CMainFrame)
 public:
     CMainFrame();

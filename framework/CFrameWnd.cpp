@@ -18,6 +18,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_ERASEBKGND()
     ON_WM_SETFOCUS()
     ON_WM_ACTIVATE()
+    ON_WM_ENABLE()
     ON_WM_INITMENUPOPUP()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
@@ -348,11 +349,37 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
         CWnd::OnSetFocus(pOldWnd);
 }
 
+void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags)
+{
+    for (HWND hWnd = ::GetWindow(m_hWnd, GW_HWNDFIRST); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        if (hWnd == m_hWnd || !(::GetWindowLongW(hWnd, GWL_STYLE) & MFS_SYNCACTIVE))
+            continue;
+        HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
+        while (hOwner != nullptr && hOwner != m_hWnd)
+            hOwner = ::GetWindow(hOwner, GW_OWNER);
+        if (hOwner == m_hWnd)
+            ::SendMessageW(hWnd, WM_FLOATSTATUS, dwFlags, 0);
+    }
+}
+
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CWnd::OnActivate(nState, pWndOther, bMinimized);
+    // Floating bars hide with their frame and come back with it; activating
+    // one of them keeps the frame's bars shown.
+    const BOOL bToOwnPopup = pWndOther != nullptr && ::GetWindow(pWndOther->GetSafeHwnd(), GW_OWNER) == m_hWnd;
+    if (nState != WA_INACTIVE)
+        NotifyFloatingWindows(FS_ACTIVATE);
+    else if (!bToOwnPopup)
+        NotifyFloatingWindows(FS_DEACTIVATE);
     if (nState != WA_INACTIVE && !bMinimized && m_pViewActive != nullptr)
         m_pViewActive->OnActivateView(TRUE, m_pViewActive, m_pViewActive);
+}
+
+void CFrameWnd::OnEnable(BOOL bEnable)
+{
+    CWnd::OnEnable(bEnable);
+    NotifyFloatingWindows(bEnable ? FS_ENABLE : FS_DISABLE);
 }
 
 void CFrameWnd::OnInitMenuPopup(CMenu* pMenu, UINT, BOOL bSysMenu)

@@ -36,6 +36,7 @@ public:
     // the bottom, others at the top) and gives the view the rest.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     void DelayRecalcLayout(BOOL bNotify = TRUE);
+    BOOL IsInRecalcLayout() const { return m_bInRecalcLayout; }
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
     void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
     void DelayUpdateFrameTitle();
@@ -47,6 +48,9 @@ public:
     // Print preview is not offered; derived frames may still hook the switch.
     virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
     virtual CWnd* GetMessageBar();
+    // Sends WM_FLOATSTATUS (FS_xxx) to the popups the frame owns that follow
+    // its activation (style MFS_SYNCACTIVE), such as floating toolbars.
+    void NotifyFloatingWindows(DWORD dwFlags);
     void SetMessageText(LPCTSTR lpszText);
     void SetMessageText(UINT nID);
 
@@ -78,6 +82,7 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    afx_msg void OnEnable(BOOL bEnable);
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);

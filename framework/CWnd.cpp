@@ -872,6 +872,10 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
         if (!::EqualRect(&before, &layout.rect) || !::IsWindowVisible(hWndChild)
             || nIDC < AFX_IDW_CONTROLBAR_FIRST || nIDC > AFX_IDW_CONTROLBAR_LAST)
             continue;
+        // A bar that lays itself out and took nothing (an empty dock bar) stays so.
+        const CWnd* pChild = FromHandlePermanent(hWndChild);
+        if (pChild != nullptr && FindMessageEntry(pChild->GetMessageMap(), WM_SIZEPARENT, 0, 0) != nullptr)
+            continue;
         // A plain bar that does not take part in the layout: the status bar
         // (or a bottom-aligned common control) goes to the bottom, any other
         // bar to the top, at its present height.
@@ -1159,6 +1163,12 @@ CWnd* CWnd::GetTopLevelParent() const
     while (HWND hWndT = ParentOwner(hWndParent))
         hWndParent = hWndT;
     return FromHandle(hWndParent);
+}
+
+BOOL CWnd::IsTopParentActive() const
+{
+    const CWnd* pTop = GetTopLevelParent();
+    return pTop != nullptr && ::GetForegroundWindow() == ::GetLastActivePopup(pTop->m_hWnd);
 }
 
 CWnd* CWnd::GetTopLevelOwner() const

@@ -250,6 +250,8 @@ public:
     CFrameWnd* GetParentFrame() const;
     CFrameWnd* GetTopLevelFrame() const;
     CWnd* GetTopLevelParent() const;
+    // The foreground window is the last active popup of the top-level parent.
+    BOOL IsTopParentActive() const;
     CWnd* GetTopLevelOwner() const;
     CWnd* GetParentOwner() const;
     CWnd* GetOwner() const;

@@ -18,6 +18,16 @@
 #define WM_QUERYCENTERWND   0x036B
 #define WM_DISABLEMODAL     0x036C
 #define WM_FLOATSTATUS      0x036D
+// wParam of WM_FLOATSTATUS: what the floating windows of a frame are to do.
+#define FS_SHOW             0x01
+#define FS_HIDE             0x02
+#define FS_ACTIVATE         0x04
+#define FS_DEACTIVATE       0x08
+#define FS_ENABLE           0x10
+#define FS_DISABLE          0x20
+#define FS_SYNCACTIVE       0x40
+// Style bit of a popup window that follows its frame's activation (WM_FLOATSTATUS).
+#define MFS_SYNCACTIVE      0x00000100L
 #define WM_ACTIVATETOPLEVEL 0x036E
 
 // All WM_CTLCOLORxxx messages reach message maps as this one (see AFX_CTLCOLOR).

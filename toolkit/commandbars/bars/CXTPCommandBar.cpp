@@ -1,5 +1,7 @@
 #include "CXTPCommandBar.h"
 
+#include "CXTPCommandBars.h"
+
 #include "CXTPControl.h"
 #include "CXTPControls.h"
 #include "CXTPImageManager.h"
@@ -83,10 +85,19 @@ int CXTPCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    // The plain command bars share no tooltip context and no customize drop
-    // source; a bar without command bars shows the framework's tips.
-    if (!GetCommandBars() && m_barType != xtpBarTypePopup)
+    // The bars of command bars share their owner's tooltip context; a bar
+    // without command bars shows the framework's tips.
+    if (CXTPCommandBars* pCommandBars = GetCommandBars()) {
+        CXTPToolTipContext* pContext = pCommandBars->GetToolTipContext();
+        if (pContext && pContext != m_pToolTipContext) {
+            pContext->InternalAddRef();
+            if (m_pToolTipContext)
+                m_pToolTipContext->InternalRelease();
+            m_pToolTipContext = pContext;
+        }
+    } else if (m_barType != xtpBarTypePopup) {
         EnableToolTips(TRUE);
+    }
     return 0;
 }
 
@@ -121,9 +132,14 @@ CXTPCommandBar* CXTPCommandBar::GetRootParent()
 
 BOOL CXTPCommandBar::IsCustomizeMode() const
 {
-    // Customize mode belongs to the command bars' customize sheet; the plain
-    // command bars have none.
-    return FALSE;
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars != nullptr && pCommandBars->IsCustomizeMode();
+}
+
+BOOL CXTPCommandBar::IsKeyboardCuesVisible() const
+{
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars == nullptr || pCommandBars->IsKeyboardCuesVisible();
 }
 
 BOOL CXTPCommandBar::IsHelpMode() const
@@ -135,9 +151,8 @@ BOOL CXTPCommandBar::IsHelpMode() const
 
 CXTPControl* CXTPCommandBar::GetCustomizeSelected() const
 {
-    // The customize selection is kept by the command bars' customize mode,
-    // which the plain command bars lack.
-    return nullptr;
+    CXTPCommandBars* pCommandBars = GetCommandBars();
+    return pCommandBars != nullptr && pCommandBars->IsCustomizeMode() ? pCommandBars->GetCustomizeSelection() : nullptr;
 }
 
 CWnd* CXTPCommandBar::GetSite()
@@ -165,6 +180,8 @@ CXTPPaintManager* CXTPCommandBar::GetPaintManager()
     CXTPCommandBar* pRoot = GetRootParent();
     if (pRoot->m_pPaintManager)
         return pRoot->m_pPaintManager;
+    if (CXTPCommandBars* pCommandBars = GetCommandBars())
+        return pCommandBars->GetPaintManager();
     return CXTPPaintManager::GetGlobalPaintManager();
 }
 
@@ -184,6 +201,8 @@ CXTPImageManager* CXTPCommandBar::GetImageManager()
     CXTPCommandBar* pRoot = GetRootParent();
     if (pRoot->m_pImageManager)
         return pRoot->m_pImageManager;
+    if (CXTPCommandBars* pCommandBars = GetCommandBars())
+        return pCommandBars->GetImageManager();
     return XTPImageManager();
 }
 

@@ -66,6 +66,8 @@ typedef CList<CXTPCommandBar*, CXTPCommandBar*> CXTPCommandBarList;
 
 class CXTPCommandBar : public CWnd, public CXTPWindowHookClient, public CXTPAccessible {
     DECLARE_DYNCREATE(CXTPCommandBar)
+    // The owner records where it puts a bar and clears the visibility of a removed one.
+    friend class CXTPCommandBars;
 public:
     CXTPCommandBar();
     ~CXTPCommandBar() override;
@@ -92,7 +94,8 @@ public:
     // TRUE for a bar that is resized freely.
     virtual BOOL IsDialogBar() const { return FALSE; }
     virtual void DoPropExchange(CXTPPropExchange* pPX);
-    virtual BOOL IsKeyboardCuesVisible() const { return TRUE; }
+    // The owner's cue state; shown for a bar without owner.
+    virtual BOOL IsKeyboardCuesVisible() const;
     // 0 not for this bar, 1 handled (swallowed), 2 not handled (goes on).
     virtual int OnKeyDown(UINT nChar, LPARAM lParam);
     virtual CSize CalcDockingLayout(int /*nLength*/, DWORD /*dwMode*/) { return CSize(0, 0); }
@@ -106,6 +109,9 @@ public:
     virtual void AddToBarList(CXTPCommandBarList* pList);
     virtual void OnUpdateCmdUI(BOOL bDisableIfNoHndler = FALSE);
     virtual CXTPCommandBar* Clone(BOOL bRecursive = FALSE);
+    // Readies the bar's window for docking (FALSE) or floating (TRUE) in
+    // pFrame; FALSE refuses. Only bars that dock can.
+    virtual BOOL SetFloatingMode(BOOL /*bFloating*/, CWnd* /*pFrame*/) { return FALSE; }
 
     // Sizes the paint manager reads when it measures and draws controls.
     virtual CSize GetIconSize() const { return m_szIcons; }

@@ -128,6 +128,17 @@ public:
 
     void FitToLength(int nLength)
     {
+        // The trial wraps of the searches must not leave their stretch
+        // request behind: only the final layout's rows count.
+        const DWORD dwModeIn = m_dwMode;
+        const int nFinalWidth = SearchWidth(nLength);
+        m_dwMode = dwModeIn;
+        WrapControls(nFinalWidth);
+    }
+
+    // The wrap width that fits the layout to the length.
+    int SearchWidth(int nLength)
+    {
         if (m_dwMode & LM_LENGTHY) {
             WrapControls(0);
             int nLower = CalcRowsSize().cx;
@@ -138,18 +149,15 @@ public:
                 WrapControls(nMiddle);
                 const int nHeight = CalcRowsSize().cy;
                 if (nHeight == nLength)
-                    break;
+                    return nMiddle;
                 if ((nHeight > nLength && nMiddle == nLower) || (nHeight < nLength && nMiddle == nUpper) ||
-                    nUpper - nLower <= 1) {
-                    WrapControls(nUpper);
-                    break;
-                }
+                    nUpper - nLower <= 1)
+                    return nUpper;
                 if (nHeight > nLength)
                     nLower = nMiddle;
                 else
                     nUpper = nMiddle;
             }
-            return;
         }
         const int nRows = WrapControls(nLength);
         if (nLength > 0 && WrapControls(0) != nRows) {
@@ -166,7 +174,7 @@ public:
         } else {
             WrapControls(nLength);
         }
-        WrapControls(CalcRowsSize().cx);
+        return CalcRowsSize().cx;
     }
 
     void Balance()

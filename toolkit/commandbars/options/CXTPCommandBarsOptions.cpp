@@ -1,5 +1,6 @@
 #include "CXTPCommandBarsOptions.h"
 
+#include "CXTPCommandBars.h"
 #include "CXTPPaintManager.h"
 #include "CXTPPropExchangeArchive.h"
 #include "PropExchangeHelpers.h"
@@ -71,6 +72,10 @@ void CXTPCommandBarsOptions::DoPropExchange(CXTPPropExchange* pPX, BOOL bRegistr
 void CXTPCommandBarsOptions::SetKeyboardCuesShow(int nMode)
 {
     nKeyboardCuesShow = nMode;
+    if (pCommandBars != nullptr) {
+        const KeyboardCuesState state = GetKeyboardCuesState();
+        pCommandBars->SetKeyboardCuesState(state.bHideMode, state.bVisible);
+    }
 }
 
 CXTPCommandBarsOptions::KeyboardCuesState CXTPCommandBarsOptions::GetKeyboardCuesState() const
@@ -84,8 +89,7 @@ CXTPCommandBarsOptions::KeyboardCuesState CXTPCommandBarsOptions::GetKeyboardCue
 
 CXTPPaintManager* CXTPCommandBarsOptions::GetPaintManager() const
 {
-    // The plain command bars keep no paint manager of their own.
-    return CXTPPaintManager::GetGlobalPaintManager();
+    return pCommandBars != nullptr ? pCommandBars->GetPaintManager() : CXTPPaintManager::GetGlobalPaintManager();
 }
 
 void CXTPCommandBarsOptions::ExchangeCommandSet(CXTPPropExchange* pPX, LPCTSTR pszName, CXTPCommandIdSet& set)

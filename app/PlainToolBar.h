@@ -1,8 +1,8 @@
 #pragma once
-// A toolbar of the command bars as a native toolbar window.
+// The wizard's toolbar until the real command bars take over: a native toolbar window.
 #include "Framework.h"
 
-class CXTPToolBar : public CWnd {
+class PlainToolBar : public CWnd {
 public:
     BOOL CreateBar(CWnd* pFrame, LPCTSTR lpszTitle, UINT nID);
     // Loads the buttons of a toolbar resource (bitmap and button list of the same id).

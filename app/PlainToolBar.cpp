@@ -1,13 +1,13 @@
-#include "CXTPToolBar.h"
+#include "PlainToolBar.h"
 
 #include <vector>
 
-BEGIN_MESSAGE_MAP(CXTPToolBar, CWnd)
+BEGIN_MESSAGE_MAP(PlainToolBar, CWnd)
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 // A flat toolbar is transparent: it gets the button face behind its buttons.
-BOOL CXTPToolBar::OnEraseBkgnd(CDC* pDC)
+BOOL PlainToolBar::OnEraseBkgnd(CDC* pDC)
 {
     CRect rc;
     GetClientRect(&rc);
@@ -15,7 +15,7 @@ BOOL CXTPToolBar::OnEraseBkgnd(CDC* pDC)
     return TRUE;
 }
 
-BOOL CXTPToolBar::CreateBar(CWnd* pFrame, LPCTSTR lpszTitle, UINT nID)
+BOOL PlainToolBar::CreateBar(CWnd* pFrame, LPCTSTR lpszTitle, UINT nID)
 {
     m_strTitle = lpszTitle;
     return CWnd::CreateEx(0, TOOLBARCLASSNAMEW, lpszTitle,
@@ -23,7 +23,7 @@ BOOL CXTPToolBar::CreateBar(CWnd* pFrame, LPCTSTR lpszTitle, UINT nID)
                           CRect(0, 0, 0, 0), pFrame, nID);
 }
 
-BOOL CXTPToolBar::LoadToolBar(UINT nIDResource, BOOL)
+BOOL PlainToolBar::LoadToolBar(UINT nIDResource, BOOL)
 {
     // The toolbar resource (type 241): version, width, height, count, then the ids.
     HINSTANCE hInst = AfxGetResourceHandle();
@@ -60,7 +60,7 @@ BOOL CXTPToolBar::LoadToolBar(UINT nIDResource, BOOL)
     return TRUE;
 }
 
-void CXTPToolBar::SetCommandIcon(UINT nCommand, HICON hIcon)
+void PlainToolBar::SetCommandIcon(UINT nCommand, HICON hIcon)
 {
     int index = static_cast<int>(SendMessage(TB_COMMANDTOINDEX, nCommand, 0));
     if (index < 0 || m_hImages == nullptr || hIcon == nullptr)
@@ -71,7 +71,7 @@ void CXTPToolBar::SetCommandIcon(UINT nCommand, HICON hIcon)
     Invalidate();
 }
 
-void CXTPToolBar::HideCommand(UINT nCommand)
+void PlainToolBar::HideCommand(UINT nCommand)
 {
     SendMessage(TB_HIDEBUTTON, nCommand, TRUE);
 }

@@ -1,0 +1,3 @@
+#include "CXTPEdit.h"
+
+IMPLEMENT_DYNCREATE(CXTPEdit, CEdit)
