@@ -366,6 +366,11 @@ const MSG* CWnd::GetCurrentMessage()
     return &t_wndState.lastSent;
 }
 
+void CWnd::SetCurrentMessage(const MSG& msg)
+{
+    t_wndState.lastSent = msg;
+}
+
 LRESULT CWnd::Default()
 {
     const MSG& msg = t_wndState.lastSent;

@@ -128,6 +128,10 @@ public:
     static BOOL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = nullptr);
     // The message now being dispatched on this thread.
     static const MSG* GetCurrentMessage();
+    // Replaces the record of the message being handled on this thread, for
+    // window procedures outside the framework's own that call into windows;
+    // the caller puts the previous record back.
+    static void SetCurrentMessage(const MSG& msg);
     // Default handling of the message now being dispatched.
     LRESULT Default();
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;

@@ -18,4 +18,19 @@ void PumpMessages(unsigned milliseconds)
     } while (::GetTickCount64() < end);
 }
 
+bool PumpMessagesUntil(const std::function<bool()>& done, unsigned milliseconds)
+{
+    const ULONGLONG end = ::GetTickCount64() + milliseconds;
+    while (!done() && ::GetTickCount64() < end) {
+        MSG msg;
+        if (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        } else {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    return done();
+}
+
 } // namespace testsupport

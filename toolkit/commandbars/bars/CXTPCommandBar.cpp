@@ -4,37 +4,39 @@
 #include "CXTPControls.h"
 #include "CXTPImageManager.h"
 #include "CXTPPaintManager.h"
-#include "CXTObjectSelector.h"
+#include "CXTPMouseTracker.h"
+#include "CXTPToolTipContext.h"
+#include "CXTPWindowHookManager.h"
 
 IMPLEMENT_DYNCREATE(CXTPCommandBar, CWnd)
+
+BEGIN_MESSAGE_MAP(CXTPCommandBar, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_PAINT()
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+    ON_WM_ERASEBKGND()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdate)
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSELEAVE()
+    ON_WM_NCMOUSEMOVE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_LBUTTONUP()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_RBUTTONUP()
+    ON_WM_TIMER()
+    ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+    ON_WM_NCHITTEST()
+    ON_WM_NCLBUTTONDOWN()
+    ON_MESSAGE(WM_GETOBJECT, OnGetObject)
+END_MESSAGE_MAP()
 
 BEGIN_INTERFACE_MAP(CXTPCommandBar, CWnd)
     INTERFACE_PART(CXTPCommandBar, IID_IAccessible, Accessible)
     INTERFACE_PART(CXTPCommandBar, IID_IDispatch, Accessible)
 END_INTERFACE_MAP()
-
-namespace {
-
-// The idle update of one control: enabling, checking and text act on the control.
-class CControlCmdUI : public CCmdUI {
-public:
-    explicit CControlCmdUI(CXTPControl* pControl) : m_pControl(pControl) {}
-
-    void Enable(BOOL bOn) override
-    {
-        m_bEnableChanged = TRUE;
-        m_pControl->SetEnabled(bOn);
-        if (!bOn)
-            m_pControl->SetChecked(0);
-    }
-    void SetCheck(int nCheck) override { m_pControl->SetChecked(nCheck); }
-    void SetText(LPCTSTR lpszText) override { m_pControl->SetCaption(lpszText); }
-
-private:
-    CXTPControl* m_pControl;
-};
-
-} // namespace
 
 CXTPCommandBar::CXTPCommandBar()
 {
@@ -44,6 +46,12 @@ CXTPCommandBar::CXTPCommandBar()
 
 CXTPCommandBar::~CXTPCommandBar()
 {
+    if (m_bTracking != xtpTrackingOff)
+        SetTrackingMode(xtpTrackingOff, TRUE, FALSE);
+    CXTPWindowHookManager::Instance().RemoveAll(this);
+    CXTPMouseTracker* pMouseTracker = CXTPMouseTracker::GetThreadTracker();
+    if (pMouseTracker->GetLastSelectingBar() == this)
+        pMouseTracker->SetLastSelectingBar(nullptr);
     if (m_pControls) {
         m_pControls->RemoveAll();
         m_pControls->SetParent(nullptr);
@@ -53,6 +61,8 @@ CXTPCommandBar::~CXTPCommandBar()
         m_pPaintManager->InternalRelease();
     if (m_pImageManager)
         m_pImageManager->InternalRelease();
+    if (m_pToolTipContext)
+        m_pToolTipContext->InternalRelease();
 }
 
 void CXTPCommandBar::OnFinalRelease()
@@ -60,6 +70,31 @@ void CXTPCommandBar::OnFinalRelease()
     if (GetSafeHwnd())
         DestroyWindow();
     delete this;
+}
+
+BOOL CXTPCommandBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (m_pToolTipContext)
+        m_pToolTipContext->FilterToolTipMessage(this, message, wParam, lParam);
+    return CWnd::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+int CXTPCommandBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    // The plain command bars share no tooltip context and no customize drop
+    // source; a bar without command bars shows the framework's tips.
+    if (!GetCommandBars() && m_barType != xtpBarTypePopup)
+        EnableToolTips(TRUE);
+    return 0;
+}
+
+void CXTPCommandBar::OnDestroy()
+{
+    if (m_bTracking != xtpTrackingOff)
+        SetTrackingMode(xtpTrackingOff, TRUE, FALSE);
+    CWnd::OnDestroy();
 }
 
 CXTPControl* CXTPCommandBar::GetAt(int nIndex) const
@@ -89,6 +124,20 @@ BOOL CXTPCommandBar::IsCustomizeMode() const
     // Customize mode belongs to the command bars' customize sheet; the plain
     // command bars have none.
     return FALSE;
+}
+
+BOOL CXTPCommandBar::IsHelpMode() const
+{
+    // Context help is the mode of the command bars' frame; the plain command
+    // bars hand out no frame.
+    return FALSE;
+}
+
+CXTPControl* CXTPCommandBar::GetCustomizeSelected() const
+{
+    // The customize selection is kept by the command bars' customize mode,
+    // which the plain command bars lack.
+    return nullptr;
 }
 
 CWnd* CXTPCommandBar::GetSite()
@@ -171,56 +220,37 @@ void CXTPCommandBar::RedrawNow()
         ::InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
-BOOL CXTPCommandBar::SetSelected(int nSelected, BOOL bKeyboard)
+void CXTPCommandBar::InvalidateParents()
 {
-    if (nSelected == m_nSelected && (nSelected == -1 || m_bKeyboardSelect == bKeyboard))
-        return FALSE;
-    LockRedraw();
-    if (CXTPControl* pOld = GetAt(m_nSelected))
-        pOld->OnSetSelected(0);
-    m_nSelected = nSelected;
-    m_bKeyboardSelect = bKeyboard;
-    if (CXTPControl* pNew = GetAt(nSelected))
-        pNew->OnSetSelected(bKeyboard ? 2 : 1);
-    UnlockRedraw();
-    return TRUE;
-}
-
-BOOL CXTPCommandBar::SetPopuped(int nPopuped, BOOL /*bKeyboard*/)
-{
-    if (nPopuped != -1 || m_nPopuped == -1)
-        return FALSE;
-    LockRedraw();
-    if (CXTPControl* pControl = GetAt(m_nPopuped))
-        pControl->OnSetPopup(FALSE);
-    m_nPopuped = -1;
-    UnlockRedraw();
-    return TRUE;
-}
-
-BOOL CXTPCommandBar::SetTrackingMode(int bMode, BOOL bSelectFirst, BOOL /*bKeyboard*/)
-{
-    if (m_bTracking == bMode)
-        return FALSE;
-    LockRedraw();
-    if (!bMode) {
-        SetPopuped(-1);
-        if (bSelectFirst)
-            SetSelected(-1);
+    for (CXTPCommandBar* pBar = this; pBar; pBar = pBar->GetParentCommandBar()) {
+        if (pBar->GetSafeHwnd())
+            pBar->Invalidate(FALSE);
     }
-    m_bTracking = bMode;
-    UnlockRedraw();
-    return TRUE;
 }
 
-void CXTPCommandBar::EndMenus()
+BOOL CXTPCommandBar::IsRTL() const
 {
-    if (m_bTrackingModal)
-        SetTrackingMode(FALSE, TRUE);
+    return GetSafeHwnd() && (GetExStyle() & WS_EX_LAYOUTRTL) != 0;
+}
+
+int CXTPCommandBar::IsPointInBar(CPoint point) const
+{
+    if (!GetSafeHwnd())
+        return 0;
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    return rcWindow.PtInRect(point) ? 1 : 0;
+}
+
+void CXTPCommandBar::AddToBarList(CXTPCommandBarList* pList)
+{
+    if (!pList->Find(this))
+        pList->AddTail(this);
 }
 
 void CXTPCommandBar::SetStatusText(const CString& strText)
 {
+    // The plain command bars have no options, so status texts are always on.
     CWnd* pSite = GetSite();
     if (!pSite || !pSite->GetSafeHwnd())
         return;
@@ -299,59 +329,45 @@ CXTPCommandBar* CXTPCommandBar::Clone(BOOL bRecursive)
     return pBar;
 }
 
-void CXTPCommandBar::OnUpdateCmdUI(BOOL bDisableIfNoHndler)
+INT_PTR CXTPCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
-    if (!GetSafeHwnd() || !(GetStyle() & WS_VISIBLE))
-        return;
-    CWnd* pTarget = GetOwnerSite();
-    if (pTarget) {
-        const BOOL bSuppressed = GetRootParent()->m_bUpdateSuppressed;
-        for (int i = 0; i < m_pControls->GetCount(); i++) {
-            CXTPControl* pControl = m_pControls->GetAt(i);
-            if (pControl->GetPressed() != 0) {
-                pControl->SetPressed(0);
-                DelayRedraw();
-            }
-            if (bSuppressed || (pControl->GetFlags() & xtpFlagManualUpdate))
-                continue;
-            CControlCmdUI state(pControl);
-            state.m_nID = static_cast<UINT>(pControl->GetID());
-            state.m_nIndex = static_cast<UINT>(i);
-            state.m_pOther = this;
-            state.m_nIndexMax = static_cast<UINT>(m_pControls->GetCount());
-            if (OnCmdMsg(state.m_nID, static_cast<int>(CN_UPDATE_COMMAND_UI), &state, nullptr))
-                continue;
-            if (IsCustomizeMode())
-                pControl->SetEnabled(TRUE);
-            else
-                state.DoUpdate(pTarget, bDisableIfNoHndler);
-        }
-    }
-    if (m_dwState & XTP_BARSTATE_REDRAW) {
-        m_dwState &= ~static_cast<DWORD>(XTP_BARSTATE_REDRAW);
-        Invalidate(FALSE);
-    }
-    if (m_dwState & XTP_BARSTATE_LAYOUT) {
-        m_dwState &= ~static_cast<DWORD>(XTP_BARSTATE_LAYOUT);
-        OnRecalcLayout();
-    }
+    CXTPControl* pControl = m_pControls->HitTest(point);
+    if (!pControl || !pControl->IsVisible())
+        return -1;
+    if (pTI)
+        CXTPToolTipContext::FillInToolInfo(pTI, m_hWnd, pControl->GetRect(), pControl->GetID(),
+                                           pControl->GetTooltipText());
+    return pControl->GetID();
 }
 
-void CXTPCommandBar::DrawCommandBar(CDC* pDC)
+LRESULT CXTPCommandBar::OnHelpHitTest(WPARAM /*wParam*/, LPARAM lParam)
 {
-    CXTPPaintManager* pPaintManager = GetPaintManager();
-    pPaintManager->FillCommandBar(pDC, this);
-    if (m_dwStyle & CBRS_GRIPPER)
-        pPaintManager->DrawCommandBarGripper(pDC, this, TRUE);
-    BOOL bFirst = TRUE;
-    for (int i = 0; i < m_pControls->GetCount(); i++) {
-        CXTPControl* pControl = m_pControls->GetAt(i);
-        if (pControl->GetParent() != this || !pControl->IsVisible())
-            continue;
-        if (pControl->GetBeginGroup() && !bFirst)
-            pPaintManager->DrawCommandBarSeparator(pDC, this, pControl, TRUE);
-        bFirst = FALSE;
-        CXTObjectSelector font(pDC, pPaintManager->GetCommandBarFont(this, pControl->GetDefaultItem()));
-        pControl->Draw(pDC);
+    const INT_PTR nId = OnToolHitTest(CPoint(lParam), nullptr);
+    if (nId > 0)
+        return 0x10000 + nId;
+    const int nCtrlId = GetDlgCtrlID();
+    return nCtrlId != 0 ? 0x50000 + nCtrlId : 0;
+}
+
+LRESULT CXTPCommandBar::OnNcHitTest(CPoint point)
+{
+    if (!IsHelpMode())
+        return CWnd::OnNcHitTest(point);
+    CPoint ptClient = point;
+    ScreenToClient(&ptClient);
+    CXTPControl* pControl = m_pControls->HitTest(ptClient);
+    if (pControl && pControl->GetID() <= 0 && pControl->GetType() >= xtpControlPopup &&
+        pControl->GetType() <= xtpControlSplitButtonPopup)
+        return HTMENU;
+    return HTCLIENT;
+}
+
+void CXTPCommandBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
+{
+    if (!IsHelpMode()) {
+        CWnd::OnNcLButtonDown(nHitTest, point);
+        return;
     }
+    ScreenToClient(&point);
+    OnLButtonDown(0, point);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// A window-less command bar for the control tests and the benchmark: classic
-// theme, controls of fixed sizes, and a count of its idle updates.
+// A command bar for the command-bar tests and benchmarks, window-less unless a
+// test creates one: classic theme, controls of fixed sizes laid out in a row,
+// and a count of its idle updates.
 #include "CXTPCommandBar.h"
 #include "CXTPControl.h"
 #include "CXTPControls.h"
