@@ -103,12 +103,12 @@ TEST(MouseTracker, CloseUnlockedEndsTheUnlockedBarsWhileTheFirstIsLocked)
         Bars bars(3, &ended);
         for (int i = 0; i < 3; ++i)
             bars[i]->StartTracking();
-        bars[2]->LockCount() = 1;
+        bars[2]->SetLockCount(1);
 
         Tracker()->CloseUnlocked();   // the first bar is not locked: nothing
         EXPECT_TRUE(ended.empty());
 
-        bars[0]->LockCount() = 1;
+        bars[0]->SetLockCount(1);
         Tracker()->CloseUnlocked();
         EXPECT_EQ(ended, std::vector<TrackerTestBar*>{bars[1]});
         EXPECT_EQ(Tracked(), (std::vector<CXTPCommandBar*>{bars[0], bars[2]}));
@@ -130,14 +130,14 @@ TEST(MouseTracker, IsOtherTrackingAndLockTrackedBars)
 
         Tracker()->LockTrackedBars(TRUE);
         Tracker()->LockTrackedBars(TRUE);
-        EXPECT_EQ(bars[0]->LockCount(), 2);
-        EXPECT_EQ(bars[1]->LockCount(), 2);
-        EXPECT_EQ(bars[2]->LockCount(), 0);   // not tracked
+        EXPECT_EQ(bars[0]->GetLockCount(), 2);
+        EXPECT_EQ(bars[1]->GetLockCount(), 2);
+        EXPECT_EQ(bars[2]->GetLockCount(), 0);   // not tracked
         EXPECT_TRUE(Tracker()->IsOtherTracking(bars[0]));   // locked
 
         Tracker()->LockTrackedBars(FALSE);
         Tracker()->LockTrackedBars(FALSE);
-        EXPECT_EQ(bars[0]->LockCount(), 0);
+        EXPECT_EQ(bars[0]->GetLockCount(), 0);
         EXPECT_FALSE(Tracker()->IsOtherTracking(bars[0]));
     });
 }

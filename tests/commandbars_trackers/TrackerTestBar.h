@@ -33,7 +33,6 @@ public:
         return TRUE;
     }
     void StartTracking() { SetTrackingMode(1); }
-    int& LockCount() { return m_nLockCount; }
 
     int m_nEnded = 0;
     bool m_bStayListed = false;

@@ -48,6 +48,12 @@ int CountingWindow::Count(UINT nMessage) const
     return it == m_counts.end() ? 0 : it->second;
 }
 
+LPARAM CountingWindow::LastLParam(UINT nMessage) const
+{
+    auto it = m_lastLParams.find(nMessage);
+    return it == m_lastLParams.end() ? 0 : it->second;
+}
+
 WNDPROC CountingWindow::OwnProcedure() const
 {
     return &WndProc;
@@ -58,12 +64,19 @@ LRESULT CALLBACK CountingWindow::WndProc(HWND hWnd, UINT nMessage, WPARAM wParam
     auto* pThis = reinterpret_cast<CountingWindow*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
     if (pThis != nullptr) {
         ++pThis->m_counts[nMessage];
+        pThis->m_lastLParams[nMessage] = lParam;
         if (nMessage == kTestMessage) {
             pThis->m_wParamSeen = wParam;
             return kOwnResult;
         }
     }
     return ::DefWindowProcW(hWnd, nMessage, wParam, lParam);
+}
+
+const wchar_t* PlainWindowClass()
+{
+    RegisterOnce();
+    return kClassName;
 }
 
 void RunOnOwnThread(const std::function<void()>& body)

@@ -20,6 +20,8 @@ public:
 
     HWND Handle() const { return m_hWnd; }
     int Count(UINT nMessage) const;
+    // The lParam of the latest nMessage received, 0 before any.
+    LPARAM LastLParam(UINT nMessage) const;
     WNDPROC OwnProcedure() const;
     void Destroy();
 
@@ -30,7 +32,12 @@ private:
 
     HWND m_hWnd = nullptr;
     std::map<UINT, int> m_counts;
+    std::map<UINT, LPARAM> m_lastLParams;
 };
+
+// A registered window class answering every message with the default
+// handling, for windows that must take clicks themselves.
+const wchar_t* PlainWindowClass();
 
 // Runs body on a new thread and waits for it; the thread's trackers are
 // destroyed when it ends.

@@ -66,8 +66,6 @@ typedef CList<CXTPCommandBar*, CXTPCommandBar*> CXTPCommandBarList;
 
 class CXTPCommandBar : public CWnd, public CXTPWindowHookClient, public CXTPAccessible {
     DECLARE_DYNCREATE(CXTPCommandBar)
-    // Raises and lowers the lock counts of the tracked bars.
-    friend class CXTPMouseTracker;
 public:
     CXTPCommandBar();
     ~CXTPCommandBar() override;

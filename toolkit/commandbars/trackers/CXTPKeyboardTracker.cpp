@@ -22,10 +22,11 @@ CXTPKeyboardTracker* CXTPKeyboardTracker::GetThreadTracker()
 void CXTPKeyboardTracker::SetupHooks(BOOL bSetup)
 {
     if (bSetup) {
+        const DWORD dwThreadId = ::GetCurrentThreadId();
         if (m_hHookKeyboard == nullptr)
-            m_hHookKeyboard = ::SetWindowsHookExW(WH_KEYBOARD, &KeyboardProc, AfxGetInstanceHandle(), ::GetCurrentThreadId());
+            m_hHookKeyboard = ::SetWindowsHookExW(WH_KEYBOARD, &KeyboardProc, AfxGetInstanceHandle(), dwThreadId);
         if (m_hHookCallWndProc == nullptr)
-            m_hHookCallWndProc = ::SetWindowsHookExW(WH_CALLWNDPROC, &CallWndProc, AfxGetInstanceHandle(), ::GetCurrentThreadId());
+            m_hHookCallWndProc = ::SetWindowsHookExW(WH_CALLWNDPROC, &CallWndProc, AfxGetInstanceHandle(), dwThreadId);
         return;
     }
     if (m_hHookKeyboard != nullptr)

@@ -54,10 +54,14 @@ void CXTPMouseTracker::AddTrackedBar(CXTPCommandBar* pBar)
 
 void CXTPMouseTracker::RemoveTrackedBar(CXTPCommandBar* pBar)
 {
-    for (INT_PTR i = m_arrTrackers.GetSize() - 1; i >= 0; --i)
-        if (m_arrTrackers[i] == pBar)
+    BOOL bRemoved = FALSE;
+    for (INT_PTR i = m_arrTrackers.GetSize() - 1; i >= 0; --i) {
+        if (m_arrTrackers[i] == pBar) {
             m_arrTrackers.RemoveAt(i);
-    if (m_arrTrackers.IsEmpty()) {
+            bRemoved = TRUE;
+        }
+    }
+    if (bRemoved && m_arrTrackers.IsEmpty()) {
         // A fresh mouse move for the window under the cursor, which saw none
         // while the menus had it.
         POINT point;
@@ -71,7 +75,7 @@ void CXTPMouseTracker::CloseAll()
 {
     while (!m_arrTrackers.IsEmpty()) {
         CXTPCommandBar* pBar = m_arrTrackers[0];
-        pBar->SetTrackingMode(0, TRUE, FALSE);
+        pBar->EndTracking();
         // A bar that leaves tracking but stays listed would hold this loop.
         if (!m_arrTrackers.IsEmpty() && m_arrTrackers[0] == pBar)
             RemoveTrackedBar(pBar);
@@ -80,21 +84,21 @@ void CXTPMouseTracker::CloseAll()
 
 void CXTPMouseTracker::CloseUnlocked()
 {
-    if (m_arrTrackers.IsEmpty() || m_arrTrackers[0]->m_nLockCount <= 0)
+    if (m_arrTrackers.IsEmpty() || m_arrTrackers[0]->GetLockCount() <= 0)
         return;
     // Ending one bar's tracking may end others': the walk goes over a copy.
     CArray<CXTPCommandBar*, CXTPCommandBar*> arrBars;
     arrBars.Copy(m_arrTrackers);
     for (INT_PTR i = 0; i < arrBars.GetSize(); ++i)
-        if (IsTrackedBar(arrBars[i]) && arrBars[i]->m_nLockCount == 0)
-            arrBars[i]->SetTrackingMode(0, TRUE, FALSE);
+        if (IsTrackedBar(arrBars[i]) && arrBars[i]->GetLockCount() == 0)
+            arrBars[i]->EndTracking();
 }
 
 BOOL CXTPMouseTracker::IsOtherTracking(CXTPCommandBar* pBar) const
 {
     if (m_arrTrackers.IsEmpty())
         return FALSE;
-    if (pBar == nullptr || pBar->m_nLockCount > 0)
+    if (pBar == nullptr || pBar->GetLockCount() > 0)
         return TRUE;
     return !IsTrackedBar(pBar);
 }
@@ -102,7 +106,7 @@ BOOL CXTPMouseTracker::IsOtherTracking(CXTPCommandBar* pBar) const
 void CXTPMouseTracker::LockTrackedBars(BOOL bLock)
 {
     for (INT_PTR i = 0; i < m_arrTrackers.GetSize(); ++i)
-        m_arrTrackers[i]->m_nLockCount += bLock ? 1 : -1;
+        m_arrTrackers[i]->SetLockCount(m_arrTrackers[i]->GetLockCount() + (bLock ? 1 : -1));
 }
 
 void CXTPMouseTracker::SetMenusExpanded(BOOL bExpanded)
@@ -170,8 +174,9 @@ void CXTPMouseTracker::OnMouseLeaveTimer()
     }
     POINT point;
     RECT rc;
-    if (::GetCursorPos(&point) && ::GetWindowRect(hWnd, &rc) && ::PtInRect(&rc, point)
-        && (::GetParent(hWnd) == nullptr || (::GetWindowLongW(hWnd, GWL_STYLE) & WS_POPUP) != 0 || IsTopLevelActive(hWnd)))
+    const BOOL bInside = ::GetCursorPos(&point) && ::GetWindowRect(hWnd, &rc) && ::PtInRect(&rc, point);
+    if (bInside && (::GetParent(hWnd) == nullptr || (::GetWindowLongW(hWnd, GWL_STYLE) & WS_POPUP) != 0
+                    || IsTopLevelActive(hWnd)))
         return;
     ::KillTimer(hWnd, kMouseLeaveTimer);
     m_hwndWatched = nullptr;
@@ -216,7 +221,7 @@ void CXTPMouseTracker::ExamineMessage(UINT nMessage, POINT point)
         int nInBar = pBar->IsPointInBar(point);
         if (nInBar == -2 || (nInBar != 1 && (hwndPoint == nullptr || !::IsChild(hwndBar, hwndPoint))))
             continue;
-        if (pBar->m_nLockCount > 0 && !IsMouseMove(nMessage) && !m_bIgnoreButtonUp) {
+        if (pBar->GetLockCount() > 0 && !IsMouseMove(nMessage) && !m_bIgnoreButtonUp) {
             CloseUnlocked();
             m_ptLast = POINT{0, 0};
         }
@@ -234,7 +239,7 @@ void CXTPMouseTracker::ExamineMessage(UINT nMessage, POINT point)
         switch (nMessage) {
         case WM_MOUSEMOVE:
         case WM_NCMOUSEMOVE:
-            if (pBar->m_nLockCount <= 0 && pBar->GetSafeHwnd() != nullptr) {
+            if (pBar->GetLockCount() <= 0 && pBar->GetSafeHwnd() != nullptr) {
                 POINT ptClient = point;
                 ::ScreenToClient(pBar->GetSafeHwnd(), &ptClient);
                 ::SendMessageW(pBar->GetSafeHwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
