@@ -15,6 +15,7 @@
 #include "ImageRecords.h"
 #include "ImageTestHelpers.h"
 #include "PropExchangeHelpers.h"
+#include "RegistryScratch.h"
 
 namespace
 {
@@ -42,32 +43,17 @@ COLORREF DrawnColour(CXTPImageManager& manager, UINT id, int cx)
     return canvas.At(cx / 2, cx / 2);
 }
 
-class RegistryScratch
+testsupport::RegistryScratch PersistenceScratch()
 {
-public:
-    RegistryScratch()
-    {
-        RegDeleteTreeW(HKEY_CURRENT_USER, kPath);
-        RegCreateKeyExW(HKEY_CURRENT_USER, kPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_hKey, nullptr);
-    }
-    ~RegistryScratch()
-    {
-        RegCloseKey(m_hKey);
-        RegDeleteTreeW(HKEY_CURRENT_USER, kPath);
-    }
-    HKEY Key() const { return m_hKey; }
-
-private:
-    static constexpr wchar_t kPath[] = L"Software\\OrbalinImagesTest\\Persistence";
-    HKEY m_hKey = nullptr;
-};
+    return testsupport::RegistryScratch(L"Software\\OrbalinImagesTest\\Persistence");
+}
 
 // The manager's sets, stored and loaded through the registry or an archive.
 void RoundTrip(CXTPImageManager& from, CXTPImageManager& to, bool registry)
 {
     if (registry)
     {
-        RegistryScratch scratch;
+        auto scratch = PersistenceScratch();
         {
             CXTPPropExchangeRegistry px(FALSE, scratch.Key(), L"Images");
             from.DoPropExchange(&px);
@@ -264,7 +250,7 @@ TEST(ImagePersistence, RecordOfVersion7HasNoCheckedImage)
 
 TEST(ImagePersistence, WrongCheckSumThrowsBeforeAnythingChanges)
 {
-    RegistryScratch scratch;
+    auto scratch = PersistenceScratch();
     CXTPImageManager manager;
     StoreIcon(manager, 7, 16, RGB(255, 0, 0));
     {
@@ -289,7 +275,7 @@ TEST(ImagePersistence, WrongCheckSumThrowsBeforeAnythingChanges)
 
 TEST(ImagePersistence, DamagedSetsAreSkippedAndTheRestKept)
 {
-    RegistryScratch scratch;
+    auto scratch = PersistenceScratch();
     {
         CXTPImageManager from;
         StoreIcon(from, 1, 16, RGB(255, 0, 0));

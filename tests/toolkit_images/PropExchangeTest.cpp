@@ -12,73 +12,15 @@
 #include "CXTPPropExchangeEnumerator.h"
 #include "CXTPPropExchangeRegistry.h"
 #include "PropExchangeHelpers.h"
+#include "RegistryScratch.h"
 
 namespace
 {
 constexpr wchar_t kScratch[] = L"Software\\OrbalinImagesTest";
 
-// A scratch key under HKCU, deleted with its subkeys before and after.
-class ScratchKey
+testsupport::RegistryScratch ScratchKey(const wchar_t* name)
 {
-public:
-    explicit ScratchKey(const wchar_t* name) : m_path(CString(kScratch) + L"\\" + name)
-    {
-        RegDeleteTreeW(HKEY_CURRENT_USER, m_path);
-        RegCreateKeyExW(HKEY_CURRENT_USER, m_path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_hKey, nullptr);
-    }
-    ~ScratchKey()
-    {
-        RegCloseKey(m_hKey);
-        RegDeleteTreeW(HKEY_CURRENT_USER, m_path);
-    }
-    HKEY Key() const { return m_hKey; }
-    const CString& Path() const { return m_path; }
-    bool Has(const wchar_t* sub, const wchar_t* value) const
-    {
-        return RegGetValueW(m_hKey, sub, value, RRF_RT_ANY, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    }
-    void SetRaw(const wchar_t* sub, const wchar_t* value, DWORD type, const void* data, DWORD size) const
-    {
-        HKEY hSub = nullptr;
-        RegCreateKeyExW(m_hKey, sub, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hSub, nullptr);
-        RegSetValueExW(hSub, value, 0, type, static_cast<const BYTE*>(data), size);
-        RegCloseKey(hSub);
-    }
-
-private:
-    CString m_path;
-    HKEY m_hKey = nullptr;
-};
-
-// What Wine's reg.exe prints for the key, so values are read by another program.
-std::string RegQuery(const CString& path)
-{
-    SECURITY_ATTRIBUTES sa{sizeof(sa), nullptr, TRUE};
-    HANDLE hRead = nullptr, hWrite = nullptr;
-    CreatePipe(&hRead, &hWrite, &sa, 0);
-    SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW si{sizeof(si)};
-    si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = si.hStdError = hWrite;
-    PROCESS_INFORMATION pi{};
-    CString cmd = L"reg.exe query \"HKCU\\" + path + L"\"";
-    std::string out;
-    if (CreateProcessW(nullptr, cmd.GetBuffer(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi))
-    {
-        CloseHandle(hWrite);
-        hWrite = nullptr;
-        char buf[4096];
-        DWORD got = 0;
-        while (ReadFile(hRead, buf, sizeof(buf), &got, nullptr) && got)
-            out.append(buf, got);
-        WaitForSingleObject(pi.hProcess, 30000);
-        CloseHandle(pi.hProcess);
-        CloseHandle(pi.hThread);
-    }
-    if (hWrite)
-        CloseHandle(hWrite);
-    CloseHandle(hRead);
-    return out;
+    return testsupport::RegistryScratch(std::wstring(kScratch) + L"\\" + name);
 }
 
 struct Values
@@ -178,7 +120,7 @@ using SectionPtr = std::unique_ptr<CXTPPropExchange, Release>;
 
 TEST(PropExchangeRegistry, EveryTypeStoresAndLoadsWithTheRegistryTypesAnotherReaderSees)
 {
-    ScratchKey scratch(L"Types");
+    auto scratch = ScratchKey(L"Types");
     Values stored = Sample();
     {
         CXTPPropExchangeRegistry px(FALSE, scratch.Key(), L"Query");
@@ -197,7 +139,7 @@ TEST(PropExchangeRegistry, EveryTypeStoresAndLoadsWithTheRegistryTypesAnotherRea
     }
     ExpectSame(stored, loaded);
 
-    const std::string reg = RegQuery(scratch.Path() + L"\\Query");
+    const std::string reg = testsupport::RegQuery(scratch.Path() + L"\\Query");
     struct Line
     {
         const char* name;
@@ -220,7 +162,7 @@ TEST(PropExchangeRegistry, EveryTypeStoresAndLoadsWithTheRegistryTypesAnotherRea
 
 TEST(PropExchangeRegistry, DefaultsAreDeletedUnlessTheyMustBeWritten)
 {
-    ScratchKey scratch(L"Defaults");
+    auto scratch = ScratchKey(L"Defaults");
     int value = 5;
     {
         CXTPPropExchangeRegistry px(FALSE, scratch.Key(), L"S");
@@ -253,7 +195,7 @@ TEST(PropExchangeRegistry, DefaultsAreDeletedUnlessTheyMustBeWritten)
 
 TEST(PropExchangeRegistry, StoredTextIsCheckedBeforeItIsTaken)
 {
-    ScratchKey scratch(L"Texts");
+    auto scratch = ScratchKey(L"Texts");
     const auto put = [&](const wchar_t* name, DWORD type, const void* data, DWORD size) {
         scratch.SetRaw(L"S", name, type, data, size);
     };
@@ -290,7 +232,7 @@ TEST(PropExchangeRegistry, StoredTextIsCheckedBeforeItIsTaken)
 
 TEST(PropExchangeRegistry, EmptySectionDeletesItsOwnKeyOnly)
 {
-    ScratchKey scratch(L"Empty");
+    auto scratch = ScratchKey(L"Empty");
     int value = 1;
     {
         CXTPPropExchangeRegistry px(FALSE, scratch.Key(), L"S");
@@ -316,7 +258,7 @@ TEST(PropExchangeRegistry, EmptySectionDeletesItsOwnKeyOnly)
 
 TEST(PropExchangeRegistry, EnumeratorVisitsNumberedSections)
 {
-    ScratchKey scratch(L"Enum");
+    auto scratch = ScratchKey(L"Enum");
     for (DWORD count : {3u, 0u})
     {
         {
@@ -351,7 +293,7 @@ TEST(PropExchangeRegistry, EnumeratorVisitsNumberedSections)
 
 TEST(PropExchangeRegistry, ClassEntriesCreateObjectsOfTheRequiredKind)
 {
-    ScratchKey scratch(L"Class");
+    auto scratch = ScratchKey(L"Class");
     {
         CXTPPropExchangeRegistry px(FALSE, scratch.Key(), L"Circle");
         CTestCircle circle;
