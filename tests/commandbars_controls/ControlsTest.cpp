@@ -68,6 +68,8 @@ TEST(Controls, InsertingKeepsIndexesAndBackPointersAndMakesTheBarForgetItsSelect
     EXPECT_EQ(pAtCount->GetIndex(), 1);
     EXPECT_EQ(pAtMinusOne->GetIndex(), 2);
 
+    // A bar selects only with a window.
+    ASSERT_TRUE(bar->CreateEx(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr));
     bar->SetSelected(2);
     ASSERT_EQ(bar->GetSelectedIndex(), 2);
     CXTPControl* pFront = pControls->Add(xtpControlButton, 100, L"front", 0);

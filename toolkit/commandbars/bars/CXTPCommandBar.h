@@ -143,6 +143,8 @@ public:
 
     // The keyboard tracker's call while the bar tracks.
     int OnHookMessage(HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam, LRESULT& lResult) override;
+    // The beep of a key that matches no control; tests hand in their own.
+    static BOOL(WINAPI* s_pfnMessageBeep)(UINT);
 
     CXTPControls* GetControls() const { return m_pControls; }
     CXTPControl* GetAt(int nIndex) const;
@@ -256,6 +258,9 @@ protected:
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
     DECLARE_INTERFACE_MAP()
+
+    // Up (FALSE) or down (TRUE) between the rows of a popup toolbar or a floating bar.
+    void MoveToAdjacentRow(BOOL bDown);
 
     // The framework's context-help mode of the command bars' frame.
     BOOL IsHelpMode() const;

@@ -1,5 +1,6 @@
 #include "CXTPControl.h"
 
+#include "CCmdTargetHold.h"
 #include "CXTPCommandBar.h"
 #include "CXTPControls.h"
 #include "CXTPImageManager.h"
@@ -21,26 +22,6 @@ BEGIN_INTERFACE_MAP(CXTPControl, CCmdTarget)
 END_INTERFACE_MAP()
 
 namespace {
-
-// Keeps a command target alive across a call that may release it elsewhere.
-class CTargetHold {
-public:
-    explicit CTargetHold(CCmdTarget* pTarget) : m_pTarget(pTarget)
-    {
-        if (m_pTarget)
-            m_pTarget->InternalAddRef();
-    }
-    ~CTargetHold()
-    {
-        if (m_pTarget)
-            m_pTarget->InternalRelease();
-    }
-    CTargetHold(const CTargetHold&) = delete;
-    CTargetHold& operator=(const CTargetHold&) = delete;
-
-private:
-    CCmdTarget* m_pTarget;
-};
 
 // The result of GetMessageW in a private loop: a message to handle, or the end
 // of the loop. WM_QUIT is posted again for the outer loop that owns it.
@@ -347,9 +328,9 @@ void CXTPControl::Execute()
 {
     // The command's handler may take this control off its bar or release the
     // bar; both stay alive until the execution has finished with them.
-    CTargetHold holdControl(this);
+    CCmdTargetHold holdControl(this);
     CXTPCommandBar* pParent = m_pParent;
-    CTargetHold holdParent(pParent);
+    CCmdTargetHold holdParent(pParent);
 
     s_pfnSoundPlayer()->Play(CXTPMenuSoundPlayer::MenuCommand);
     m_bPressed = 2;
@@ -383,8 +364,8 @@ void CXTPControl::TrackClick(CRect rcTrack)
     CXTPCommandBar* pBar = m_pParent;
     if (!pBar || !pBar->GetSafeHwnd())
         return;
-    CTargetHold holdControl(this);
-    CTargetHold holdBar(pBar);
+    CCmdTargetHold holdControl(this);
+    CCmdTargetHold holdBar(pBar);
     if (rcTrack.IsRectEmpty())
         rcTrack = m_rcControl;
 
@@ -481,8 +462,8 @@ BOOL CXTPControl::CustomizeResize(CPoint point)
     const BOOL bRightGrip = m_rcControl.right - point.x <= 2;
     if (!bLeftGrip && !bRightGrip)
         return FALSE;
-    CTargetHold holdControl(this);
-    CTargetHold holdBar(pBar);
+    CCmdTargetHold holdControl(this);
+    CCmdTargetHold holdBar(pBar);
 
     pBar->RedrawNow();
     CRect rcStart = m_rcControl;

@@ -81,6 +81,13 @@ struct ControlNotify {
     CXTPControl* pControl;
 };
 
+// wParam of WM_CMDBARS_KEYDOWN: the key a tracking bar is handling and its
+// key data; the site may change the key.
+struct KeyDownNotify {
+    UINT nChar;
+    LPARAM lParam;
+};
+
 // lParam of WM_CMDBARS_CREATECONTROL and WM_CMDBARS_CONTROLCREATED for menu items.
 struct ControlCreateInfo {
     int nID;
