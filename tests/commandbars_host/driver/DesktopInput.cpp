@@ -90,14 +90,16 @@ bool DesktopInput::Pointer(const std::wstring& commands)
         std::fprintf(stderr, "xdotool did not start (error %lu)\n", ::GetLastError());
         return false;
     }
-    DWORD code = 1;
-    if (::WaitForSingleObject(pi.hProcess, 10000) == WAIT_OBJECT_0)
-        ::GetExitCodeProcess(pi.hProcess, &code);
+    // The wait makes the X server have the events before the test goes on; the
+    // exit code of a Unix program is not passed on by Wine reliably.
+    const DWORD w = ::WaitForSingleObject(pi.hProcess, 10000);
+    const bool ended = w == WAIT_OBJECT_0;
+    if (!ended) std::fprintf(stderr, "DIAG wait %lu err %lu handle %p\n", w, ::GetLastError(), pi.hProcess);
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
-    if (code != 0)
-        std::fprintf(stderr, "xdotool %ls failed (%lu)\n", commands.c_str(), code);
-    return code == 0;
+    if (!ended)
+        std::fprintf(stderr, "xdotool %ls did not end\n", commands.c_str());
+    return ended;
 }
 
 std::wstring DesktopInput::MoveCommand(POINT point)
@@ -160,4 +162,11 @@ void DesktopInput::Press(WORD key)
         SendKey(key, false);
         SendKey(key, true);
     });
+}
+
+testsupport::WindowCapture DesktopInput::Capture(const RECT& area)
+{
+    testsupport::WindowCapture capture;
+    Run([&] { capture = testsupport::WindowCapture::FromScreen(area); });
+    return capture;
 }

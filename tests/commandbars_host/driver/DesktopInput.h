@@ -8,6 +8,8 @@
 // the desktop.
 #include <windows.h>
 
+#include "WindowCapture.h"
+
 #include <functional>
 #include <string>
 #include <thread>
@@ -33,6 +35,9 @@ public:
     void KeyDown(WORD key);
     void KeyUp(WORD key);
     void Press(WORD key);
+
+    // A rectangle of the desktop's screen, as it shows there.
+    testsupport::WindowCapture Capture(const RECT& area);
 
 private:
     // Runs the task on the desktop thread and waits for it (bounded).
