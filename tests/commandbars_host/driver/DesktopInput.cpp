@@ -80,8 +80,18 @@ void DesktopInput::Run(const std::function<void()>& work)
 bool DesktopInput::Pointer(const std::wstring& commands)
 {
     // xdotool from Debian's package, started from Wine as a Unix program; it
-    // talks to the X server of the program's virtual desktop (DISPLAY is passed on).
-    std::wstring commandLine = L"xdotool " + commands;
+    // talks to the X server of the program's virtual desktop (DISPLAY is passed
+    // on). Wine hands out no handle of a Unix process to wait on, so xdotool's
+    // last command leaves a file when the others are done: the next input must
+    // not overtake this one.
+    static int s_nCommand = 0;
+    const std::wstring marker = L"/tmp/orbalin-pointer-" + std::to_wstring(::GetCurrentProcessId()) + L"-"
+                                + std::to_wstring(++s_nCommand);
+    std::wstring markerPath = L"Z:" + marker;
+    for (wchar_t& c : markerPath)
+        if (c == L'/')
+            c = L'\\';
+    std::wstring commandLine = L"xdotool " + commands + L" exec --sync touch " + marker;
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
@@ -90,16 +100,20 @@ bool DesktopInput::Pointer(const std::wstring& commands)
         std::fprintf(stderr, "xdotool did not start (error %lu)\n", ::GetLastError());
         return false;
     }
-    // The wait makes the X server have the events before the test goes on; the
-    // exit code of a Unix program is not passed on by Wine reliably.
-    const DWORD w = ::WaitForSingleObject(pi.hProcess, 10000);
-    const bool ended = w == WAIT_OBJECT_0;
-    if (!ended) std::fprintf(stderr, "DIAG wait %lu err %lu handle %p\n", w, ::GetLastError(), pi.hProcess);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
-    if (!ended)
-        std::fprintf(stderr, "xdotool %ls did not end\n", commands.c_str());
-    return ended;
+    if (pi.hThread)
+        ::CloseHandle(pi.hThread);
+    if (pi.hProcess)
+        ::CloseHandle(pi.hProcess);
+    const ULONGLONG end = ::GetTickCount64() + 10000;
+    while (::GetFileAttributesW(markerPath.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (::GetTickCount64() >= end) {
+            std::fprintf(stderr, "xdotool %ls did not finish\n", commands.c_str());
+            return false;
+        }
+        ::Sleep(1);
+    }
+    ::DeleteFileW(markerPath.c_str());
+    return true;
 }
 
 std::wstring DesktopInput::MoveCommand(POINT point)
