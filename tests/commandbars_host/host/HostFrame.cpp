@@ -170,12 +170,13 @@ nlohmann::json HostFrame::Answer(const std::string& request)
     } else if (verb == "track" && pBar) {
         pBar->TrackByKeyboard();
     } else if (verb == "pose" && pBar) {
-        // pose <bar> <hot> <pressed> <keyboard-selected>: indexes, -1 for none.
+        // pose <bar> <hot> <pressed> <keyboard-selected>: indexes, -1 for none. A
+        // pressed control is under the mouse, as in the press loop.
         int indexes[3] = {-1, -1, -1};
         words >> indexes[0] >> indexes[1] >> indexes[2];
         for (int i = 0; i < pBar->GetControls()->GetCount(); ++i) {
             if (auto* pControl = dynamic_cast<HostButton*>(pBar->GetAt(i)))
-                pControl->Pose(i == indexes[0] ? 1 : i == indexes[2] ? 2 : 0, i == indexes[1] ? 1 : 0);
+                pControl->Pose(i == indexes[0] || i == indexes[1] ? 1 : i == indexes[2] ? 2 : 0, i == indexes[1] ? 1 : 0);
         }
         pBar->RedrawWindow();
     } else if (verb == "quit") {
