@@ -101,9 +101,14 @@ void HostProcess::PumpFor(DWORD milliseconds)
 bool HostProcess::Start(const std::wstring& exe, const std::wstring& arguments, DWORD boundMs)
 {
     // Explorer makes the named virtual desktop on first use (and draws window
-    // frames there) and starts the program in it.
-    std::wstring commandLine = L"explorer.exe /desktop=" + std::wstring(kDesktop) + L","
-                               + std::to_wstring(kDesktopWidth) + L"x" + std::to_wstring(kDesktopHeight) + L" \""
+    // frames there) and starts the program in it. The desktop has the size of
+    // the screen: Wine keeps the display settings of the last desktop made for
+    // the whole prefix, and programs started later on the plain desktop would
+    // take a smaller desktop's size for the screen's.
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    std::wstring commandLine = L"explorer.exe /desktop=" + std::wstring(kDesktop) + L"," + std::to_wstring(width)
+                               + L"x" + std::to_wstring(height) + L" \""
                                + exe + L"\" --reply "
                                + std::to_wstring(reinterpret_cast<ULONG_PTR>(m_reply));
     if (!arguments.empty())

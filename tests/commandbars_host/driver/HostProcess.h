@@ -12,10 +12,8 @@
 
 class HostProcess {
 public:
-    // The virtual desktop the programs run in, and its size.
+    // The virtual desktop the programs run in.
     static constexpr const wchar_t* kDesktop = L"OrbalinCommandBars";
-    static constexpr int kDesktopWidth = 1024;
-    static constexpr int kDesktopHeight = 768;
 
     HostProcess();
     ~HostProcess();
