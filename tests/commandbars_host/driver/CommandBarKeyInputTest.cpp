@@ -126,6 +126,9 @@ TEST_F(CommandBarKeyInputTest, KeysThatMatchNothingAreSwallowed)
     EXPECT_EQ(1, Bar(last, "Standard")["tracking"]);
     EXPECT_EQ(0, Bar(last, "Standard")["selected"]);
     EXPECT_EQ(0, CountLog(last, {{"event", "WM_KEYDOWN"}})) << last["log"].dump(1);
+    // The bar told its site of both keys before it decided on them.
+    EXPECT_EQ(1, CountLog(last, {{"event", "WM_CMDBARS_KEYDOWN"}, {"key", VK_F5}})) << last["log"].dump(1);
+    EXPECT_EQ(1, CountLog(last, {{"event", "WM_CMDBARS_KEYDOWN"}, {"key", 'Z'}})) << last["log"].dump(1);
 
     // Tracking off, the same key reaches the frame.
     s_barHost->Request("reset");

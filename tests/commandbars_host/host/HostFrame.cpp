@@ -19,17 +19,38 @@ const UINT kFirstBarId = 1000;
 
 const char* CommandBarMessageName(UINT message)
 {
+    static const char* const names[] = {
+        "WM_CMDBARS_VISIBILITYCHANGED", "WM_CMDBARS_CONTROLSELECTED", "WM_CMDBARS_SELCHANGED",
+        "WM_CMDBARS_TRACKINGMODE",      "WM_CMDBARS_CONTROLRCLICK",   "WM_CMDBARS_KEYDOWN",
+        "WM_CMDBARS_POPUPOPENING",      "WM_CMDBARS_CONTEXTMENU",     "WM_CMDBARS_POPUPCLOSED",
+        "WM_CMDBARS_CREATECONTROL",     "WM_CMDBARS_CONTROLCREATED",  "WM_CMDBARS_GETMDICHILDICON",
+        "WM_CMDBARS_CREATECOMMANDBAR",  "WM_CMDBARS_CONTROLNOTIFY"};
+    return names[message - WM_CMDBARS_VISIBILITYCHANGED];
+}
+
+// What a command-bar notice says, as far as its parameters tell it here.
+nlohmann::json CommandBarNotice(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    nlohmann::json entry = {{"event", CommandBarMessageName(message)}};
     switch (message) {
-    case WM_CMDBARS_TRACKINGMODE: return "WM_CMDBARS_TRACKINGMODE";
-    case WM_CMDBARS_CONTROLRCLICK: return "WM_CMDBARS_CONTROLRCLICK";
-    case WM_CMDBARS_KEYDOWN: return "WM_CMDBARS_KEYDOWN";
-    case WM_CMDBARS_CONTROLSELECTED: return "WM_CMDBARS_CONTROLSELECTED";
-    case WM_CMDBARS_CONTROLNOTIFY: return "WM_CMDBARS_CONTROLNOTIFY";
-    case WM_CMDBARS_POPUPOPENING: return "WM_CMDBARS_POPUPOPENING";
-    case WM_CMDBARS_POPUPCLOSED: return "WM_CMDBARS_POPUPCLOSED";
-    case WM_CMDBARS_CONTEXTMENU: return "WM_CMDBARS_CONTEXTMENU";
-    default: return "WM_CMDBARS";
+    case WM_CMDBARS_CONTROLSELECTED:
+        // The control when one is selected, none when the selection goes.
+        if (auto* pControl = reinterpret_cast<CXTPControl*>(wParam))
+            entry["caption"] = hostchannel::Utf8(pControl->GetCaption().GetString());
+        break;
+    case WM_CMDBARS_KEYDOWN:
+        entry["key"] = reinterpret_cast<const KeyDownNotify*>(wParam)->nChar;
+        break;
+    case WM_CMDBARS_CONTROLRCLICK:
+        entry["caption"] = hostchannel::Utf8(reinterpret_cast<CXTPControl*>(lParam)->GetCaption().GetString());
+        break;
+    case WM_CMDBARS_CONTROLNOTIFY:
+        entry["id"] = static_cast<int>(wParam);
+        break;
+    default:
+        break;
     }
+    return entry;
 }
 
 } // namespace
@@ -88,6 +109,11 @@ BOOL HostFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
 BOOL HostFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     HostLog& log = HostLog::Instance();
+    if (message >= WM_CMDBARS_VISIBILITYCHANGED && message <= WM_CMDBARS_CONTROLNOTIFY) {
+        log.Write(CommandBarNotice(message, wParam, lParam));
+        *pResult = 0;
+        return TRUE;
+    }
     switch (message) {
     case WM_COPYDATA: {
         std::string request;
@@ -97,18 +123,6 @@ BOOL HostFrame::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
         *pResult = TRUE;
         return TRUE;
     }
-    case WM_CMDBARS_TRACKINGMODE:
-    case WM_CMDBARS_CONTROLRCLICK:
-    case WM_CMDBARS_KEYDOWN:
-    case WM_CMDBARS_POPUPOPENING:
-    case WM_CMDBARS_POPUPCLOSED:
-    case WM_CMDBARS_CONTEXTMENU:
-        log.Write({{"event", CommandBarMessageName(message)}, {"wParam", static_cast<std::uint64_t>(wParam)}});
-        break;
-    case WM_CMDBARS_CONTROLSELECTED:
-        // Written with the bar's name by the bar itself (HostBar::OnControlSelected).
-        *pResult = 0;
-        return TRUE;
     case WM_SYSCOMMAND:
         log.Write({{"event", "WM_SYSCOMMAND"}, {"wParam", static_cast<unsigned>(wParam)},
                    {"lParam", static_cast<long long>(lParam)}});
