@@ -93,6 +93,16 @@ TEST_F(CommandBarMouseInputTest, ClickOutsideEndsTrackingAndReachesTheWindowBelo
     EXPECT_EQ(0, last["keyboardClients"]);
 }
 
+TEST_F(CommandBarMouseInputTest, RightClickOnAControlTellsTheSite)
+{
+    const json state = s_barHost->State();
+    s_input->Click(ControlCentre(state, "Align", 1), true);
+    json last;
+    EXPECT_TRUE(WaitForLog({{"event", "WM_CMDBARS_CONTROLRCLICK"}, {"caption", "&Right"}}, &last))
+        << last["log"].dump(1);
+    EXPECT_EQ(0, CountLog(last, {{"event", "WM_COMMAND"}}));
+}
+
 // A press on a button runs the press loop: released on the button it executes,
 // also after leaving and coming back; released elsewhere, or on a disabled
 // button, it does not.
