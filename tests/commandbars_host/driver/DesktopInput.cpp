@@ -1,6 +1,7 @@
 #include "DesktopInput.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -58,7 +59,6 @@ void DesktopInput::ThreadMain(const wchar_t* desktop)
             ::SetEvent(task->done);
             continue;
         }
-        ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
     if (handle)
@@ -158,16 +158,6 @@ void DesktopInput::SendKey(WORD key, bool up)
     input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (IsExtendedKey(key) ? KEYEVENTF_EXTENDEDKEY : 0);
     ::SendInput(1, &input, sizeof(input));
-}
-
-void DesktopInput::KeyDown(WORD key)
-{
-    Run([&] { SendKey(key, false); });
-}
-
-void DesktopInput::KeyUp(WORD key)
-{
-    Run([&] { SendKey(key, true); });
 }
 
 void DesktopInput::Press(WORD key)

@@ -31,9 +31,7 @@ public:
     void Click(POINT point, bool right = false);
     POINT CursorPos();
 
-    // Keys by virtual-key code; Press is down and up.
-    void KeyDown(WORD key);
-    void KeyUp(WORD key);
+    // A key by virtual-key code, down and up.
     void Press(WORD key);
 
     // A rectangle of the desktop's screen, as it shows there.
