@@ -29,6 +29,19 @@ TEST_F(CommandBarKeyInputTest, AltAloneEndsTrackingAndIsSwallowed)
     EXPECT_EQ(0, CountLog(last, {{"event", "WM_SYSCOMMAND"}})) << last["log"].dump(1);
 }
 
+// Held down, Alt ends tracking with its first press; its repeats go on to the
+// window with the focus.
+TEST_F(CommandBarKeyInputTest, HeldAltEndsTrackingOnceAndItsRepeatsGoOn)
+{
+    Track("Align");
+    s_input->Press(VK_MENU, 2);
+    json last;
+    EXPECT_TRUE(WaitForBar("Align", "tracking", 0, &last)) << last.dump(1);
+    EXPECT_TRUE(s_barHost->WaitFor(
+        [](const json& s) { return CountLog(s, {{"event", "WM_SYSKEYDOWN"}, {"key", VK_MENU}}) == 2; }, 5000, &last))
+        << last["log"].dump(1);
+}
+
 TEST_F(CommandBarKeyInputTest, ActivatingAnotherProgramEndsTracking)
 {
     Track("Align");

@@ -160,10 +160,11 @@ void DesktopInput::SendKey(WORD key, bool up)
     ::SendInput(1, &input, sizeof(input));
 }
 
-void DesktopInput::Press(WORD key)
+void DesktopInput::Press(WORD key, int repeats)
 {
     Run([&] {
-        SendKey(key, false);
+        for (int i = 0; i <= repeats; ++i)
+            SendKey(key, false);
         SendKey(key, true);
     });
 }

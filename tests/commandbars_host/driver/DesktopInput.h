@@ -31,8 +31,9 @@ public:
     void Click(POINT point, bool right = false);
     POINT CursorPos();
 
-    // A key by virtual-key code, down and up.
-    void Press(WORD key);
+    // A key by virtual-key code, down and up; held for the given number of
+    // repeats in between, as a keyboard repeats a held key.
+    void Press(WORD key, int repeats = 0);
 
     // A rectangle of the desktop's screen, as it shows there.
     testsupport::WindowCapture Capture(const RECT& area);
