@@ -93,6 +93,31 @@ TEST_F(CommandBarMouseInputTest, ClickOutsideEndsTrackingAndReachesTheWindowBelo
     EXPECT_EQ(0, last["keyboardClients"]);
 }
 
+// The bar's hover timer (300 ms) reaches the control the mouse rests on; a
+// control the mouse leaves for another one sooner gets no hover.
+TEST_F(CommandBarMouseInputTest, HoverReachesTheControlTheMouseRestsOn)
+{
+    const json state = s_barHost->State();
+    s_input->MoveTo(ControlCentre(state, "Align", 1));
+    s_input->MoveTo(ControlCentre(state, "Align", 2));
+    json last;
+    ASSERT_TRUE(WaitForLog({{"event", "hover"}, {"caption", "Fit"}}, &last)) << last["log"].dump(1);
+
+    std::uint64_t onRight = 0, onFit = 0, hoverFit = 0;
+    for (const json& entry : last["log"]) {
+        const std::uint64_t tick = entry["tick"];
+        if (entry["event"] == "selected" && entry["state"] == 1)
+            (entry["index"] == 1 ? onRight : onFit) = tick;
+        if (entry["event"] == "hover")
+            hoverFit = tick;
+    }
+    // Timers may run a tick early against the clock of the log.
+    EXPECT_GE(hoverFit - onFit, 250u) << last["log"].dump(1);
+    if (onFit - onRight < 300) {
+        EXPECT_EQ(0, CountLog(last, {{"event", "hover"}, {"caption", "&Right"}})) << last["log"].dump(1);
+    }
+}
+
 TEST_F(CommandBarMouseInputTest, RightClickOnAControlTellsTheSite)
 {
     const json state = s_barHost->State();

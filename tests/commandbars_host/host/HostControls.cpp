@@ -1,6 +1,8 @@
 #include "HostControls.h"
 
 #include "CXTPCommandBar.h"
+#include "HostChannel.h"
+#include "HostLog.h"
 
 // The popup kind is known by its class name to the bars.
 const CRuntimeClass HostPopup::classHostPopup = {"CXTPControlPopup", static_cast<int>(sizeof(HostPopup)), 0xFFFF,
@@ -15,6 +17,12 @@ void HostButton::OnClick(BOOL bKeyboard, CPoint)
         Execute();
     else
         TrackClick();
+}
+
+void HostButton::OnMouseHover()
+{
+    HostLog::Instance().Write({{"event", "hover"}, {"caption", hostchannel::Utf8(GetCaption().GetString())}});
+    CXTPControl::OnMouseHover();
 }
 
 void HostButton::Pose(int nSelected, int nPressed)
