@@ -56,6 +56,17 @@ void HostFixtureTest::SetUp()
     s_barHost->Request("reset");
 }
 
+void HostFixtureTest::TearDown()
+{
+    // A test that stopped half-way through a press must not leave the button
+    // down for the next one.
+    if (!HasFailure() || !s_input || !s_barHost || !s_barHost->IsRunning())
+        return;
+    const json state = s_barHost->State();
+    if (!state.is_null())
+        s_input->ButtonUp(EmptyClientPoint(state));
+}
+
 const nlohmann::json& HostFixtureTest::Bar(const json& state, const std::string& name)
 {
     static const json none;

@@ -17,6 +17,7 @@ protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();
     void SetUp() override;
+    void TearDown() override;
 
     // The bar of that name in a state; null when there is none.
     static const json& Bar(const json& state, const std::string& name);
