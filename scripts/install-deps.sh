@@ -8,6 +8,7 @@ packages=(
   wine64 xvfb x11-apps x11-utils imagemagick
   fonts-wine fonts-ipafont-gothic
   pff-tools pst-utils python3 python3-xlrd
+  nlohmann-json3-dev xdotool
 )
 missing=()
 for p in "${packages[@]}"; do
