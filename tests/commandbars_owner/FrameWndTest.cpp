@@ -144,3 +144,40 @@ TEST(FrameWnd, CloseRefusedWhileTheCustomizeDialogIsOpen)
     EXPECT_TRUE(::IsWindow(frame->GetSafeHwnd()));
     frame->Bars()->GetDropSource()->m_pSheet = nullptr;
 }
+
+namespace {
+
+constexpr UINT ID_EDIT_OWN = 120;
+
+// A command bar edit that handles one command itself.
+class CommandEdit : public CXTPEdit {
+public:
+    int m_nRuns = 0;
+
+protected:
+    afx_msg void OnOwnCommand() { ++m_nRuns; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CommandEdit, CXTPEdit)
+    ON_COMMAND(ID_EDIT_OWN, OnOwnCommand)
+END_MESSAGE_MAP()
+
+} // namespace
+
+// A command the focused command bar edit handles stops there; others reach the frame.
+TEST(FrameWnd, CommandsGoToTheFocusedEditFirst)
+{
+    OwnerFrameHolder frame(OwnerTestFrame::Make());
+    ASSERT_NE(frame.p, nullptr);
+    CommandEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 110, 30), frame.p, 201));
+    edit.SetFocus();
+    ASSERT_EQ(::GetFocus(), edit.GetSafeHwnd());
+    frame->m_commands.clear();   // the edit's focus notice
+    EXPECT_EQ(frame->SendMessage(WM_COMMAND, ID_EDIT_OWN), 1);
+    EXPECT_EQ(edit.m_nRuns, 1);
+    EXPECT_TRUE(frame->m_commands.empty());
+    frame->SendMessage(WM_COMMAND, ID_SAVE);
+    EXPECT_EQ(frame->m_commands, std::vector<UINT>{ID_SAVE});
+}

@@ -55,7 +55,8 @@ protected:
 
 TEST(OwnerMessages, AltKeysShowCuesAndRunMnemonics)
 {
-    OwnerFrameHolder frame(OwnerTestFrame::Make());
+    const ACCEL managerTable[] = {{FVIRTKEY | FALT, 'X', 106}};
+    OwnerFrameHolder frame(OwnerTestFrame::Make(nullptr, managerTable, 1));
     ASSERT_NE(frame.p, nullptr);
     frame->SetForegroundWindow();
     ASSERT_TRUE(testsupport::PumpMessagesUntil([&] { return IsTopLevelActive(frame->GetSafeHwnd()) != FALSE; }, 5000));
@@ -89,16 +90,23 @@ TEST(OwnerMessages, AltKeysShowCuesAndRunMnemonics)
     EXPECT_EQ(frame->m_commands, std::vector<UINT>{1});
     bar->SetTrackingMode(xtpTrackingOff);
 
-    // With the Alt+Shift guard, Shift held makes it no mnemonic.
-    pBars->SetIgnoreShiftMenuKey(TRUE);
     BYTE saved[256], state[256];
     ::GetKeyboardState(saved);
     ::GetKeyboardState(state);
+    state[VK_MENU] = 0x80;
+    ::SetKeyboardState(state);
+    // A key that is no mnemonic goes on to the accelerators.
+    MSG accel = SysKeyDown(frame->GetSafeHwnd(), 'X');
+    EXPECT_TRUE(pBars->PreTranslateFrameMessage(&accel));
+    EXPECT_EQ(frame->m_commands, (std::vector<UINT>{1, 106}));
+
+    // With the Alt+Shift guard, Shift held makes it no mnemonic.
+    pBars->SetIgnoreShiftMenuKey(TRUE);
     state[VK_SHIFT] = 0x80;
     ::SetKeyboardState(state);
     EXPECT_FALSE(pBars->PreTranslateFrameMessage(&file));
     ::SetKeyboardState(saved);
-    EXPECT_EQ(frame->m_commands, std::vector<UINT>{1});
+    EXPECT_EQ(frame->m_commands, (std::vector<UINT>{1, 106}));
 }
 
 TEST(OwnerMessages, OptionsKeptUnderTheApplicationKey)

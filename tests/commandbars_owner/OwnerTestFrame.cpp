@@ -8,6 +8,9 @@ IMPLEMENT_DYNCREATE(OwnerTestFrame, CXTPFrameWnd)
 BEGIN_MESSAGE_MAP(OwnerTestFrame, CXTPFrameWnd)
     ON_WM_CREATE()
     ON_NOTIFY(kHandledNotice, 1, OnHandledNotice)
+    ON_MESSAGE(WM_CMDBARS_SELCHANGED, OnSelChanged)
+    ON_COMMAND(XTP_ID_CUSTOMIZE, OnCustomize)
+    ON_MESSAGE(WM_CMDBARS_CREATECOMMANDBAR, OnCreateCommandBar)
 END_MESSAGE_MAP()
 
 OwnerTestFrame* OwnerTestFrame::Make(HACCEL hFrameAccel, const ACCEL* pManagerAccel, int nManager)
@@ -48,4 +51,16 @@ BOOL OwnerTestFrame::OnCommand(WPARAM wParam, LPARAM)
 void OwnerTestFrame::OnHandledNotice(NMHDR*, LRESULT* pResult)
 {
     *pResult = kHandledResult;
+}
+
+LRESULT OwnerTestFrame::OnSelChanged(WPARAM, LPARAM)
+{
+    ++m_nSelChanged;
+    return 0;
+}
+
+LRESULT OwnerTestFrame::OnCreateCommandBar(WPARAM, LPARAM lParam)
+{
+    m_createBar.push_back(*reinterpret_cast<XTP_COMMANDBARS_CREATEBAR*>(lParam));
+    return 0;
 }

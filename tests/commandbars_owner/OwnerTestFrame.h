@@ -3,11 +3,11 @@
 // OnCreate (docking on, the shortcut manager given a table when asked) and
 // records the commands and control notices it receives.
 #include "Framework.h"
+#include "CXTPCommandBars.h"
 #include "CXTPFrameWnd.h"
 
 #include <vector>
 
-class CXTPCommandBars;
 
 // A control notice code the frame handles, and the result it answers with.
 constexpr UINT kHandledNotice = 7001;
@@ -25,11 +25,18 @@ public:
     HACCEL FrameAccelerators() const { return m_hAccelTable; }
 
     std::vector<UINT> m_commands;
+    int m_nSelChanged = 0;
+    int m_nCustomizeRuns = 0;
+    // The records of WM_CMDBARS_CREATECOMMANDBAR, as sent.
+    std::vector<XTP_COMMANDBARS_CREATEBAR> m_createBar;
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnHandledNotice(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnSelChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnCustomize() { ++m_nCustomizeRuns; }
+    afx_msg LRESULT OnCreateCommandBar(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -49,8 +49,10 @@ CXTPCommandBars::~CXTPCommandBars()
 void CXTPCommandBars::AttachFrame(CWnd* pFrame)
 {
     m_pFrame = pFrame;
+    // Asked with a handler record, so the handler is found but not run.
+    AFX_CMDHANDLERINFO info{};
     m_bCustomizeAvail = pFrame != nullptr && pFrame->GetSafeHwnd() != nullptr
-                        && pFrame->OnCmdMsg(XTP_ID_CUSTOMIZE, CN_COMMAND, nullptr, nullptr);
+                        && pFrame->OnCmdMsg(XTP_ID_CUSTOMIZE, CN_COMMAND, nullptr, &info);
 }
 
 CXTPCommandBar* CXTPCommandBars::GetAt(int nIndex) const

@@ -161,13 +161,12 @@ public:
     void SetImageManager(CXTPImageManager* pImageManager);
     CXTPShortcutManager* GetShortcutManager() const { return m_pShortcutManager; }
     CXTPToolTipContext* GetToolTipContext() const { return m_pToolTipContext; }
-    UINT GetMenuId() const { return m_nIDMenu; }
 
 private:
     // The control whose mnemonic is nChar, from pBar on; bAmbiguous when
     // another control has it too.
     CXTPControl* FindMnemonicControl(UINT nChar, CXTPCommandBar* pBar, BOOL& bAmbiguous) const;
-    CXTPCommandBar* GetTrackingBar() const;
+    CXTPCommandBar* GetTrackingBar();
     void AppendBar(CXTPCommandBar* pBar);
 
     BOOL m_bIgnoreShiftMenuKey = FALSE;
@@ -177,7 +176,6 @@ private:
     CXTPControl* m_pCustomizeSelected = nullptr;
     BOOL m_bCustomizeMode = FALSE;
     BOOL m_bCustomizeAvail = FALSE;
-    UINT m_nIDMenu = 0;
     BOOL m_bQuickCustomizeMode = FALSE;
     CXTPCommandBarsOptions* m_pOptions = nullptr;
     CXTPCommandBarArray m_arrBars;

@@ -28,13 +28,12 @@ BOOL IsMenuBarType(const CXTPCommandBar* pBar)
 
 } // namespace
 
-CXTPCommandBar* CXTPCommandBars::GetTrackingBar() const
+CXTPCommandBar* CXTPCommandBars::GetTrackingBar()
 {
-    for (int i = 0; i < GetCount(); ++i) {
-        if (m_arrBars[i]->IsTrackingMode())
-            return m_arrBars[i];
-    }
-    return nullptr;
+    // The innermost of the tracked bars: an open popup before the bar it came from.
+    CXTPMouseTracker* pTracker = GetMouseTracker();
+    const int nCount = pTracker->GetTrackedBarCount();
+    return nCount > 0 ? pTracker->GetTrackedBar(nCount - 1) : nullptr;
 }
 
 void CXTPCommandBars::SetKeyboardCuesVisible(BOOL bShow)
@@ -182,9 +181,9 @@ BOOL CXTPCommandBars::PreTranslateFrameMessage(MSG* pMsg)
             SetKeyboardCuesVisible(TRUE);
             return FALSE;
         }
-        if (m_bIgnoreShiftMenuKey && ::GetKeyState(VK_SHIFT) < 0)
-            return FALSE;
-        return HandleMnemonic(nKey);
+        // A key that is no mnemonic may still be an accelerator.
+        if (!(m_bIgnoreShiftMenuKey && ::GetKeyState(VK_SHIFT) < 0) && HandleMnemonic(nKey))
+            return TRUE;
     }
     if ((message == WM_SYSKEYUP || message == WM_KEYUP) && m_bHideKeyboardCues && m_bKeyboardCuesVisible
         && !bMenuTracking)
