@@ -37,3 +37,24 @@ TEST(ReBarHost, BarMovesFromItsDockBarIntoABand)
     EXPECT_EQ(0, pReBar->FindBand(pB));
     EXPECT_EQ(-1, pReBar->DeleteCommandBar(pA));
 }
+
+TEST(ReBarHost, TakesTheTopOfTheFrameAndFollowsItsBandsHeight)
+{
+    DockTestFrame* pFrame = DockTestFrame::Make(500, 300);
+    FrameCloser closer{pFrame};
+    SizedBar* pA = pFrame->AddBar(L"A", xtpBarTop, CSize(120, 30));
+    CXTPReBar reBar;
+    ASSERT_TRUE(reBar.Create(pFrame));
+    pFrame->RecalcLayout();
+    CRect rc;
+    reBar.GetWindowRect(&rc);
+    EXPECT_EQ(0, rc.Height());
+
+    // The band makes the rebar taller; the frame is laid out again by itself.
+    ASSERT_TRUE(reBar.AddCommandBar(pA));
+    const int cyBar = static_cast<int>(reBar.SendMessage(RB_GETBARHEIGHT));
+    EXPECT_GE(cyBar, 30);
+    reBar.GetWindowRect(&rc);
+    pFrame->ScreenToClient(&rc);
+    EXPECT_EQ(CRect(0, 0, 500, cyBar), rc);
+}
