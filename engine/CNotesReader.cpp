@@ -638,7 +638,9 @@ int CNotesReader::ReadBody(LNDocument document, bool rtfTarget, int& isRtf, CStr
         m_bRtfFileMayExist = true;
         if (richText.GetCursor(&start) == LNNOERROR && richText.GetEndCursor(&end) == LNNOERROR &&
             richText.Export(CStringToLnString(rtfPath), start, end, "RTF") == LNNOERROR) {
-            const CString text = ReadTextFile(rtfPath);
+            bool removed = false;
+            const CString text = ReadTextFile(rtfPath, &removed);
+            if (removed) m_bRtfFileMayExist = false;
             if (!text.IsEmpty()) {
                 rtfText = text;
                 isRtf = 1;
@@ -658,11 +660,15 @@ void CNotesReader::DeleteRtfFile(const CString& path) {
     m_bRtfFileMayExist = !DeleteFileW(path) && ::GetLastError() != ERROR_FILE_NOT_FOUND;
 }
 
-CString CNotesReader::ReadTextFile(const CString& path) {
+CString CNotesReader::ReadTextFile(const CString& path, bool* removed) {
     // Read as bytes in one go and kept with its line ends: RTF depends on them (a control
-    // word ends at a line break).
-    const HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    // word ends at a line break). A file to remove goes when its handle closes: deleting it
+    // after would open it once more, a round trip to the server under Wine for every body.
+    const DWORD access = removed ? GENERIC_READ | DELETE : GENERIC_READ;
+    const HANDLE file = CreateFileW(path, access, FILE_SHARE_READ | (removed ? FILE_SHARE_DELETE : 0), nullptr,
+                                    OPEN_EXISTING, removed ? FILE_FLAG_DELETE_ON_CLOSE : 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return CString();
+    if (removed) *removed = true;
     std::string bytes;
     char buffer[65536];
     DWORD read = 0;

@@ -52,7 +52,8 @@ public:
     void ExportFolderEntries(CRdoFolder& pstFolder, int mode, CSpreadSheet* sheet);
     // rtfTarget: the target takes the body as RTF (a PST), so it is read that way too.
     int ReadBody(LNDocument document, bool rtfTarget, int& isRtf, CString& rtfText, CString& plainText);
-    CString ReadTextFile(const CString& path);
+    // With removed given, the file is deleted when it has been read (*removed tells whether it was).
+    CString ReadTextFile(const CString& path, bool* removed = nullptr);
     void CopyAttachments(LNDocument document, CRdoAttachments& attachments);
     void WriteItem(CRdoItems& items, LNDocument document, int isRtf, const CString& rtfText,
                    const CString& plainText, int mode, CSpreadSheet* sheet);

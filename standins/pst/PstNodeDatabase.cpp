@@ -845,11 +845,11 @@ uint64_t PstNodeDatabase::writeBtree(bool nodes, uint64_t& rootBid)
     return tree.levels.back().front().offset;
 }
 
-void PstNodeDatabase::writeMaps()
+void PstNodeDatabase::writeMaps(bool pages)
 {
     const uint64_t regions = used_.size() * kUnit / kRegionSize;
     const uint64_t unitsPerRegion = kRegionSize / kUnit;
-    for (uint64_t r = 0; r < regions; ++r) {
+    for (uint64_t r = 0; pages && r < regions; ++r) {
         if (!mapDirty_[r])
             continue;
         mapDirty_[r] = false;
@@ -884,14 +884,14 @@ void PstNodeDatabase::writeMaps()
         PstBytes::put(h + 192, lastMap, 8);
         PstBytes::put(h + 200, amapFree, 8);
         PstBytes::put(h + 208, 0, 8);
-        h[248] = 2;
     } else {
         PstBytes::put(h + 168, fileSize_, 4);
         PstBytes::put(h + 172, lastMap, 4);
         PstBytes::put(h + 176, amapFree, 4);
         PstBytes::put(h + 180, 0, 4);
-        h[200] = 2;
     }
+    const bool valid = std::find(mapDirty_.begin(), mapDirty_.end(), true) == mapDirty_.end();
+    h[unicode_ ? 248 : 200] = valid ? 2 : 0;
 }
 
 void PstNodeDatabase::writeHeader()
@@ -937,7 +937,11 @@ void PstNodeDatabase::commit()
     const uint64_t nbtIb = writeBtree(true, nbtBid);
     // The block tree's own pages are not blocks, so writing it changes nothing it lists.
     const uint64_t bbtIb = writeBtree(false, bbtBid);
-    writeMaps();
+    // The map pages wait for close: a commit after every save changed a few of them each time,
+    // pages apart from the rest of its writes, and each place a flush reaches costs the disk a
+    // request. Until then the header says that the maps are not valid, which tells a reader to
+    // rebuild them from the B-trees (this one always does).
+    writeMaps(false);
     uint8_t* h = header_.data();
     const int id = unicode_ ? 8 : 4;
     const size_t root = unicode_ ? 216 : 184;
@@ -972,7 +976,9 @@ void PstNodeDatabase::close()
         for (const auto& [offset, size] : heldFree_)
             markUsed(offset, size, false);
         heldFree_.clear();
-        writeMaps();
+        writeMaps(true);
+        // The maps reach the disk before the header that says they are valid.
+        sync();
         writeHeader();
         sync();
     }

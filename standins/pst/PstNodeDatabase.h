@@ -122,7 +122,9 @@ private:
     void appendLeafEntry(bool nodes, uint64_t key, std::vector<uint8_t>& out) const;
     std::vector<uint64_t> treeKeys(bool nodes, uint64_t from, std::optional<uint64_t> to) const;
     TreePage writeTreePage(bool nodes, uint8_t level, uint64_t key, std::vector<uint8_t> entries, size_t entrySize);
-    void writeMaps();
+    // The header's fields for the maps; the map pages themselves too when pages is set. A
+    // header written while a map page is out of date says that the maps are not valid.
+    void writeMaps(bool pages);
     void writeHeader();
     void sync();
     std::vector<uint8_t> pageTrailer(std::vector<uint8_t> page, uint8_t type, uint64_t offset, uint64_t bid, bool signed_) const;

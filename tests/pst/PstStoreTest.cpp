@@ -10,6 +10,8 @@
 #include <regex>
 #include <set>
 
+#include "PstBytes.h"
+#include "PstCrc.h"
 #include "PstError.h"
 #include "PstReaderCheck.h"
 #include "PstStore.h"
@@ -706,6 +708,38 @@ TEST(PstCommit, WorkNotYetCommittedLeavesTheCommittedStateReadable)
     expectReadersSee(snapshot, dir, "Top of Personal Folders/Calendar", first);
     store->commit();
     EXPECT_EQ(PstStore::open(file)->messages(calendar).size(), 51u);
+}
+
+TEST(PstCommit, MapsAreMarkedInvalidBetweenCommitsAndWrittenWholeAtClose)
+{
+    // Commits leave the allocation map pages to close: until then the header must say that
+    // the maps are not valid, and close must write every page of a file that grew over
+    // several regions, each one whole.
+    const std::string file = outputDir("maps") + "/maps.pst";
+    constexpr size_t kValidFlag = 248, kFirstMap = 0x4400, kRegion = 496 * 8 * 64;
+    auto store = PstStore::create(file, PstStore::Format::Unicode);
+    const uint32_t calendar = store->createFolder(store->ipmSubtree(), "Calendar", "IPF.Appointment");
+    for (int i = 0; i < 120; ++i) {
+        store->saveMessage(calendar, makeAppointment(*store, {"Item " + std::to_string(i), std::string(3000, 'b'), "",
+                                                              kStart, kStart, {}}));
+        store->commit();
+    }
+    EXPECT_EQ(static_cast<uint8_t>(readAll(file)[kValidFlag]), 0);
+    store->close();
+    const std::string bytes = readAll(file);
+    EXPECT_EQ(static_cast<uint8_t>(bytes[kValidFlag]), 2);
+    ASSERT_GT(bytes.size(), kFirstMap + 2 * kRegion);
+    for (size_t at = kFirstMap; at < bytes.size(); at += kRegion) {
+        SCOPED_TRACE("map at " + std::to_string(at));
+        const auto* page = reinterpret_cast<const uint8_t*>(bytes.data() + at);
+        EXPECT_EQ(page[496], 0x84);
+        EXPECT_EQ(page[497], 0x84);
+        EXPECT_EQ(pst::PstCrc::compute(page, 496), pst::PstBytes::get(page + 500, 4));
+        EXPECT_EQ(pst::PstBytes::get(page + 504, 8), at);
+        // The map's first unit is the map page itself.
+        EXPECT_EQ(page[0] & 0x80, 0x80);
+    }
+    EXPECT_EQ(PstStore::open(file)->messages(calendar).size(), 120u);
 }
 
 extern "C" int fsync(int fd)

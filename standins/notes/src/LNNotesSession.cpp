@@ -65,9 +65,16 @@ std::filesystem::path DataDirectoryPath() {
 }  // namespace
 
 void LNWriteFile(const std::filesystem::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out || !out.flush()) LNFail(LNERR_FILE_WRITE, textcodec::Utf8::FromPath(path));
+    // One open and one write: a body exported for every saved entry must not pay for a
+    // stream's buffering and the C runtime's checks of a new file.
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    const bool ok = file != INVALID_HANDLE_VALUE &&
+                    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                    written == bytes.size();
+    if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+    if (!ok) LNFail(LNERR_FILE_WRITE, textcodec::Utf8::FromPath(path));
 }
 
 std::shared_ptr<const notesdb::DataDirectory> LNSessionDirectory() {
