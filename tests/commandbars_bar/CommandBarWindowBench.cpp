@@ -5,11 +5,12 @@
 // walk of the bars. Prints medians in milliseconds.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
+#include "BenchTimer.h"
+#include "MessagePump.h"
 #include "WindowTestBar.h"
 
 namespace {
@@ -39,30 +40,9 @@ BEGIN_MESSAGE_MAP(BenchFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI_RANGE(kFirstCommand, kFirstCommand + kBars * kControls - 1, OnUpdateCommand)
 END_MESSAGE_MAP()
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
 double Median(int runs, const std::function<void()>& work)
 {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        LARGE_INTEGER start, end;
-        ::QueryPerformanceCounter(&start);
-        work();
-        ::QueryPerformanceCounter(&end);
-        times.push_back(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart)
-                        / static_cast<double>(frequency.QuadPart));
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return testsupport::MedianMilliseconds(runs, [&](int) { work(); });
 }
 
 } // namespace
@@ -81,7 +61,7 @@ int main()
         pBar->LayoutRow();
         bars.push_back(pBar);
     }
-    Pump();
+    testsupport::PumpMessages();
 
     auto IdlePass = [&] {
         ++pFrame->m_nPass;
@@ -121,7 +101,7 @@ int main()
     CWnd plain;
     plain.CreateEx(0, AfxRegisterWndClass(0, nullptr, ::GetSysColorBrush(COLOR_BTNFACE)), L"", WS_CHILD | WS_VISIBLE,
                    CRect(0, 0, 1150, 26), pFrame, 0);
-    Pump();
+    testsupport::PumpMessages();
     std::printf("repainting a plain window of the bar's size              %.3f ms\n", Median(runs, [&] {
                     plain.Invalidate(TRUE);
                     plain.UpdateWindow();

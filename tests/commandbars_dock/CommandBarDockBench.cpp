@@ -6,13 +6,13 @@
 // re-dock with its layout. Prints medians in milliseconds.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
+#include "BenchTimer.h"
 #include "CXTPBarDragContext.h"
 #include "DockTestFrame.h"
+#include "MessagePump.h"
 
 namespace {
 
@@ -20,30 +20,7 @@ constexpr int kRuns = 101;
 
 void Pump()
 {
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
-}
-
-double Median(int runs, const std::function<void(int)>& work, const std::function<void()>& between = nullptr)
-{
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        LARGE_INTEGER start, end;
-        ::QueryPerformanceCounter(&start);
-        work(i);
-        ::QueryPerformanceCounter(&end);
-        times.push_back(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart)
-                        / static_cast<double>(frequency.QuadPart));
-        if (between)
-            between();
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    testsupport::PumpMessages();
 }
 
 CWinApp theApp(L"DockBench");
@@ -73,22 +50,22 @@ int main()
         pFrame->SetWindowPos(nullptr, 0, 0, i % 2 ? 1000 : 450, 500, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
         pFrame->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     };
-    double resizeSeen = Median(kRuns, resize, Pump);
+    double resizeSeen = testsupport::MedianMilliseconds(kRuns, resize, Pump);
 
     auto layout = [&](int i) {
         pFrame->SetWindowPos(nullptr, 0, 0, i % 2 ? 1000 : 450, 500, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE
                                                                      | SWP_NOREDRAW);
     };
-    double resizeBare = Median(kRuns, layout, [&] { pFrame->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); Pump(); });
+    double resizeBare = testsupport::MedianMilliseconds(kRuns, layout, [&] { pFrame->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); Pump(); });
 
     pFrame->SetWindowPos(nullptr, 0, 0, 450, 500, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
     Pump();
-    double relayout = Median(kRuns, [&](int) { pFrame->RecalcLayout(); });
+    double relayout = testsupport::MedianMilliseconds(kRuns, [&](int) { pFrame->RecalcLayout(); });
 
     // What the platform takes to resize a frame with nothing in it.
     auto* pEmpty = new CFrameWnd;
     pEmpty->Create(nullptr, L"Empty", WS_POPUP | WS_VISIBLE, CRect(0, 0, 1000, 500));
-    double emptyResize = Median(kRuns, [&](int i) {
+    double emptyResize = testsupport::MedianMilliseconds(kRuns, [&](int i) {
         pEmpty->SetWindowPos(nullptr, 0, 0, i % 2 ? 1000 : 450, 500, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
         pEmpty->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }, Pump);
@@ -98,7 +75,7 @@ int main()
         pFrame->Dock(xtpBarTop)->CalcDockingLayout(450, LM_HORZ | LM_HORZDOCK | LM_STRETCH, nullptr);
         pFrame->Dock(xtpBarBottom)->CalcDockingLayout(450, LM_HORZ | LM_HORZDOCK | LM_STRETCH, nullptr);
     };
-    double measureBare = Median(kRuns, measure);
+    double measureBare = testsupport::MedianMilliseconds(kRuns, measure);
 
     // One drag step: the bar's centre moves over the other dock bar.
     pFrame->SetWindowPos(nullptr, 0, 0, 1000, 500, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
@@ -116,7 +93,7 @@ int main()
         pFrame->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptTarget.x, ptTarget.y));
         pDragged->GetDragContext()->StartDrag(ptStart);
     };
-    double dragSeen = Median(kRuns, dragStep, Pump);
+    double dragSeen = testsupport::MedianMilliseconds(kRuns, dragStep, Pump);
 
     auto redock = [&](int) {
         CXTPDockBar* pTarget = pFrame->Dock(pDragged->GetPosition() == xtpBarTop ? xtpBarBottom : xtpBarTop);
@@ -128,7 +105,7 @@ int main()
         pCommandBars->DockCommandBar(pDragged, &rcBar, pTarget);
         pCommandBars->RecalcFrameLayout(FALSE);
     };
-    double dragBare = Median(kRuns, redock, [&] { pFrame->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); Pump(); });
+    double dragBare = testsupport::MedianMilliseconds(kRuns, redock, [&] { pFrame->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); Pump(); });
 
     std::printf("frame resize, 6 toolbars in 2 dock bars, wrapping, with repaint: %.3f ms (goal < 5)\n", resizeSeen);
     std::printf("  bare: frame layout without repaint:                          %.3f ms\n", resizeBare);

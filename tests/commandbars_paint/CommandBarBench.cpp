@@ -3,10 +3,9 @@
 // the median of many runs in milliseconds.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <vector>
 
+#include "BenchTimer.h"
 #include "PaintTestBars.h"
 
 // Wrapping a bar of 200 controls (ControlWrapBench.cpp).
@@ -16,20 +15,10 @@ namespace {
 
 double MedianDraw(PaintTestBar& bar, CDC& dc, int runs)
 {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        LARGE_INTEGER start, end;
-        ::QueryPerformanceCounter(&start);
+    return testsupport::MedianMilliseconds(runs, [&](int) {
         bar.DrawCommandBar(&dc);
         ::GdiFlush();
-        ::QueryPerformanceCounter(&end);
-        times.push_back(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart)
-                        / static_cast<double>(frequency.QuadPart));
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    });
 }
 
 } // namespace

@@ -5,11 +5,10 @@
 // milliseconds.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <vector>
 
+#include "BenchTimer.h"
 #include "CXTPColorManager.h"
 #include "ToolkitLookData.h"
 
@@ -32,15 +31,6 @@ double Once(const std::function<void()>& work)
     const double start = Now();
     work();
     return Now() - start;
-}
-
-double Median(int runs, const std::function<void()>& work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i)
-        times.push_back(Once(work));
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 int g_refreshes = 0;
@@ -69,9 +59,9 @@ int main()
     const int refreshesAfterTenCalls = g_refreshes;
     GetColorManager()->SetSystemColorSource(nullptr);
 
-    const double managerMedian = Median(100, [] { CXTPColorManager manager; });
-    const double lookMedian = Median(100, [] { class ToolkitLookData look; });
-    const double refreshMedian = Median(1000, [] { GetColorManager()->RefreshColors(); });
+    const double managerMedian = testsupport::MedianMilliseconds(100, [](int) { CXTPColorManager manager; });
+    const double lookMedian = testsupport::MedianMilliseconds(100, [](int) { class ToolkitLookData look; });
+    const double refreshMedian = testsupport::MedianMilliseconds(1000, [](int) { GetColorManager()->RefreshColors(); });
 
     std::printf("colour manager, first construction:  %8.3f ms\n", managerFirst);
     std::printf("look data, first construction:       %8.3f ms\n", lookFirst);

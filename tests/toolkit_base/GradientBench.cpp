@@ -3,11 +3,10 @@
 // many runs in milliseconds.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstdio>
-#include <vector>
 
+#include "BenchTimer.h"
 #include "CXTGradientFiller.h"
 #include "MemoryCanvas.h"
 
@@ -16,31 +15,18 @@ namespace {
 constexpr int kWidth = 1280;
 constexpr int kHeight = 960;
 
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency)
-{
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 double MedianFill(const CXTGradientFiller& filler, CDC& dc, BOOL bHorizontal, int runs)
 {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
     const CRect rect(0, 0, kWidth, kHeight);
-    for (int i = 0; i < runs; ++i) {
-        LARGE_INTEGER start, end;
-        ::QueryPerformanceCounter(&start);
+    const double median = testsupport::MedianMilliseconds(runs, [&](int i) {
         filler.FillGradient(&dc, rect, RGB(255, 255, 255), RGB(i % 200, 60, 0), bHorizontal);
         ::GdiFlush();
-        ::QueryPerformanceCounter(&end);
-        times.push_back(Milliseconds(start, end, frequency));
-    }
+    });
     // A fill that drew nothing would time well: the far corner must hold the end colour.
     const COLORREF corner = dc.GetPixel(kWidth - 1, kHeight - 1);
     if (std::abs(GetRValue(corner) - (runs - 1) % 200) > 2 || std::abs(GetGValue(corner) - 60) > 2)
         std::printf("the fill did not reach the far corner (%06lx)\n", static_cast<unsigned long>(corner));
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return median;
 }
 
 } // namespace

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <vector>
 
+#include "BenchTimer.h"
 #include "CXTTabWindow.h"
 
 namespace {
@@ -16,26 +16,12 @@ namespace {
 constexpr int kWidth = 1280;
 constexpr int kHeight = 400;
 
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency)
-{
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 double MedianRepaint(CXTTabWindow& tabs, int runs)
 {
-    LARGE_INTEGER frequency;
-    ::QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        LARGE_INTEGER start, end;
-        ::QueryPerformanceCounter(&start);
+    return testsupport::MedianMilliseconds(runs, [&](int) {
         tabs.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         ::GdiFlush();
-        ::QueryPerformanceCounter(&end);
-        times.push_back(Milliseconds(start, end, frequency));
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    });
 }
 
 void Pump()
