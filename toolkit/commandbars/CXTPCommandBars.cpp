@@ -203,19 +203,15 @@ void CXTPCommandBars::SetImageManager(CXTPImageManager* pImageManager)
 
 void CXTPCommandBars::SaveOptions(LPCTSTR lpszSection)
 {
-    HKEY hAppKey = AfxGetApp() != nullptr ? AfxGetApp()->GetAppRegistryKey() : nullptr;
-    if (hAppKey == nullptr)
-        return;
-    CString strSection;
-    strSection.Format(L"%s-Options", lpszSection);
-    {
-        CXTPPropExchangeRegistry px(FALSE, hAppKey, strSection);
-        m_pOptions->DoPropExchange(&px, TRUE);
-    }
-    ::RegCloseKey(hAppKey);
+    ExchangeOptions(lpszSection, FALSE);
 }
 
 void CXTPCommandBars::LoadOptions(LPCTSTR lpszSection)
+{
+    ExchangeOptions(lpszSection, TRUE);
+}
+
+void CXTPCommandBars::ExchangeOptions(LPCTSTR lpszSection, BOOL bLoading)
 {
     HKEY hAppKey = AfxGetApp() != nullptr ? AfxGetApp()->GetAppRegistryKey() : nullptr;
     if (hAppKey == nullptr)
@@ -223,7 +219,7 @@ void CXTPCommandBars::LoadOptions(LPCTSTR lpszSection)
     CString strSection;
     strSection.Format(L"%s-Options", lpszSection);
     {
-        CXTPPropExchangeRegistry px(TRUE, hAppKey, strSection);
+        CXTPPropExchangeRegistry px(bLoading, hAppKey, strSection);
         m_pOptions->DoPropExchange(&px, TRUE);
     }
     ::RegCloseKey(hAppKey);

@@ -168,6 +168,7 @@ private:
     CXTPControl* FindMnemonicControl(UINT nChar, CXTPCommandBar* pBar, BOOL& bAmbiguous) const;
     CXTPCommandBar* GetTrackingBar();
     void AppendBar(CXTPCommandBar* pBar);
+    void ExchangeOptions(LPCTSTR lpszSection, BOOL bLoading);
 
     BOOL m_bIgnoreShiftMenuKey = FALSE;
     CXTPCustomizeDropSource* m_pDropSource = nullptr;
