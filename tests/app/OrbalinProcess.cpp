@@ -1,40 +1,14 @@
 #include "OrbalinProcess.h"
 
 #include "MessagePump.h"
+#include "ProcessEnvironment.h"
 
 #include <cstdio>
-
-namespace {
-
-std::wstring EnvironmentWithPath(const std::wstring& first)
-{
-    std::wstring block;
-    wchar_t* env = ::GetEnvironmentStringsW();
-    bool pathSeen = false;
-    for (const wchar_t* p = env; *p != 0; p += wcslen(p) + 1) {
-        std::wstring entry = p;
-        if (_wcsnicmp(entry.c_str(), L"PATH=", 5) == 0) {
-            entry = L"PATH=" + first + L";" + entry.substr(5);
-            pathSeen = true;
-        }
-        block += entry;
-        block.push_back(L'\0');
-    }
-    ::FreeEnvironmentStringsW(env);
-    if (!pathSeen) {
-        block += L"PATH=" + first;
-        block.push_back(L'\0');
-    }
-    block.push_back(L'\0');
-    return block;
-}
-
-}  // namespace
 
 bool OrbalinProcess::Start(const std::wstring& notesDir, const std::wstring& workDir)
 {
     std::wstring commandLine = L"\"" + std::wstring(ORBALIN_EXE) + L"\"";
-    std::wstring env = EnvironmentWithPath(notesDir);
+    std::wstring env = testsupport::EnvironmentWithListEntry(L"PATH", notesDir, testsupport::ListPlace::First);
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     // A machine busy with parallel test runs can refuse a new process now and

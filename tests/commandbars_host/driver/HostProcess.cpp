@@ -1,39 +1,13 @@
 #include "HostProcess.h"
 
 #include "HostChannel.h"
+#include "ProcessEnvironment.h"
 
 #include <cstdio>
-#include <cwchar>
 
 namespace {
 
 const wchar_t kReplyClass[] = L"OrbalinHostDriver";
-
-// The driver's environment for the program: no audio driver, so that menu sounds
-// neither wait on nor depend on the machine's sound system.
-std::wstring EnvironmentWithoutAudio()
-{
-    const std::wstring noAudio = L"winealsa.drv,winepulse.drv,wineoss.drv=d";
-    std::wstring block;
-    bool overridden = false;
-    wchar_t* env = ::GetEnvironmentStringsW();
-    for (const wchar_t* p = env; *p != 0; p += std::wcslen(p) + 1) {
-        std::wstring entry = p;
-        if (_wcsnicmp(entry.c_str(), L"WINEDLLOVERRIDES=", 17) == 0) {
-            entry += L";" + noAudio;
-            overridden = true;
-        }
-        block += entry;
-        block.push_back(L'\0');
-    }
-    ::FreeEnvironmentStringsW(env);
-    if (!overridden) {
-        block += L"WINEDLLOVERRIDES=" + noAudio;
-        block.push_back(L'\0');
-    }
-    block.push_back(L'\0');
-    return block;
-}
 
 } // namespace
 
@@ -113,7 +87,10 @@ bool HostProcess::Start(const std::wstring& exe, const std::wstring& arguments, 
                                + std::to_wstring(reinterpret_cast<ULONG_PTR>(m_reply));
     if (!arguments.empty())
         commandLine += L" " + arguments;
-    std::wstring env = EnvironmentWithoutAudio();
+    // No audio driver, so that menu sounds neither wait on nor depend on the
+    // machine's sound system.
+    std::wstring env = testsupport::EnvironmentWithListEntry(
+        L"WINEDLLOVERRIDES", L"winealsa.drv,winepulse.drv,wineoss.drv=d", testsupport::ListPlace::Last);
 
     // Explorer outlives the test program while its desktop has windows: it must
     // not hold the test's output open, or the test runner would wait for it.
