@@ -1,6 +1,7 @@
 #include "HostProcess.h"
 
 #include "HostChannel.h"
+#include "MessagePump.h"
 #include "ProcessEnvironment.h"
 
 #include <cstdio>
@@ -58,20 +59,6 @@ LRESULT CALLBACK HostProcess::ReplyProc(HWND hWnd, UINT message, WPARAM wParam, 
     return ::DefWindowProcW(hWnd, message, wParam, lParam);
 }
 
-void HostProcess::PumpFor(DWORD milliseconds)
-{
-    const ULONGLONG end = ::GetTickCount64() + milliseconds;
-    for (;;) {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageW(&msg);
-        const ULONGLONG now = ::GetTickCount64();
-        if (now >= end)
-            return;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-    }
-}
-
 bool HostProcess::Start(const std::wstring& exe, const std::wstring& arguments, DWORD boundMs)
 {
     // Explorer makes the named virtual desktop on first use (and draws window
@@ -111,9 +98,7 @@ bool HostProcess::Start(const std::wstring& exe, const std::wstring& arguments, 
         return false;
     }
     ::CloseHandle(pi.hThread);
-    const ULONGLONG end = ::GetTickCount64() + boundMs;
-    while (m_ready.is_null() && ::GetTickCount64() < end)
-        PumpFor(20);
+    testsupport::PumpMessagesUntil([this] { return !m_ready.is_null(); }, boundMs);
     ::CloseHandle(pi.hProcess);
     if (m_ready.is_null()) {
         std::fprintf(stderr, "the program did not announce itself within %lu ms\n", boundMs);
@@ -155,6 +140,6 @@ bool HostProcess::WaitFor(const std::function<bool(const nlohmann::json&)>& cond
             return true;
         if (::GetTickCount64() >= end)
             return false;
-        PumpFor(10);
+        testsupport::PumpMessages(10);
     }
 }

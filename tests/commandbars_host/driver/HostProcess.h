@@ -39,7 +39,6 @@ public:
 
 private:
     static LRESULT CALLBACK ReplyProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    void PumpFor(DWORD milliseconds);
 
     HWND m_reply = nullptr;
     HWND m_window = nullptr;
